@@ -1,0 +1,78 @@
+#include "platform/Look.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QScreen>
+#include <QStyleFactory>
+
+void ApplyLook(QApplication& app)
+{
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette;
+    const QColor grey(128, 128, 128);
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase})
+        palette.setColor(role, grey);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    app.setPalette(palette);
+}
+
+QFont ControlFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QFont ReportFont(int pixels)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)
+{
+    auto* label = new QLineEdit(parent);
+    label->setMaxLength(maxLength);
+    label->setText(text);
+    label->setReadOnly(true);
+    label->setFrame(false);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setFont(ControlFont());
+    label->setCursorPosition(0);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Base, QColor(128, 128, 128));
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+namespace {
+QSize ScreenSize()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return {1024, 768};
+}
+}
+
+int CentreX(int width)
+{
+    const int screen = ScreenSize().width();
+    return screen > width ? (screen - width) / 2 : 0;
+}
+
+int CentreY(int height)
+{
+    const int screen = ScreenSize().height();
+    return screen > height ? (screen - height) / 2 : 0;
+}

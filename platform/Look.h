@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QApplication;
+class QLineEdit;
+class QWidget;
+
+// The program family's look: Fusion, a mid-grey face, black text.
+void ApplyLook(QApplication& app);
+
+// "Arial" bold, 16 pixels: buttons, lists and text fields.
+QFont ControlFont();
+// "Verdana" bold at `pixels`: report drawing.
+QFont ReportFont(int pixels = 12);
+
+namespace LabelColour {
+inline const QColor White{255, 255, 255};
+inline const QColor Green{0, 255, 0};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Black{0, 0, 0};
+}
+
+// A label: a read-only, frameless field with its own text colour on the dialog face.
+QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength = 32767);
+
+// Dialog units of "MS Sans Serif" 8: 1.5 px across, 1.625 px down.
+constexpr int DluX(double units) { return static_cast<int>(units * 1.5 + 0.5); }
+constexpr int DluY(double units) { return static_cast<int>(units * 1.625 + 0.5); }
+
+// Screen centring: (screen - size) / 2, or 0 when the screen is not larger.
+int CentreX(int width);
+int CentreY(int height);

@@ -1,0 +1,80 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace {
+bool testMode = false;
+QQueue<MessageBox::Answer> nextAnswers;
+QVector<MessageBox::Shown> shownBoxes;
+}
+
+void MessageBox::stop(const QString& text)
+{
+    show(text, Stop);
+}
+
+void MessageBox::information(const QString& text)
+{
+    show(text, Information);
+}
+
+bool MessageBox::question(const QString& text)
+{
+    return show(text, Question) == Yes;
+}
+
+void MessageBox::setTestMode(bool on)
+{
+    testMode = on;
+}
+
+void MessageBox::setNextAnswer(Answer answer)
+{
+    testMode = true;
+    nextAnswers.enqueue(answer);
+}
+
+const QVector<MessageBox::Shown>& MessageBox::history()
+{
+    return shownBoxes;
+}
+
+void MessageBox::clearHistory()
+{
+    shownBoxes.clear();
+    nextAnswers.clear();
+}
+
+MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
+{
+    shownBoxes.append({text, icon});
+    if (testMode) {
+        if (!nextAnswers.isEmpty())
+            return nextAnswers.dequeue();
+        return icon == Question ? No : Ok;
+    }
+    QMessageBox box;
+    box.setWindowTitle(QStringLiteral("Moravel"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setText(text);
+    switch (icon) {
+    case Stop:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    const int result = box.exec();
+    if (icon != Question)
+        return Ok;
+    return result == QMessageBox::Yes ? Yes : No;
+}

@@ -1,0 +1,58 @@
+#include "platform/Paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+std::string WithSlash(std::string path)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    return path;
+}
+}
+
+std::string InstallDir()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && xdg[0] == '/')
+        return WithSlash(xdg) + "moravel/";
+    const char* home = std::getenv("HOME");
+    std::string base = home && home[0] ? home : "/tmp";
+    return WithSlash(base) + ".local/share/moravel/";
+}
+
+std::string ReportsDir()
+{
+    return InstallDir() + "Reports/";
+}
+
+std::string TempDir()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    if (tmp && tmp[0])
+        return WithSlash(tmp);
+    return "/tmp/";
+}
+
+std::string FileNameOfPath(const std::string& path)
+{
+    const std::size_t n = path.size();
+    if (n >= 4 && path[n - 4] != '.' && path[n - 3] != '.' && path[n - 2] != '.')
+        return {};
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CreateInstallFolders()
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(ReportsDir(), ignored);
+}
+
+bool EnterInstallDir()
+{
+    return ::chdir(InstallDir().c_str()) == 0;
+}

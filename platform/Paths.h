@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// InstallDir is $XDG_DATA_HOME/moravel/ when XDG_DATA_HOME is absolute, else
+// $HOME/.local/share/moravel/. It always ends in "/". Resolved on every call so
+// that tests can point XDG_DATA_HOME elsewhere.
+std::string InstallDir();
+std::string ReportsDir();
+
+// $TMPDIR (with a closing "/"), else "/tmp/".
+std::string TempDir();
+
+// The text after the last "/". Empty when the path is at least 4 characters long
+// and none of its 4th-, 3rd- and 2nd-last characters is "." (no extension of one
+// to three characters).
+std::string FileNameOfPath(const std::string& path);
+
+// Creates the parents of InstallDir, InstallDir and ReportsDir; failures are ignored.
+void CreateInstallFolders();
+
+// Makes InstallDir the working directory; false when it cannot.
+bool EnterInstallDir();

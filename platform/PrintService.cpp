@@ -1,0 +1,41 @@
+#include "platform/PrintService.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QQueue>
+
+namespace {
+// An empty entry means "cancel".
+QQueue<QString> nextOutputs;
+int dialogs = 0;
+}
+
+bool PrintService::choosePrinter(QPrinter& printer)
+{
+    ++dialogs;
+    if (!nextOutputs.isEmpty()) {
+        const QString output = nextOutputs.dequeue();
+        if (output.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        return true;
+    }
+    QPrintDialog dialog(&printer);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintService::setNextPdfOutput(const QString& path)
+{
+    nextOutputs.enqueue(path);
+}
+
+void PrintService::setNextCancel()
+{
+    nextOutputs.enqueue(QString());
+}
+
+int PrintService::dialogCount()
+{
+    return dialogs;
+}

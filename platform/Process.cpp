@@ -1,0 +1,230 @@
+#include "platform/Process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+std::vector<char*> ArgvPointers(const std::vector<std::string>& argv)
+{
+    std::vector<char*> pointers;
+    for (const std::string& arg : argv)
+        pointers.push_back(const_cast<char*>(arg.c_str()));
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+std::string Resolve(const std::string& program)
+{
+    if (program.find('/') != std::string::npos)
+        return program;
+    return FindOnPath(program);
+}
+}
+
+std::string FindOnPath(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        std::size_t end = folders.find(':', start);
+        if (end == std::string::npos)
+            end = folders.size();
+        std::string folder = folders.substr(start, end - start);
+        if (folder.empty())
+            folder = ".";
+        const std::string candidate = folder + "/" + name;
+        struct stat info{};
+        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input, bool captureOutput,
+                         const std::string& workingDirectory)
+{
+    ProcessResult result;
+    if (argv.empty())
+        return result;
+    const std::string program = Resolve(argv[0]);
+    if (program.empty())
+        return result;
+
+    int inPipe[2];
+    int outPipe[2] = {-1, -1};
+    int errorPipe[2];
+    if (::pipe2(inPipe, O_CLOEXEC) != 0)
+        return result;
+    if (captureOutput && ::pipe2(outPipe, O_CLOEXEC) != 0) {
+        ::close(inPipe[0]);
+        ::close(inPipe[1]);
+        return result;
+    }
+    // Reports a failed exec back to the parent.
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0) {
+        ::close(inPipe[0]);
+        ::close(inPipe[1]);
+        if (captureOutput) {
+            ::close(outPipe[0]);
+            ::close(outPipe[1]);
+        }
+        return result;
+    }
+
+    std::vector<char*> args = ArgvPointers(argv);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(inPipe[0], STDIN_FILENO);
+        if (captureOutput)
+            ::dup2(outPipe[1], STDOUT_FILENO);
+        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
+            ::_exit(127);
+        ::signal(SIGPIPE, SIG_DFL);
+        ::execv(program.c_str(), args.data());
+        const int code = errno;
+        [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
+        ::_exit(127);
+    }
+    ::close(inPipe[0]);
+    ::close(errorPipe[1]);
+    if (captureOutput)
+        ::close(outPipe[1]);
+    if (pid < 0) {
+        ::close(inPipe[1]);
+        ::close(errorPipe[0]);
+        if (captureOutput)
+            ::close(outPipe[0]);
+        return result;
+    }
+
+    // Feed the input and drain the output together so that neither side blocks.
+    void (*oldHandler)(int) = ::signal(SIGPIPE, SIG_IGN);
+    std::size_t written = 0;
+    int writeFd = inPipe[1];
+    if (input.empty()) {
+        ::close(writeFd);
+        writeFd = -1;
+    }
+    int readFd = captureOutput ? outPipe[0] : -1;
+    char buffer[8192];
+    while (writeFd >= 0 || readFd >= 0) {
+        pollfd fds[2];
+        int count = 0;
+        if (writeFd >= 0)
+            fds[count++] = {writeFd, POLLOUT, 0};
+        if (readFd >= 0)
+            fds[count++] = {readFd, POLLIN, 0};
+        if (::poll(fds, static_cast<nfds_t>(count), -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (fds[i].fd == writeFd && (fds[i].revents & (POLLOUT | POLLERR | POLLHUP))) {
+                const ssize_t n = ::write(writeFd, input.data() + written, input.size() - written);
+                if (n > 0)
+                    written += static_cast<std::size_t>(n);
+                if (n < 0 && errno != EINTR && errno != EAGAIN)
+                    written = input.size();
+                if (written >= input.size()) {
+                    ::close(writeFd);
+                    writeFd = -1;
+                }
+            } else if (fds[i].fd == readFd && (fds[i].revents & (POLLIN | POLLERR | POLLHUP))) {
+                const ssize_t n = ::read(readFd, buffer, sizeof buffer);
+                if (n > 0) {
+                    result.output.append(buffer, static_cast<std::size_t>(n));
+                } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+                    ::close(readFd);
+                    readFd = -1;
+                }
+            }
+        }
+    }
+    if (writeFd >= 0)
+        ::close(writeFd);
+    if (readFd >= 0)
+        ::close(readFd);
+    ::signal(SIGPIPE, oldHandler);
+
+    int execError = 0;
+    const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
+    ::close(errorPipe[0]);
+
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (execFailed)
+        return result;
+    result.started = true;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory)
+{
+    if (argv.empty())
+        return false;
+    const std::string program = Resolve(argv[0]);
+    if (program.empty())
+        return false;
+    int errorPipe[2];
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+        return false;
+    std::vector<char*> args = ArgvPointers(argv);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // A grandchild in its own session, so the starter may end at once.
+        ::setsid();
+        const pid_t grandchild = ::fork();
+        if (grandchild != 0)
+            ::_exit(grandchild < 0 ? 1 : 0);
+        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0) {
+            const int code = errno;
+            [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
+            ::_exit(127);
+        }
+        const int devNull = ::open("/dev/null", O_RDWR);
+        if (devNull >= 0) {
+            ::dup2(devNull, STDIN_FILENO);
+            ::close(devNull);
+        }
+        ::execv(program.c_str(), args.data());
+        const int code = errno;
+        [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
+        ::_exit(127);
+    }
+    ::close(errorPipe[1]);
+    if (pid < 0) {
+        ::close(errorPipe[0]);
+        return false;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    int execError = 0;
+    const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
+    ::close(errorPipe[0]);
+    return !execFailed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::string ShellQuote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += "'";
+    return quoted;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The first executable file named `name` in the folders of PATH; empty when none.
+std::string FindOnPath(const std::string& name);
+
+struct ProcessResult {
+    bool started = false;  // false when the program could not be run at all
+    int exitCode = -1;     // exit status; -1 when killed by a signal or not started
+    std::string output;    // standard output, when asked for
+};
+
+// Runs argv[0] (looked up on PATH when it holds no "/") with `input` on its
+// standard input and waits for it. Standard output is collected when
+// captureOutput is set; standard error is passed through.
+ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input = {},
+                         bool captureOutput = false, const std::string& workingDirectory = {});
+
+// Starts a program in its own session without waiting; false when it could not be started.
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory = {});
+
+// Quotes text for a POSIX shell: 'text', with every ' written as '\''.
+std::string ShellQuote(const std::string& text);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Date.h"
+
+#include <string>
+#include <vector>
+
+struct ProfileRecord {
+    std::string description;
+    std::string fullName;
+    Date birthday;
+    bool hasMother = false;
+    Date motherBirthday;
+    bool hasFather = false;
+    Date fatherBirthday;
+    bool manualCalibration = false;
+    Date goodDay;
+    Date badDay;
+};
+
+struct ProfileIndexEntry {
+    std::string fullName;
+    std::string description;
+    std::string calibrationLabel;  // "Automatic" or "Manual"
+
+    friend bool operator==(const ProfileIndexEntry&, const ProfileIndexEntry&) = default;
+};
+
+// The profile index InstallDir + "mv.ini".
+void LoadProfileIndex(std::vector<ProfileIndexEntry>& list);
+bool SaveProfileIndex(const std::vector<ProfileIndexEntry>& list);
+
+// Profile files InstallDir + description + ".ini".
+ProfileRecord LoadProfile(const std::string& description);
+// Reads a profile file by its full path (the engine's reader; it also takes "Profile:").
+ProfileRecord ReadProfileFile(const std::string& path);
+// False when the file could not be written or the description is no valid file name.
+bool SaveProfile(const ProfileRecord& record);
+void DeleteProfileFile(const std::string& description);
+bool IndexExists(const std::string& folder);
+
+// A description that can safely name a file in InstallDir: no "/", not "." or "..", not empty.
+bool IsValidProfileFileName(const std::string& description);
+std::string ProfilePath(const std::string& description);
+
+// The exact text SaveProfile writes (for tests and for the atomic write).
+std::string FormatProfile(const ProfileRecord& record);
+std::string FormatProfileIndex(const std::vector<ProfileIndexEntry>& list);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of the named groups that are missing.
+# Usage: scripts/deps.sh build [test]
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
+                qt6-webengine-dev fonts-liberation fonts-dejavu-core xdg-user-dirs)
+test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp-mta
+               python3-aiosmtpd cron poppler-utils desktop-file-utils procps)
+
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    build) wanted+=("${build_packages[@]}") ;;
+    test) wanted+=("${test_packages[@]}") ;;
+    *) echo "unknown package group: $group" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, installs Moravel into its folder and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh build
+
+if [[ "${XDG_DATA_HOME:-}" == /* ]]; then
+  install_dir="$XDG_DATA_HOME/moravel"
+else
+  install_dir="$HOME/.local/share/moravel"
+fi
+first_install=1
+[[ -x "$install_dir/Kestrane" ]] && first_install=0
+
+cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF >/dev/null
+cmake --build build -j 2
+cmake --install build --prefix "$install_dir" >/dev/null
+echo "Moravel is installed in $install_dir/"
+
+cd "$install_dir"
+if [[ $first_install -eq 1 && -x ./installer ]]; then
+  exec ./installer
+fi
+exec ./Kestrane

@@ -1,0 +1,77 @@
+#include "platform/Clock.h"
+#include "platform/DataFile.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "support/TempEnvironment.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+TEST(Paths, InstallDirFollowsXdgDataHomeElseHome)
+{
+    TempEnvironment env;
+    EXPECT_EQ(InstallDir(), env.Root() + "/data/moravel/");
+    EXPECT_EQ(ReportsDir(), env.Root() + "/data/moravel/Reports/");
+    ::setenv("XDG_DATA_HOME", "relative/path", 1);
+    EXPECT_EQ(InstallDir(), env.Root() + "/home/.local/share/moravel/");
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(InstallDir(), env.Root() + "/home/.local/share/moravel/");
+}
+
+TEST(Paths, FileNameOfPathNeedsAShortExtension)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/a/b/Anna.ini", "Anna.ini"},
+        {"/a/b/report.jpeg", ""},  // four letters after the dot
+        {"/a/b/noextension", ""},
+        {"x.c", "x.c"},            // shorter than 4 characters
+        {"/a/b/pic.gi", "pic.gi"},
+        {"/a/b/pic.g", "pic.g"},
+    };
+    for (const auto& [path, name] : cases)
+        EXPECT_EQ(FileNameOfPath(path), name) << path;
+}
+
+TEST(DataFile, AtomicWriteReplacesAndReadsBackInPieces)
+{
+    TempEnvironment env;
+    const std::string path = env.InstallDir() + "x.ini";
+    ASSERT_TRUE(WriteFileAtomically(path, "A:1\r\nB:" + std::string(1200, 'z') + "\n"));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadLinesBuffered(path, 500, lines));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "A:1");
+    EXPECT_EQ(lines[1].size(), 499u);
+    EXPECT_EQ(lines[3].size(), 1202u - 998u);
+    EXPECT_FALSE(WriteFileAtomically(env.Root() + "/missing/folder/x", "y"));
+}
+
+TEST(DataFile, ParseLeadingIntIsAtoi)
+{
+    const std::pair<std::string, int> cases[] = {
+        {"12", 12}, {"  -7x", -7}, {"+3", 3}, {"abc", 0}, {"", 0}, {"19x66", 19}, {"99999999999", 2147483647}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParseLeadingInt(text), value) << text;
+}
+
+TEST(Clock, FixedTodayAndLocalNeighbours)
+{
+    SetTodayForTesting(Date{3, 15, 2004});
+    EXPECT_EQ(Today(), (Date{3, 15, 2004}));
+    SetTodayForTesting(std::nullopt);
+    EXPECT_EQ(DayAfter(Date{12, 31, 2004}), (Date{1, 1, 2005}));
+    EXPECT_EQ(DayBefore(Date{3, 1, 2004}), (Date{2, 29, 2004}));
+}
+
+TEST(Process, RunsWithInputAndReportsExitStatus)
+{
+    const ProcessResult cat = RunProcess({"cat"}, "hello", true);
+    EXPECT_TRUE(cat.started);
+    EXPECT_EQ(cat.exitCode, 0);
+    EXPECT_EQ(cat.output, "hello");
+    EXPECT_EQ(RunProcess({"false"}).exitCode, 1);
+    EXPECT_FALSE(RunProcess({"no-such-program-moravel"}).started);
+    EXPECT_EQ(RunProcess({"sh", "-c", "echo " + ShellQuote("it's a \"test\" $HOME")}, {}, true).output,
+              "it's a \"test\" $HOME\n");
+}
