@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QWebEngineView;
+
+// A dialog that shows one generated page in the embedded browser. The page view
+// is created only when the window is shown.
+class PageWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit PageWindow(QWidget* parent = nullptr);
+    ~PageWindow() override;
+
+    void SetTitle(const QString& title);
+    void SetPage(const QString& path);
+    void SetPosition(int left, int top);
+    void SetSize(int width, int height);
+    void SetRefuseClose(bool refuse);
+
+    // Shows the window modally, centred when no position was set; returns when it closes.
+    void RunModal();
+    // Shows the window modelessly (quick tip, zodiac picture); the owner destroys it.
+    void ShowModeless();
+    void Navigate(const QString& path);
+
+    QString CurrentPage() const;
+    QWebEngineView* View() const { return view; }
+
+    // Convenience: a modal page window centred on the screen.
+    static void ShowPage(const QString& title, const QString& entryPath, int width, int height,
+                         QWidget* parent = nullptr);
+
+signals:
+    // The user closed a window that may be closed (zodiac picture).
+    void closedByUser();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void EnsureView();
+
+    QWebEngineView* view = nullptr;
+    QString pagePath;
+    bool refuseClose = false;
+    bool positioned = false;
+};

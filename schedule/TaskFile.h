@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// "task.dtr" in InstallDir: the scheduled daily delivery.
+struct TaskFile {
+    std::string profilePath;
+    std::string email;
+    int hour = 6;
+    int minute = 0;
+    int fullColour = 0;
+};
+
+// What a reader finds; every field may be empty.
+struct TaskFileContents {
+    std::string profilePath;        // the last "Profile:" value
+    std::string email;              // the last "Email:" value
+    std::vector<std::string> times; // every "Time:" value in file order
+    std::string type;               // the last "Type:" value as written
+
+    // Both profile and e-mail non-empty.
+    bool IsPresent() const { return !profilePath.empty() && !email.empty(); }
+    // Currently Scheduled window: empty Type -> no text, 0 -> plain, any other number -> full colours.
+    // Unattended run: 1 only when the leading number is 1; anything else is 0.
+    int UnattendedType() const;
+};
+
+std::string TaskFilePath();
+// The "Time:%d:%d%s" value, e.g. "7:5AM", "19:30PM".
+std::string FormatTaskTime(int hour, int minute);
+std::string FormatTaskFile(const TaskFile& task);
+bool WriteTaskFile(const TaskFile& task);
+TaskFileContents ReadTaskFile(const std::string& path = TaskFilePath());
+bool IsProfileScheduled(const std::string& profilePath);
+void DeleteTaskFile();
