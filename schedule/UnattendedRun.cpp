@@ -1,0 +1,5 @@
+#include "schedule/UnattendedRun.h"
+
+void RunUnattended(const std::string&, const std::string&, int)
+{
+}
