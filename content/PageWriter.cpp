@@ -130,6 +130,11 @@ std::string PageParagraph(const std::string& text)
     return R"(<font color="black" size="2" face="Verdana"><b>)" + text + "</b></font><p>";
 }
 
+std::string PageStart()
+{
+    return "<html>" + kComment;
+}
+
 std::string AntiSelectScript()
 {
     return R"(<script language="JavaScript1.2"> function disableselect(e) { return false; })"
@@ -141,13 +146,13 @@ std::string EntryPageBytes(const std::string& contentPath)
 {
     // The path is an attribute value: a quote or ampersand in a folder name must
     // not end it early.
-    return ToWindows1252("<html>" + kComment + ReplacePlaceholder(kEntryHead, HtmlEscape(contentPath)) + kEntryBody +
+    return ToWindows1252(PageStart() + ReplacePlaceholder(kEntryHead, HtmlEscape(contentPath)) + kEntryBody +
                          "</body></html>");
 }
 
 std::string ContentPageBytes(const PagePair& pair)
 {
-    return ToWindows1252("<html>" + kComment + kContentHead + pair.bodyTag + AntiSelectScript() + kTable +
+    return ToWindows1252(PageStart() + kContentHead + pair.bodyTag + AntiSelectScript() + kTable +
                          "<tr><td>" + pair.text + pair.printRow + pair.closing);
 }
 
@@ -159,7 +164,7 @@ bool WritePagePair(const PagePair& pair)
 
 std::string TipPageBytes(const std::string& tipHtml)
 {
-    return ToWindows1252("<html>" + kComment + kTipHead + PageBody::Fixed + AntiSelectScript() + kTable +
+    return ToWindows1252(PageStart() + kTipHead + PageBody::Fixed + AntiSelectScript() + kTable +
                          R"(<tr><td align="center">)" + R"(<font color="yellow" size="2" face="Verdana"><b>)" +
                          tipHtml + "</b></font>" + PageClosing::Plain);
 }

@@ -58,6 +58,9 @@ bool WritePagePair(const PagePair& pair);
 std::string EntryPageBytes(const std::string& contentPath);
 std::string ContentPageBytes(const PagePair& pair);
 
+// "<html>" and the comment every page opens with.
+std::string PageStart();
+
 // The anti-selection script, three pieces without line breaks.
 std::string AntiSelectScript();
 
