@@ -4,6 +4,8 @@
 #include "platform/BrowserSettings.h"
 #include "platform/PrintService.h"
 
+#include <QFont>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -66,6 +68,12 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent)
     if (BrowserFontSize() != 0)
         settings->setFontSize(QWebEngineSettings::DefaultFontSize, BrowserFontSize());
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The pages ask for Verdana. The engine takes only exact or metric-compatible
+    // matches and would fall back to a serif face, so the font the desktop gives
+    // for Verdana becomes the standard one.
+    const QString verdana = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    settings->setFontFamily(QWebEngineSettings::StandardFont, verdana);
+    settings->setFontFamily(QWebEngineSettings::SansSerifFont, verdana);
     settings->setAttribute(QWebEngineSettings::ShowScrollBars, true);
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QWebEngineView::printRequested, this, &PageView::PrintPage);
