@@ -99,6 +99,9 @@ void PageView::PrintPage()
         return;  // one printout at a time
     auto job = std::make_unique<PrintJob>();
     job->printer.setDocName(QStringLiteral("Page"));
+    // The engine prints pages as pictures; 300 dpi keeps text sharp without the
+    // cost of the printer's full resolution.
+    job->printer.setResolution(300);
     if (!PrintService::choosePrinter(job->printer))
         return;
     printJob = std::move(job);
