@@ -371,11 +371,13 @@ std::string BuildMessage(const MessageParts& parts)
     message += "MIME-Version: 1.0\n";
     const std::string textHeaders = "Content-Type: text/plain; charset=UTF-8\n"
                                     "Content-Transfer-Encoding: quoted-printable\n";
-    std::string body = QuotedPrintable(parts.body);
-    if (body.empty() || body.back() != '\n')
-        body += '\n';
-    if (parts.files.empty())
-        return message + textHeaders + "\n" + body;
+    const std::string body = QuotedPrintable(parts.body);
+    if (parts.files.empty()) {
+        // A note without a final line break ends in a soft break, so that the
+        // reader gets it exactly, its trailing blanks included.
+        const bool open = !body.empty() && body.back() != '\n';
+        return message + textHeaders + "\n" + body + (open ? "=\n" : "");
+    }
 
     // "=_" cannot occur in quoted-printable or base64 text.
     const std::string boundary = "=_Moravel_" + RandomToken();
