@@ -1,5 +1,6 @@
 #include "engine/CompanionAnalysis.h"
 
+#include "content/PageWriter.h"
 #include "content/ReferenceTexts.h"
 #include "engine/ReadingEngine.h"
 
@@ -87,4 +88,13 @@ int CompanionFirstLineY(int layoutHeight)
     if (y >= 62)
         y -= 25;
     return static_cast<int>(y);
+}
+
+PagePair CompanionExplainPage()
+{
+    return PagePair{"effects.htm", "reading.htm", PageBody::Fixed,
+                    "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Companion Analysis Explained</b></font><p>"
+                    "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>This reading is based on matching Zodiac "
+                    "Signs and Soul Numbers in three categories: Love, Friendship and Business.</b></font><p>",
+                    PagePrintRow::Standard, PageClosing::Plain};
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "content/PageWindow.h"
+
+#include <QApplication>
+#include <QSize>
+#include <QString>
+#include <QTimer>
+
+// Waits for the next modal page window, notes what it shows and closes it, so a
+// test can run code that opens one and blocks until it is closed.
+struct ModalPageCatcher {
+    bool seen = false;
+    QString title;
+    QSize size;
+    QString page;
+
+    void Arm(int triesLeft = 400)
+    {
+        QTimer::singleShot(25, [this, triesLeft] {
+            auto* window = qobject_cast<PageWindow*>(QApplication::activeModalWidget());
+            if (!window) {
+                if (triesLeft > 0)
+                    Arm(triesLeft - 1);
+                return;
+            }
+            seen = true;
+            title = window->windowTitle();
+            size = window->size();
+            page = window->CurrentPage();
+            window->reject();
+        });
+    }
+};
