@@ -6,6 +6,7 @@
 #include "profiles/ProfileFiles.h"
 
 #include <QComboBox>
+#include <functional>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
