@@ -14,6 +14,8 @@ struct ModalPageCatcher {
     QString title;
     QSize size;
     QString page;
+    // When set, the window is grabbed to this PNG once its content page has had time to show.
+    QString grabTo;
 
     void Arm(int triesLeft = 400)
     {
@@ -28,7 +30,14 @@ struct ModalPageCatcher {
             title = window->windowTitle();
             size = window->size();
             page = window->CurrentPage();
-            window->reject();
+            if (grabTo.isEmpty()) {
+                window->reject();
+                return;
+            }
+            QTimer::singleShot(3000, window, [this, window] {
+                window->grab().save(grabTo);
+                window->reject();
+            });
         });
     }
 };
