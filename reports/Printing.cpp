@@ -114,6 +114,11 @@ void PrintImage(const QString& imagePath, const QString& sourceName)
 
 void PrintDailyReport(const DailyAnalysisWindow& window)
 {
+    PrintDailyReport(window.windowTitle(), window.ReadingSet(), window.FontFace());
+}
+
+void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace)
+{
     QPrinter printer(QPrinter::HighResolution);
     if (!ChoosePrinter(printer))
         return;
@@ -124,13 +129,12 @@ void PrintDailyReport(const DailyAnalysisWindow& window)
     SetQuality(painter);
     const PrintPage page = Measure(printer);
 
-    const DailyReadingSet& set = window.ReadingSet();
-    const std::vector<std::string> lines{window.windowTitle().toStdString(), set.zodiacText, set.soulNumberText,
+    const std::vector<std::string> lines{title.toStdString(), set.zodiacText, set.soulNumberText,
                                          set.dayReadingText, set.evilEyeText, set.lotteryText};
     const std::vector<int> readings(set.readings.begin(), set.readings.end());
     const DailyPrintPage layout = DailyPrintLayout(lines, readings, page.offX, page.offY);
 
-    QFont font(window.FontFace());
+    QFont font(fontFace);
     font.setPixelSize(std::max(1, qRound(DailyPrintTextHeight * page.dpiY)));
     font.setWeight(QFont::Normal);
     painter.setFont(font);
