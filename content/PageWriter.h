@@ -25,7 +25,7 @@ inline const std::string FixedUncentred =
 
 namespace PagePrintRow {
 inline const std::string Standard =
-    R"(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)";
+    R"html(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)html";
 inline const std::string None;
 }
 
