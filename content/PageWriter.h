@@ -25,11 +25,7 @@ inline const std::string FixedUncentred =
 
 namespace PagePrintRow {
 inline const std::string Standard =
-<<<<<<< HEAD
-    R"html(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)html";
-=======
     R"~(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)~";
->>>>>>> main
 inline const std::string None;
 }
 
