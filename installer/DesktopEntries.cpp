@@ -118,7 +118,7 @@ std::string DesktopEntryText(const std::string& name, const std::string& program
     const std::string folder = InstallDir();
     std::string text = "[Desktop Entry]\n";
     text += "Type=Application\n";
-    text += "Version=1.5\n";
+    text += "Version=1.0\n";
     text += "Name=" + DesktopStringValue(name) + "\n";
     text += "Exec=" + DesktopExecArgument(program) + "\n";
     text += "Path=" + DesktopStringValue(WithoutClosingSlash(folder)) + "\n";

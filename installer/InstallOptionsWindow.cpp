@@ -32,10 +32,10 @@ InstallOptionsWindow::InstallOptionsWindow(const QString& systemName, QWidget* p
 {
     setWindowTitle(QStringLiteral("Installation Options"));
     setWindowIcon(MoravelIcon());
-    setFixedSize(DluX(300), DluY(176));
+    setFixedSize(DluX(300), DluY(160));
 
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(DluX(6), DluY(4), DluX(288), DluY(138));
+    frame->setGeometry(DluX(6), DluY(4), DluX(288), DluY(122));
 
     uninstallBox = MakeCheckBox(QStringLiteral("Create Uninstall icons and shortcuts"), false, this);
     uninstallBox->setEnabled(false);
@@ -59,7 +59,7 @@ InstallOptionsWindow::InstallOptionsWindow(const QString& systemName, QWidget* p
     installButton = new QPushButton(QStringLiteral("Install Moravel 2005"), this);
     installButton->setFont(ControlFont());
     installButton->setDefault(true);
-    installButton->setGeometry(DluX(95), DluY(148), DluX(110), DluY(20));
+    installButton->setGeometry(DluX(95), DluY(132), DluX(110), DluY(20));
     connect(installButton, &QPushButton::clicked, this, &QDialog::accept);
 
     systemField = MakeLabel(QString::fromStdString(SystemLine(systemName.toStdString())), LabelColour::Yellow,

@@ -11,14 +11,14 @@ RemovedWindow::RemovedWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Moravel Uninstaller"));
     setWindowIcon(MoravelIcon());
-    setFixedSize(DluX(260), DluY(80));
+    setFixedSize(DluX(300), DluY(80));
 
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(DluX(6), DluY(4), DluX(248), DluY(70));
+    frame->setGeometry(DluX(6), DluY(4), DluX(288), DluY(70));
 
     textField = MakeLabel(QStringLiteral("Moravel 2005 has been removed from your PC."), LabelColour::White, this, 100);
     textField->setAlignment(Qt::AlignCenter);
-    textField->setGeometry(DluX(12), DluY(16), DluX(236), DluY(14));
+    textField->setGeometry(DluX(12), DluY(16), DluX(276), DluY(14));
 
     // The twelve signs in a row.
     const int tile = DluX(16);

@@ -13,14 +13,14 @@ UninstallWindow::UninstallWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Uninstall Moravel"));
     setWindowIcon(MoravelIcon());
-    setFixedSize(DluX(220), DluY(90));
+    setFixedSize(DluX(280), DluY(90));
 
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(DluX(6), DluY(4), DluX(208), DluY(54));
+    frame->setGeometry(DluX(6), DluY(4), DluX(268), DluY(54));
 
     questionField = MakeLabel(QStringLiteral("Do you want to uninstall Moravel 2005? "), LabelColour::White, this, 150);
     questionField->setAlignment(Qt::AlignCenter);
-    questionField->setGeometry(DluX(44), DluY(24), DluX(164), DluY(14));
+    questionField->setGeometry(DluX(42), DluY(24), DluX(228), DluY(14));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(MoravelEmblem(DluX(24)));
@@ -29,10 +29,10 @@ UninstallWindow::UninstallWindow(QWidget* parent) : QDialog(parent)
     yesButton = new QPushButton(QStringLiteral("&Yes"), this);
     yesButton->setFont(ControlFont());
     yesButton->setDefault(true);
-    yesButton->setGeometry(DluX(50), DluY(64), DluX(50), DluY(18));
+    yesButton->setGeometry(DluX(80), DluY(64), DluX(50), DluY(18));
     noButton = new QPushButton(QStringLiteral("&No"), this);
     noButton->setFont(ControlFont());
-    noButton->setGeometry(DluX(120), DluY(64), DluX(50), DluY(18));
+    noButton->setGeometry(DluX(150), DluY(64), DluX(50), DluY(18));
     connect(yesButton, &QPushButton::clicked, this, &UninstallWindow::OnYes);
     connect(noButton, &QPushButton::clicked, this, &QDialog::reject);
 
