@@ -1,3 +1,4 @@
+#include "installer/InstallerRun.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "uninstaller/DeleteRun.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -21,6 +23,8 @@ QString Docs()
 }
 }
 #include <QTimer>
+#include <csignal>
+#include <unistd.h>
 
 class UninstallerWindowTest : public QObject {
     Q_OBJECT
@@ -104,25 +108,90 @@ private slots:
         running.waitForFinished();
     }
 
+    // Installing, then Yes in the launcher with the real remover, leaves the user's
+    // folders as they were apart from what the product made.
+    void wholeCycleWithTheRealRemover()
+    {
+        const QString bin = root.path() + "/bin";
+        QDir().mkpath(bin);
+        WriteFile(bin + "/crontab",
+                  "#!/bin/sh\ndir=$(dirname \"$0\")\n"
+                  "case \"$1\" in\n"
+                  "  -l) cat \"$dir/table\" ;;\n"
+                  "  -) cat > \"$dir/new\" && mv \"$dir/new\" \"$dir/table\" ;;\n"
+                  "esac\n");
+        WriteFile(bin + "/systemctl", "#!/bin/sh\nexit 1\n");
+        WriteFile(bin + "/service", "#!/bin/sh\nexit 1\n");
+        const QString others = "MAILTO=me@example.org\n5 4 * * * /usr/bin/true\n";
+        WriteFile(bin + "/table", others + "0 9 * * * /x/Kestrane /x/task.dtr # Daily Analysis Report\n");
+        oldPath = qgetenv("PATH");
+        qputenv("PATH", (bin + ":/usr/bin:/bin").toUtf8());
+        QDir().mkpath(root.path() + "/home/Desktop");
+        WriteFile(root.path() + "/home/Desktop/mine.txt", "mine");
+
+        FinishInstallation("Linux", {true, false});
+        const QString menu = root.path() + "/data/applications/moravel/";
+        QVERIFY(QFile::exists(menu + "Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        QFile::remove(install + "delete");
+        QVERIFY(QFile::copy(qEnvironmentVariable("MORAVEL_BINARY_DIR") + "/uninstaller/delete", install + "delete"));
+        WriteFile(install + "Reports/a/b/c.jpg", "", false);
+
+        UninstallWindow window;
+        window.show();
+        QTest::mouseClick(window.yesButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(install).exists(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(menu).exists(), 5000);
+        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/home/Desktop/mine.txt"));
+        QVERIFY(QDir(root.path() + "/data/applications").exists());
+        QFile table(bin + "/table");
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(table.readAll()), others);
+        qputenv("PATH", oldPath);
+    }
+
     void cleanup()
     {
+        EndCopy();
+        if (!oldPath.isEmpty())
+            qputenv("PATH", oldPath);
         QFile::remove(root.path() + "/ran");
         QDir(root.path() + "/data").removeRecursively();
         QDir(root.path() + "/tmp").removeRecursively();
     }
 
 private:
-    static void WriteFile(const QString& path, const QString& content)
+    static void WriteFile(const QString& path, const QString& content, bool executable = true)
     {
+        QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content.toUtf8());
         file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (executable)
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // The remover copy keeps its closing window open; end it by its program file.
+    void EndCopy()
+    {
+        const QString copy = root.path() + "/tmp/uninstall";
+        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            char target[4096];
+            const QByteArray link = ("/proc/" + pid + "/exe").toUtf8();
+            const ssize_t n = ::readlink(link.constData(), target, sizeof target);
+            if (n <= 0)
+                continue;
+            const QString exe = QString::fromUtf8(target, static_cast<int>(n));
+            if (exe == copy || exe == copy + " (deleted)")
+                ::kill(pid.toInt(), SIGTERM);
+        }
     }
 
     QTemporaryDir root;
     QString install;
+    QByteArray oldPath;
 };
 
 int main(int argc, char** argv)
