@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Wall time (hyperfine, median) and peak memory (GNU time, median of runs) of the
 # scheduled run as a whole process, plain and full colour, beside a Qt program
-# that only starts and exits.  Usage: bench/unattended_run.sh [build-dir]
+# that only starts and exits, and the same program with the web engine loaded.
+# Usage: bench/unattended_run.sh [build-dir]
 set -euo pipefail
 build=$(realpath "${1:-build}")
 runs=${RUNS:-20}
@@ -38,13 +39,15 @@ bare_kb=$(peak "$bare"); web_kb=$(peak "$web")
 
 python3 - "$root/plain.json" "$root/colour.json" "$bare_kb" "$web_kb" "$plain_kb" "$colour_kb" <<'PY'
 import json, sys
-medians = {}
+medians, cpu = {}, {}
 for path in sys.argv[1:3]:
     for r in json.load(open(path))["results"]:
         medians[r["command"]] = r["median"] * 1000
+        cpu[r["command"]] = (r["user"] + r["system"]) * 1000  # means; steadier on a busy machine
 peaks = dict(zip(["bare", "webengine", "plain", "colour"], map(int, sys.argv[3:7])))
 base = medians["bare"]
-print(f"{'run':<12}{'wall ms':>10}{'x bare':>9}{'peak MB':>10}")
+print(f"{'run':<12}{'wall ms':>10}{'x bare':>9}{'cpu ms':>9}{'x bare':>9}{'peak MB':>10}")
 for name in ["bare", "webengine", "plain", "colour"]:
-    print(f"{name:<12}{medians[name]:>10.1f}{medians[name] / base:>9.2f}{peaks[name] / 1024:>10.1f}")
+    print(f"{name:<12}{medians[name]:>10.1f}{medians[name] / base:>9.2f}"
+          f"{cpu[name]:>9.1f}{cpu[name] / cpu['bare']:>9.2f}{peaks[name] / 1024:>10.1f}")
 PY
