@@ -1,14 +1,6 @@
-#include "app/InteractiveRun.h"
-#include "platform/Look.h"
-#include "platform/Paths.h"
-
-#include <QApplication>
+#include "app/StartUp.h"
 
 int main(int argc, char* argv[])
 {
-    CreateInstallFolders();
-    EnterInstallDir();
-    QApplication app(argc, argv);
-    ApplyLook(app);
-    return RunInteractive();
+    return RunStartUp(argc, argv);
 }

@@ -13,6 +13,8 @@ struct PersonalNumbers {
     int fatherNumber = 0;
     int goodNumber = 0;
     int badNumber = 0;
+
+    friend bool operator==(const PersonalNumbers&, const PersonalNumbers&) = default;
 };
 
 // One computation for one profile file and one target date: construct (reads the

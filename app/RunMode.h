@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/SystemName.h"
+#include "schedule/TaskFile.h"
+
+#include <string>
+#include <vector>
+
+// The oldest system family member (9x platform, version 4.0) is refused; every
+// other system and a failed version query pass.
+bool VersionIsRefused(const VersionRecord& record);
+// This system never is.
+bool SystemIsRefused();
+
+// A screen narrower than 800 pixels or with 8 bits of colour or fewer is refused;
+// the height is not looked at.
+bool ScreenIsAdequate(int width, int depth);
+
+struct RunModeChoice {
+    bool unattended = false;
+    TaskFileContents task;  // read only when the command line named the task file
+};
+
+// `arguments` are the command-line arguments after the program's name. Joined by
+// one blank they must equal InstallDir + "task.dtr" exactly, and the task file
+// must name a profile and an address; anything else is the interactive run.
+RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments);
+
+// The desktop's display settings: the first known settings program found on PATH,
+// with its arguments; empty when none is installed.
+std::vector<std::string> DisplaySettingsCommand();

@@ -1,0 +1,74 @@
+#include "app/StartUp.h"
+
+#include "app/InteractiveRun.h"
+#include "app/RunMode.h"
+#include "platform/BrowserSettings.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "schedule/UnattendedRun.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdlib>
+#include <unistd.h>
+
+bool LaunchControlPanel()
+{
+    const std::vector<std::string> command = DisplaySettingsCommand();
+    return !command.empty() && StartDetached(command);
+}
+
+bool PassScreenCheck(int width, int depth)
+{
+    if (ScreenIsAdequate(width, depth))
+        return true;
+    MessageBox::information(QStringLiteral(
+        "Moravel Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    "));
+    if (MessageBox::question(QStringLiteral("Do you want to adjust your settings?    ")))
+        LaunchControlPanel();
+    return false;
+}
+
+bool PrimaryScreenPasses()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Without a screen to measure there is nothing to refuse.
+    if (!screen)
+        return true;
+    return PassScreenCheck(screen->geometry().width(), screen->depth());
+}
+
+int RunStartUp(int argc, char* argv[])
+{
+    CreateInstallFolders();
+    EnterInstallDir();
+
+    // Chromium's sandbox refuses to run as root; the page view needs it off then.
+    if (::geteuid() == 0)
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+
+    if (SystemIsRefused()) {
+        QApplication app(argc, argv);
+        MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));
+        return 1;
+    }
+
+    // Decided before any application object exists: a scheduled run has no display.
+    const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
+    if (mode.unattended) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        QGuiApplication app(argc, argv);
+        RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    if (!PrimaryScreenPasses())
+        return 1;
+    SetBrowserFontSize();
+    return RunInteractive();
+}

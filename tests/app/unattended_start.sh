@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The scheduled start: no display at all, the task file's path as the command line.
+# It must pick the offscreen platform itself and end on its own.
+set -euo pipefail
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+export XDG_DATA_HOME="$root/data" HOME="$root/home"
+mkdir -p "$root/bin" "$HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# Mail goes nowhere: a sendmail that only keeps what it reads.
+printf '#!/bin/sh\ncat > "%s/mail.txt"\n' "$root" > "$root/bin/sendmail"
+chmod +x "$root/bin/sendmail"
+export PATH="$root/bin:$PATH"
+kestrane="$MORAVEL_BINARY_DIR/app/Kestrane"
+install="$XDG_DATA_HOME/moravel/"
+
+mkdir -p "$install"
+printf 'Profile:%sAnna.ini\nEmail:anna@example.org\nTime:7:5AM\nType:0\n' "$install" > "$install/task.dtr"
+printf 'Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n' > "$install/Anna.ini"
+
+timeout 60 "$kestrane" "${install}task.dtr"
+[[ -d "${install}Reports" ]] || { echo "ReportsDir was not created"; exit 1; }
+echo "unattended start ended cleanly"
