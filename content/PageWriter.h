@@ -14,18 +14,18 @@ std::string HtmlEscape(const std::string& text);
 namespace PageBody {
 // Scrolling, centred: daily analysis help, introduction, dream, zodiac sign, soul number, birth year, e-mail help.
 inline const std::string Scrolling =
-    R"(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false"><center>)";
+    R"~(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false"><center>)~";
 // No scroll bar, centred: companion explanation, quick tip.
 inline const std::string Fixed =
-    R"(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false" scroll="no"><center>)";
+    R"~(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false" scroll="no"><center>)~";
 // No scroll bar, not centred: superstition.
 inline const std::string FixedUncentred =
-    R"(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false" scroll="no">)";
+    R"~(<body bgcolor="gray" link="gray" vlink="gray" alink="gray" oncontextmenu="return false" scroll="no">)~";
 }
 
 namespace PagePrintRow {
 inline const std::string Standard =
-    R"(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)";
+    R"~(</td></tr><tr><td><A HREF="javascript:window.print()"><font color="navy" size="4" face="Arial"><b>Print</b></font></A>)~";
 inline const std::string None;
 }
 
@@ -58,11 +58,15 @@ bool WritePagePair(const PagePair& pair);
 std::string EntryPageBytes(const std::string& contentPath);
 std::string ContentPageBytes(const PagePair& pair);
 
+// "<html>" and the comment every page opens with.
+std::string PageStart();
+
 // The anti-selection script, three pieces without line breaks.
 std::string AntiSelectScript();
 
 // The quick tip page "tip_e.htm"; the tip text is HTML placed unchanged.
 bool WriteTipPage(const std::string& tipHtml);
+std::string TipPageBytes(const std::string& tipHtml);
 
 // The navigation filter of every page view: an empty address,
 // "javascript:window.print()", or an address ending in ".htm" (any case).

@@ -1,0 +1,139 @@
+#include "content/PageWindow.h"
+
+#include "content/PageView.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+PageWindow::PageWindow(QWidget* parent) : QDialog(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    resize(300, 200);
+}
+
+PageWindow::~PageWindow() = default;
+
+void PageWindow::SetTitle(const QString& title)
+{
+    setWindowTitle(title);
+}
+
+void PageWindow::SetPage(const QString& path)
+{
+    pagePath = path;
+}
+
+void PageWindow::SetPosition(int left, int top)
+{
+    move(left, top);
+    positioned = true;
+}
+
+void PageWindow::SetSize(int width, int height)
+{
+    resize(width, height);
+}
+
+void PageWindow::SetRefuseClose(bool refuse)
+{
+    refuseClose = refuse;
+}
+
+void PageWindow::RunModal()
+{
+    if (!positioned)
+        SetPosition(CentreX(width()), CentreY(height()));
+    setModal(true);
+    exec();
+}
+
+void PageWindow::ShowModeless()
+{
+    if (!positioned)
+        SetPosition(CentreX(width()), CentreY(height()));
+    setModal(false);
+    show();
+}
+
+void PageWindow::Navigate(const QString& path)
+{
+    pagePath = path;
+    if (auto* pageView = qobject_cast<PageView*>(view))
+        pageView->OpenFile(path);
+}
+
+QString PageWindow::CurrentPage() const
+{
+    if (auto* pageView = qobject_cast<PageView*>(view)) {
+        const QString current = pageView->CurrentFile();
+        if (!current.isEmpty())
+            return current;
+    }
+    return pagePath;
+}
+
+void PageWindow::ShowPage(const QString& title, const QString& entryPath, int width, int height, QWidget* parent)
+{
+    PageWindow window(parent);
+    window.SetTitle(title);
+    window.SetPage(entryPath);
+    window.SetSize(width, height);
+    window.SetPosition(CentreX(width), CentreY(height));
+    window.RunModal();
+}
+
+void PageWindow::reject()
+{
+    if (refuseClose) {
+        MessageBox::information(QStringLiteral("Quick Tip dialog must remain open.       "));
+        return;
+    }
+    const bool wasVisible = isVisible();
+    QDialog::reject();
+    if (wasVisible && !isModal())
+        emit closedByUser();
+}
+
+void PageWindow::closeEvent(QCloseEvent* event)
+{
+    // QDialog turns the close box into reject(); a refused close leaves the window shown.
+    QDialog::closeEvent(event);
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        event->accept();  // page windows have no help of their own
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PageWindow::showEvent(QShowEvent* event)
+{
+    EnsureView();
+    QDialog::showEvent(event);
+}
+
+void PageWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+}
+
+void PageWindow::EnsureView()
+{
+    if (view)
+        return;
+    auto* pageView = new PageView(this);
+    view = pageView;
+    layout()->addWidget(pageView);
+    pageView->setFocus();
+    if (!pagePath.isEmpty())
+        pageView->OpenFile(pagePath);
+}
