@@ -1,4 +1,5 @@
 #include "platform/DataFile.h"
+#include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "schedule/AccountWindow.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -314,6 +316,8 @@ private slots:
         QCOMPARE(Shown(), QStringList{QStringLiteral("User ID is too long. Maximum size is 50 characters.    ")});
     }
 
+    void screenshots();
+
     void accountDefaultsAskFirst()
     {
         AccountWindow window(QStringLiteral("alice"), nullptr);
@@ -336,6 +340,37 @@ private slots:
         QCOMPARE(Child<QLineEdit>(window, "userId")->text(), QString());
     }
 };
+
+// Pictures of the windows for the documentation, when MORAVEL_SCREENSHOTS names a folder.
+void ScheduleWindowsTest::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MORAVEL_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("MORAVEL_SCREENSHOTS is not set");
+    ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TempEnvironment env;
+    CrontabStub stub(env);
+    const QDir source(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + QStringLiteral("/assets"));
+    for (const QString& name : source.entryList({QStringLiteral("*.gif")}))
+        QFile::copy(source.filePath(name), QString::fromStdString(env.InstallDir()) + name);
+    ScheduleWindow schedule;
+    schedule.SetProfilePath(env.InstallDir() + "Anna.ini");
+    Child<QComboBox>(schedule, "hour")->setCurrentIndex(18);
+    Child<QComboBox>(schedule, "minute")->setCurrentIndex(30);
+    Type(schedule, "email", QStringLiteral("anna@example.org"));
+    schedule.show();
+    Child<QLineEdit>(schedule, "email")->deselect();
+    QVERIFY(schedule.grab().save(folder + QStringLiteral("/ScheduleWindow.png")));
+
+    QVERIFY(WriteTaskFile(TaskFile{env.InstallDir() + "Anna.ini", "anna@example.org", 19, 30, 1}));
+    CurrentScheduleWindow current;
+    current.show();
+    QVERIFY(current.grab().save(folder + QStringLiteral("/CurrentScheduleWindow.png")));
+
+    AccountWindow account(QStringLiteral("anna"), nullptr);
+    account.show();
+    QVERIFY(account.grab().save(folder + QStringLiteral("/AccountWindow.png")));
+}
 
 QTEST_MAIN(ScheduleWindowsTest)
 #include "ScheduleWindowsTest.moc"
