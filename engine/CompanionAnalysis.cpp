@@ -1,0 +1,100 @@
+#include "engine/CompanionAnalysis.h"
+
+#include "content/PageWriter.h"
+#include "content/ReferenceTexts.h"
+#include "engine/ReadingEngine.h"
+
+#include <algorithm>
+
+namespace {
+bool Lists(const std::vector<ZodiacSign>& list, ZodiacSign sign)
+{
+    return std::find(list.begin(), list.end(), sign) != list.end();
+}
+
+struct Person {
+    std::string name;
+    ZodiacSign sign = ZodiacSign::Capricorn;
+    int soul = 0;
+};
+
+Person ReadPerson(const std::string& path)
+{
+    ReadingEngine engine(path);
+    const Date birthday = engine.Birthday();
+    engine.SetTargetDate(birthday.year, birthday.month, birthday.day);
+    engine.ComputeNumbers();
+    // A stored month outside 1..12 has no sign; the picture rule's Capricorn stands in.
+    return Person{engine.FullName(), SignOf(birthday.month, birthday.day).value_or(ZodiacSign::Capricorn),
+                  engine.Numbers().birthNumber};
+}
+}
+
+SignAffinity SignAffinityOf(ZodiacSign a, ZodiacSign b)
+{
+    // The lists are mutual, but asking both sides keeps the rule symmetric whatever they say.
+    if (Lists(FactsOf(a).leastCompatible, b) || Lists(FactsOf(b).leastCompatible, a))
+        return SignAffinity::Incompatible;
+    if (Lists(FactsOf(a).mostCompatible, b) || Lists(FactsOf(b).mostCompatible, a))
+        return SignAffinity::Compatible;
+    return SignAffinity::Neutral;
+}
+
+bool SoulNumbersComplete(int a, int b)
+{
+    return a == b || a + b == 7 || (a == 9 && b == 7) || (a == 7 && b == 9);
+}
+
+CompanionVerdicts MatchCompanions(ZodiacSign signA, int soulA, ZodiacSign signB, int soulB)
+{
+    const SignAffinity signs = SignAffinityOf(signA, signB);
+    const bool numbers = SoulNumbersComplete(soulA, soulB);
+    CompanionVerdicts v;
+    v.loveMatch = numbers && signs != SignAffinity::Incompatible;
+    v.friendshipMatch = signs == SignAffinity::Compatible || (numbers && signs == SignAffinity::Neutral);
+    v.businessMatch = signs == SignAffinity::Compatible;
+    return v;
+}
+
+CompanionResult ComputeCompanion(const std::string& firstProfilePath, const std::string& secondProfilePath)
+{
+    const Person a = ReadPerson(firstProfilePath);
+    const Person b = ReadPerson(secondProfilePath);
+    const CompanionVerdicts v = MatchCompanions(a.sign, a.soul, b.sign, b.soul);
+    CompanionResult result;
+    result.firstName = a.name;
+    result.secondName = b.name;
+    result.loveMatch = v.loveMatch;
+    result.friendshipMatch = v.friendshipMatch;
+    result.businessMatch = v.businessMatch;
+    result.ready = true;
+    return result;
+}
+
+std::array<std::string, 4> CompanionLines(const CompanionResult& r)
+{
+    const auto verdict = [](bool good) { return good ? std::string("Good Match") : std::string("Bad Match"); };
+    return {r.firstName + " and " + r.secondName, "Love: " + verdict(r.loveMatch),
+            "Friendship: " + verdict(r.friendshipMatch), "Business: " + verdict(r.businessMatch)};
+}
+
+int CompanionFirstLineY(int layoutHeight)
+{
+    if (layoutHeight == 0)
+        return 36;
+    double y = (layoutHeight - 202) * 0.5;
+    if (y <= 0)
+        return 36;
+    if (y >= 62)
+        y -= 25;
+    return static_cast<int>(y);
+}
+
+PagePair CompanionExplainPage()
+{
+    return PagePair{"effects.htm", "reading.htm", PageBody::Fixed,
+                    "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Companion Analysis Explained</b></font><p>"
+                    "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>This reading is based on matching Zodiac "
+                    "Signs and Soul Numbers in three categories: Love, Friendship and Business.</b></font><p>",
+                    PagePrintRow::Standard, PageClosing::Plain};
+}

@@ -1,0 +1,141 @@
+#include "content/ContentPageWindows.h"
+#include "content/HelpWizard.h"
+#include "content/ModalPageCatcher.h"
+#include "content/PageView.h"
+#include "platform/Paths.h"
+#include "profiles/ProfileFiles.h"
+
+#include <QComboBox>
+#include <functional>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+
+namespace {
+QByteArray ReadInstalled(const char* name)
+{
+    QFile file(QString::fromStdString(InstallDir()) + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString PlainText(PageView* view)
+{
+    QString text;
+    bool done = false;
+    view->page()->toPlainText([&](const QString& result) {
+        text = result;
+        done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+    return text;
+}
+}
+
+class ContentWindowsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home;
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("HOME", home.path().toUtf8());
+        CreateInstallFolders();
+    }
+
+    void referencePagesOpenInTheirWindows()
+    {
+        struct Expect {
+            std::function<bool()> show;
+            QString title;
+            QSize size;
+            QString entry;
+            const char* content;
+            QByteArray needle;
+        };
+        const Expect pages[] = {
+            {[] { return ShowSignPage(2, 20); }, " Astrology: Zodiac Sign", {700, 400}, "effects.htm", "reading.htm",
+             "Pisces<p><font color=\"black\">20 February -- 20 March<p>"},
+            {[] { return ShowNumberPage(8, 15, 1966); }, " Numerology: Soul Number", {700, 400}, "effects.htm",
+             "reading.htm", "Your soul number is: <font color=\"yellow\">8</b>"},
+            {[] { return ShowYearPage(1911); }, " Astrology: Year", {600, 250}, "effects.htm", "reading.htm",
+             "1911 - The Year of the Pig"},
+            {[] { return ShowSuperstitions(Date{7, 29, 2004}); }, " Daily Superstition", {730, 350}, "super_e.htm",
+             "super_r.htm", "<b>pin<p><font color=\"black\">See a pin and pick it up, all the day you\x92ll"},
+        };
+        for (const Expect& page : pages) {
+            ModalPageCatcher catcher;
+            if (page.title == " Astrology: Zodiac Sign" && qEnvironmentVariableIsSet("MORAVEL_SCREENSHOTS"))
+                catcher.grabTo = qEnvironmentVariable("MORAVEL_SCREENSHOTS") + "/SignPage.png";
+            catcher.Arm();
+            QVERIFY(page.show());
+            QVERIFY2(catcher.seen, qPrintable(page.title));
+            QCOMPARE(catcher.title, page.title);
+            QCOMPARE(catcher.size, page.size);
+            QVERIFY(catcher.page.endsWith(page.entry));
+            QVERIFY2(ReadInstalled(page.content).contains(page.needle), qPrintable(page.title));
+        }
+    }
+
+    void dreamVerdictFollowsTheEmotionalReading()
+    {
+        ProfileRecord anna;
+        anna.description = "anna";
+        anna.fullName = "Anna Lee";
+        anna.birthday = {8, 15, 1966};
+        QVERIFY(SaveProfile(anna));
+        // 15 March 2004 is Anna's Emotional peak (99); 22 March is 7 days on, at 49.
+        const std::pair<int, QByteArray> days[] = {{15, "is 99%, an Emotional High."}, {22, "below the Emotional High"}};
+        for (const auto& [day, verdict] : days) {
+            ModalPageCatcher catcher;
+            catcher.Arm();
+            QVERIFY(ShowDreamPage(ProfilePath("anna"), 3, day, 2004));
+            QVERIFY(catcher.seen);
+            QCOMPARE(catcher.title, QString(" Dream Interpretation"));
+            QCOMPARE(catcher.size, QSize(700, 350));
+            QVERIFY(catcher.page.endsWith("dream_e.htm"));
+            QVERIFY2(ReadInstalled("dream_r.htm").contains(verdict), verdict.constData());
+        }
+    }
+
+    void helpWizardShowsTheFirstTopicAndKeepsToItsPages()
+    {
+        HelpWizard wizard;
+        QSignalSpy loaded(wizard.View(), &QWebEngineView::loadFinished);
+        wizard.show();
+        QCOMPARE(wizard.windowTitle(), QString("Help Wizard"));
+        QCOMPARE(wizard.Topics()->count(), 9);
+        QCOMPARE(wizard.Topics()->currentText(), QString("Moravel in a Nutshell"));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 20000);
+        QVERIFY(wizard.View()->CurrentFile().endsWith("help.htm"));
+        QVERIFY(PlainText(wizard.View()).contains("Moravel 2005 is one of a kind"));
+
+        // Choosing another topic rewrites the page.
+        QTest::keyClick(wizard.Topics(), Qt::Key_Down);
+        QCOMPARE(wizard.Topics()->currentText(), QString("Profiles In and Out"));
+        QTRY_VERIFY_WITH_TIMEOUT(PlainText(wizard.View()).contains("at least one profile first"), 20000);
+        QVERIFY(ReadInstalled("help.htm").contains("at least one profile first"));
+
+        // A link to anything but a ".htm" page leaves the page as it is.
+        QFile other(home.filePath("notes.txt"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("not a page");
+        other.close();
+        const int before = loaded.count();
+        wizard.View()->page()->runJavaScript(
+            QString("var a = document.createElement('a'); a.href = '%1'; document.body.appendChild(a); a.click();")
+                .arg(QUrl::fromLocalFile(other.fileName()).toString()));
+        QTest::qWait(1500);
+        QVERIFY(wizard.View()->CurrentFile().endsWith("help.htm"));
+        QVERIFY(PlainText(wizard.View()).contains("at least one profile first"));
+        QVERIFY(loaded.count() == before);
+
+        if (qEnvironmentVariableIsSet("MORAVEL_SCREENSHOTS"))
+            wizard.grab().save(qEnvironmentVariable("MORAVEL_SCREENSHOTS") + "/HelpWizard.png");
+    }
+};
+
+QTEST_MAIN(ContentWindowsTest)
+#include "ContentWindowsTest.moc"
