@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
 
     std::size_t RecipientCount() const { return recipients.size(); }
     std::size_t AttachmentCount() const { return attachments.size(); }
+
+    // The folders searched after PATH ("/usr/sbin/sendmail", "/usr/lib/sendmail");
+    // tests replace them to stand for a system without a mail program; nullopt restores.
+    static void SetFallbackPathsForTesting(std::optional<std::vector<std::string>> paths);
 
 private:
     struct Attachment {

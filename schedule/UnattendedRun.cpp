@@ -1,5 +1,106 @@
 #include "schedule/UnattendedRun.h"
 
-void RunUnattended(const std::string&, const std::string&, int)
+#include "engine/DailyReadingSet.h"
+#include "engine/ReadingEngine.h"
+#include "mail/MapiMailer.h"
+#include "platform/Clock.h"
+#include "platform/DataFile.h"
+#include "platform/Paths.h"
+#include "reports/ReportPicture.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+const char* const ReadingLabels[CycleCount] = {
+    "Emotional Reading: ", "Physical Reading: ", "Intellectual Reading: ", "Intuition Reading: ",
+    "Fortune Reading: ",
+};
+
+// Today's readings as the scheduled report shows them: not limited to 3..99.
+DailyReadingSet ComputeTodaysSet(const std::string& profilePath, bool withSignAndSoul)
 {
+    const Date today = Today();
+    ReadingEngine engine(profilePath);
+    engine.SetTargetDate(today.year, today.month, today.day);
+    engine.ComputeNumbers();
+
+    DailyReadingSet set;
+    set.title = "Daily Analysis - " + engine.TitleDatePart();
+    for (int kind = 0; kind < CycleCount; ++kind)
+        set.readings[static_cast<std::size_t>(kind)] = engine.Reading(static_cast<CycleKind>(kind));
+    set.dayReadingText = engine.DayReadingText();
+    set.evilEyeText = engine.EvilEyeText();
+    set.lotteryText = engine.LotteryText();
+    if (withSignAndSoul) {
+        set.zodiacText = engine.ZodiacText();
+        set.soulNumberText = engine.SoulNumberText();
+    }
+    return set;
+}
+
+std::string ReportPicturePath()
+{
+    return ReportsDir() + "report.jpg";
+}
+
+void SendReport(const std::string& email, const std::string& note, const std::string& attachment)
+{
+    MapiMailer mailer;
+    if (mailer.TakeError() != 0)
+        return;
+    mailer.AddRecipient(email);
+    mailer.SetOriginatorName("Moravel");
+    mailer.SetSubject("Daily Report");
+    if (!attachment.empty())
+        mailer.AddAttachment(attachment);
+    mailer.noteText = note;
+    mailer.Send(0);
+}
+
+}  // namespace
+
+std::string ComposePlainReport(const std::string& profilePath)
+{
+    const DailyReadingSet set = ComputeTodaysSet(profilePath, false);
+    std::string text = set.title + "\n";
+    for (int kind = 0; kind < CycleCount; ++kind)
+        text += ReadingLabels[kind] + std::to_string(set.readings[static_cast<std::size_t>(kind)]) + "%\n";
+    text += set.dayReadingText + "\n";
+    text += set.evilEyeText + "\n";
+    text += set.lotteryText + "\n";
+    return text;
+}
+
+bool RenderReportFile(const std::string& profilePath)
+{
+    const std::string path = ReportPicturePath();
+    if (FileExists(path))
+        MakeWritableAndDelete(path);
+    const DailyReadingSet set = ComputeTodaysSet(profilePath, true);
+    // Drawing text needs the application's font database.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || !HasEncoder("image/jpeg"))
+        return false;
+    return SaveImage(ComposeReportPicture(set, ReportVariant::Unattended), QString::fromStdString(path));
+}
+
+void SendReportImage(const std::string& email)
+{
+    SendReport(email, "Daily Report", ReportPicturePath());
+}
+
+void SendReportText(const std::string& email, const std::string& text)
+{
+    SendReport(email, text, {});
+}
+
+void RunUnattended(const std::string& profilePath, const std::string& email, int fullColour)
+{
+    if (fullColour == 1 && RenderReportFile(profilePath)) {
+        SendReportImage(email);
+        return;
+    }
+    const std::string text = ComposePlainReport(profilePath);
+    if (!text.empty())
+        SendReportText(email, text);
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+// Tells the user to delete a private graphics library the installer could not remove.
+class GraphicsCheckWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit GraphicsCheckWindow(QWidget* parent = nullptr);
+
+    QLineEdit* textField;
+};

@@ -1,0 +1,42 @@
+#include "installer/InstallerRun.h"
+
+#include "installer/DesktopEntries.h"
+#include "installer/GraphicsCheckWindow.h"
+#include "installer/InstallOptionsWindow.h"
+#include "platform/DataFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "platform/SystemName.h"
+
+void FinishInstallation(const std::string& systemName, const InstallOptions& options)
+{
+    // The uninstall registration is the "Uninstall Moravel" menu entry made here.
+    CreateMenuEntries(systemName, options.desktopShortcuts);
+
+    // Windows XP builds shipped a private graphics library that must go.
+    bool graphicsUnverified = false;
+    if (systemName == "XP") {
+        const std::string library = InstallDir() + "gdiplus.dll";
+        if (FileExists(library) && !MakeWritableAndDelete(library))
+            graphicsUnverified = true;
+    }
+
+    const bool started = options.launchAfterInstall && StartDetached({InstallDir() + "Kestrane"}, InstallDir());
+    if (!started)
+        MessageBox::information(QStringLiteral("Moravel 2005 was installed successfully.     "));
+
+    if (graphicsUnverified) {
+        GraphicsCheckWindow window;
+        window.exec();
+    }
+}
+
+int RunInstaller()
+{
+    const std::string systemName = SystemName();
+    InstallOptionsWindow window(QString::fromStdString(systemName));
+    window.exec();
+    FinishInstallation(systemName, {window.desktopShortcuts(), window.launchAfterInstall()});
+    return 0;
+}

@@ -1,0 +1,163 @@
+#include "reports/Printing.h"
+
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/PrintService.h"
+#include "platform/WaitCursor.h"
+#include "reports/DailyAnalysisWindow.h"
+#include "reports/PrintLayout.h"
+#include "reports/PrintOptionsWindow.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+// Every Qt printer takes pictures, so the raster rule always passes here; it is
+// kept so that a device without them would be refused the same way.
+int RasterCapsOf(const QPrinter&)
+{
+    return RasterCapabilityMask;
+}
+
+// The printer's resolution, physical offsets and printable size, in inches.
+struct PrintPage {
+    double dpiX = 0.0;
+    double dpiY = 0.0;
+    double offX = 0.0;
+    double offY = 0.0;
+    double pageWidth = 0.0;
+    double pageHeight = 0.0;
+
+    QPointF At(double x, double y) const { return {x * dpiX, y * dpiY}; }
+    QRectF Rect(const InchRect& r) const { return {r.x * dpiX, r.y * dpiY, r.width * dpiX, r.height * dpiY}; }
+};
+
+// The print dialog and the raster rule; false when nothing is to be printed.
+bool ChoosePrinter(QPrinter& printer)
+{
+    printer.setDocName(QStringLiteral("Report"));
+    if (!PrintService::choosePrinter(printer))
+        return false;
+    if (!HasRasterCapability(RasterCapsOf(printer))) {
+        MessageBox::stop(QStringLiteral("Set your printer to graphics mode: raster.    "));
+        return false;
+    }
+    return true;
+}
+
+PrintPage Measure(QPrinter& printer)
+{
+    PrintPage page;
+    page.dpiX = printer.logicalDpiX();
+    page.dpiY = printer.logicalDpiY();
+    const int resolution = printer.resolution();
+    const QPageLayout layout = printer.pageLayout();
+    const QRect paper = layout.fullRectPixels(resolution);
+    const QRect printable = layout.paintRectPixels(resolution);
+    page.offX = (printable.left() - paper.left()) / page.dpiX;
+    page.offY = (printable.top() - paper.top()) / page.dpiY;
+    page.pageWidth = printable.width() / page.dpiX;
+    page.pageHeight = printable.height() / page.dpiY;
+    return page;
+}
+
+void SetQuality(QPainter& painter)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+// The shared layout of the two image prints.
+void PrintImage(const QString& imagePath, const QString& sourceName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrinter(printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    SetQuality(painter);
+    const PrintPage page = Measure(printer);
+
+    const QImage image(imagePath);
+    if (image.isNull() || image.width() == 0 || image.height() == 0) {
+        painter.end();
+        return;
+    }
+    const InchSize base = FitImageToPage(image.width(), image.height(), page.pageWidth, page.pageHeight);
+
+    PrintOptionsWindow options;
+    options.SetSource(sourceName);
+    options.SetBaseSize(base.width, base.height);
+    options.SetResolution(static_cast<int>(page.dpiX), static_cast<int>(page.dpiY));
+    options.exec();
+
+    ImagePrintChoice choice;
+    choice.percent = options.Percent();
+    choice.tile = options.Tile();
+    choice.photo4x6 = options.Photo4x6();
+    if (choice.photo4x6)
+        choice.adjustPhoto =
+            MessageBox::question(QStringLiteral("Would you like Moravel to adjust report's width for you?    "));
+
+    {
+        const WaitCursor wait;
+        for (const InchRect& copy :
+             ImagePrintPlacements(base, choice, page.offX, page.offY, page.pageWidth, page.pageHeight))
+            painter.drawImage(page.Rect(copy), image);
+    }
+    painter.end();
+}
+}
+
+void PrintDailyReport(const DailyAnalysisWindow& window)
+{
+    PrintDailyReport(window.windowTitle(), window.ReadingSet(), window.FontFace());
+}
+
+void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrinter(printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const WaitCursor wait;
+    SetQuality(painter);
+    const PrintPage page = Measure(printer);
+
+    const std::vector<std::string> lines{title.toStdString(), set.zodiacText, set.soulNumberText,
+                                         set.dayReadingText, set.evilEyeText, set.lotteryText};
+    const std::vector<int> readings(set.readings.begin(), set.readings.end());
+    const DailyPrintPage layout = DailyPrintLayout(lines, readings, page.offX, page.offY);
+
+    QFont font(fontFace);
+    font.setPixelSize(std::max(1, qRound(DailyPrintTextHeight * page.dpiY)));
+    font.setWeight(QFont::Normal);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double ascent = QFontMetricsF(font, &printer).ascent();
+    for (const PrintText& item : layout.texts) {
+        const QPointF topLeft = page.At(item.x, item.y);
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), QString::fromStdString(item.text));
+    }
+    for (const PrintLine& line : layout.lines) {
+        painter.setPen(QPen(Qt::black, line.width * page.dpiX, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(page.At(line.x1, line.y1), page.At(line.x2, line.y2));
+    }
+    painter.end();
+}
+
+void PrintHourlyReport()
+{
+    const QString path = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
+    PrintImage(path, path);
+}
+
+void PrintReportImage(const QString& imagePath, const QString& sourceName)
+{
+    PrintImage(imagePath, sourceName);
+}

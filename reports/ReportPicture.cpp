@@ -1,0 +1,141 @@
+#include "reports/ReportPicture.h"
+
+#include "platform/Look.h"
+
+#include <QFontMetrics>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Blue(0, 0, 255);
+const QColor DarkRed(128, 0, 0);
+const QColor White(255, 255, 255);
+const QColor Yellow(255, 255, 0);
+const QColor Grey(128, 128, 128);
+const QColor Green(0, 255, 0);
+const QColor Red(255, 0, 0);
+
+constexpr int Width = 780;
+constexpr int Height = 550;
+constexpr int BarBase = 497;
+constexpr int PixelsPerPoint = 3;
+
+struct Bar {
+    const char* label;
+    int labelX;
+    int barX;
+    QColor colour;
+};
+
+// Lines end flat and meet in sharp corners, as the picture's geometry assumes.
+QPen Pen(const QColor& colour, int width)
+{
+    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+}
+
+class TextPainter {
+public:
+    TextPainter(QPainter& painter) : painter(painter), ascent(QFontMetricsF(painter.font()).ascent()) {}
+
+    // The point is the text's top-left corner.
+    void Draw(const QString& text, int x, int y, const QColor& colour)
+    {
+        painter.setPen(colour);
+        painter.drawText(QPointF(x, y + ascent), text);
+    }
+
+private:
+    QPainter& painter;
+    qreal ascent;
+};
+
+}  // namespace
+
+QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant)
+{
+    QImage image(Width, Height, QImage::Format_RGB888);
+    image.fill(Grey);
+
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setFont(ReportFont(12));
+    TextPainter text(painter);
+
+    painter.setPen(Pen(Black, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(1, 1, 777, 547));
+
+    text.Draw(QString::fromStdString(set.title), 90, 14, Black);
+    text.Draw(QString::fromStdString(set.zodiacText), 90, 39, Blue);
+    text.Draw(QString::fromStdString(set.soulNumberText), 90, 64, DarkRed);
+    text.Draw(QString::fromStdString(set.dayReadingText), 90, 89, White);
+    text.Draw(QString::fromStdString(set.evilEyeText), 90, 114, White);
+    text.Draw(QString::fromStdString(set.lotteryText), 90, 139, Yellow);
+
+    text.Draw(QStringLiteral("Other Day Readings"), 90, 169, Black);
+    text.Draw(QStringLiteral("100"), 86, 199, Black);
+    for (int step = 9; step >= 1; --step)
+        text.Draw(QString::number(step * 10), 94, 199 + (10 - step) * 30, Black);
+    text.Draw(QStringLiteral("0"), 102, 499, Black);
+
+    painter.setPen(Pen(Black, 4));
+    painter.drawLine(QPointF(130, 199), QPointF(130, 499));
+    painter.drawLine(QPointF(130, 499), QPointF(700, 499));
+
+    const Bar bars[CycleCount] = {
+        {"Emotional", 154, 185, Blue},
+        {"Physical", 264, 290, Red},
+        {"Intellectual", 364, 400, White},
+        {"Intuition", variant == ReportVariant::Window ? 476 : 484, 506, Green},
+        {"Fortune", 594, 620, Yellow},
+    };
+    for (int kind = 0; kind < CycleCount; ++kind) {
+        const Bar& bar = bars[kind];
+        text.Draw(QString::fromLatin1(bar.label), bar.labelX, 509, Black);
+        painter.setPen(Pen(bar.colour, 40));
+        const int top = BarBase - PixelsPerPoint * set.readings[static_cast<std::size_t>(kind)];
+        painter.drawLine(QPointF(bar.barX, BarBase), QPointF(bar.barX, top));
+    }
+    painter.end();
+    return image;
+}
+
+namespace {
+
+QByteArray FormatOf(const QByteArray& mimeType)
+{
+    // The first encoder of the list whose MIME type matches exactly.
+    if (!QImageWriter::supportedMimeTypes().contains(mimeType))
+        return {};
+    const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(mimeType);
+    return formats.isEmpty() ? QByteArray() : formats.first();
+}
+
+}  // namespace
+
+bool HasEncoder(const QByteArray& mimeType)
+{
+    return !FormatOf(mimeType).isEmpty();
+}
+
+bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeType)
+{
+    const QByteArray format = FormatOf(mimeType);
+    if (format.isEmpty() || image.isNull())
+        return false;
+    // Written beside the target and renamed over it, so a failed save never
+    // leaves half a picture behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, format);
+    writer.setQuality(100);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

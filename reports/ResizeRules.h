@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Sizes, names and the size page of the report resizing window.
+
+// The text after the last "/" (the whole path when it has none); unlike
+// FileNameOfPath it keeps names with longer extensions ("photo.jpeg").
+std::string LastPathPart(const std::string& path);
+
+// ReportsDir + "_T_" + the source's file name, whatever folder the source is in.
+std::string ResizeResultPath(const std::string& sourcePath);
+
+// One side at `percent`: side x percent / 100 in floating point, truncated, at least 1.
+int ScaledSide(int side, int percent);
+
+// The encoder by the last four characters of the source path, any case:
+// ".bmp", ".gif", ".png", ".tif" keep their format; anything else is written as JPEG.
+std::string ResizeEncoderMime(const std::string& sourcePath);
+
+// The bytes of "message.htm", which shows the size the chosen percentage gives.
+std::string SizePageBytes(int width, int height);

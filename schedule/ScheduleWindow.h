@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// "Schedule Daily Analysis Report via Email Delivery": time, address and report
+// form of the daily delivery of one profile; Save writes the task file and
+// registers the work item.
+class ScheduleWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit ScheduleWindow(QWidget* parent = nullptr);
+
+    // The profile's full path; set before the window opens.
+    void SetProfilePath(const std::string& path);
+
+    int Hour() const { return hour; }
+    int Minute() const { return minute; }
+    int FullColour() const { return fullColour; }
+    QString AmPm() const { return amPm; }
+
+    // The text shown after a successful Save.
+    static QString SuccessText(const std::string& profilePath, const QString& email, int fullColour);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void HourChanged(int position);
+    void Save();
+    void ShowHelp();
+
+    QComboBox* hourList = nullptr;
+    QComboBox* minuteList = nullptr;
+    QLineEdit* emailEdit = nullptr;
+    QComboBox* formList = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    QLineEdit* profileLabel = nullptr;
+    QLineEdit* amPmLabel = nullptr;
+
+    std::string profilePath;
+    QString email;
+    int hour = 6;
+    int minute = 0;
+    int fullColour = 0;
+    QString amPm = QStringLiteral("AM");
+    bool opened = false;
+};

@@ -1,0 +1,150 @@
+#include "installer/GraphicsCheckWindow.h"
+#include "installer/InstallOptionsWindow.h"
+#include "installer/InstallerRun.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Screenshots of the windows are kept with the documentation.
+QString Docs()
+{
+    return qEnvironmentVariable("MORAVEL_SOURCE_DIR", QStringLiteral(".")) + "/docs";
+}
+}
+
+namespace {
+const QString Installed = QStringLiteral("Moravel 2005 was installed successfully.     ");
+}
+
+class InstallerWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QVERIFY(root.isValid());
+        qputenv("XDG_DATA_HOME", (root.path() + "/data").toUtf8());
+        qputenv("HOME", (root.path() + "/home").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (root.path() + "/home/.config").toUtf8());
+        install = root.path() + "/data/moravel/";
+        QDir().mkpath(install);
+        QDir().mkpath(root.path() + "/home/Desktop");
+        MessageBox::clearHistory();
+        MessageBox::setTestMode(true);
+    }
+
+    void optionsWindowShowsItsFixedState()
+    {
+        InstallOptionsWindow window(QStringLiteral("Linux"));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Installation Options"));
+        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!window.uninstallBox->isEnabled() && window.uninstallBox->isChecked());
+        QVERIFY(!window.groupBox->isEnabled() && window.groupBox->isChecked());
+        QVERIFY(window.desktopBox->isEnabled() && window.launchBox->isEnabled());
+        QCOMPARE(window.locationField->text(), "Install Location: " + install.chopped(1));
+        QCOMPARE(window.systemField->text(), QStringLiteral("Optimized for Linux configuration on your PC. "));
+        QCOMPARE(window.installButton->text(), QStringLiteral("Install Moravel 2005"));
+        QVERIFY(window.desktopShortcuts() && window.launchAfterInstall());
+
+        QDir().mkpath(Docs());
+        window.grab().save(Docs() + "/InstallOptionsWindow.png");
+        GraphicsCheckWindow check;
+        QCOMPARE(check.textField->text(), "If you have Windows XP, delete: " + install + "gdiplus.dll");
+        check.show();
+        check.grab().save(Docs() + "/GraphicsCheckWindow.png");
+    }
+
+    void clicksToggleAndEscInstallsAsTheButtonDoes()
+    {
+        for (bool viaEscape : {false, true}) {
+            InstallOptionsWindow window(QStringLiteral("Linux"));
+            window.show();
+            QTest::mouseClick(window.desktopBox, Qt::LeftButton);
+            QTest::mouseClick(window.launchBox, Qt::LeftButton);
+            QTest::mouseClick(window.launchBox, Qt::LeftButton);
+            QTest::mouseClick(window.launchBox, Qt::LeftButton);
+            QTest::mouseClick(window.uninstallBox, Qt::LeftButton);  // disabled: no effect
+            if (viaEscape)
+                QTest::keyClick(&window, Qt::Key_Escape);
+            else
+                QTest::mouseClick(window.installButton, Qt::LeftButton);
+            QVERIFY(!window.isVisible());
+            QVERIFY(!window.desktopShortcuts());
+            QVERIFY(!window.launchAfterInstall());
+            QVERIFY(window.uninstallBox->isChecked());
+        }
+    }
+
+    void withoutLaunchTheSuccessMessageShowsAndNothingStarts()
+    {
+        WriteStubProgram();
+        FinishInstallation("Linux", {false, false});
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, Installed);
+        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Information);
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(root.path() + "/started"));
+        QVERIFY(QFile::exists(root.path() + "/data/applications/moravel/Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/data/applications/moravel/Uninstall.desktop"));
+        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+    }
+
+    void withLaunchTheProgramStartsInItsFolderSilently()
+    {
+        WriteStubProgram();
+        FinishInstallation("Linux", {true, true});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.path() + "/started"), 10000);
+        QFile started(root.path() + "/started");
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(), install.chopped(1));
+        QVERIFY(MessageBox::history().isEmpty());
+        QVERIFY(QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+    }
+
+    void aProgramThatCannotStartGivesTheSuccessMessage()
+    {
+        FinishInstallation("Linux", {true, true});
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, Installed);
+    }
+
+    void cleanup()
+    {
+        QFile::remove(root.path() + "/started");
+        QDir(root.path() + "/data").removeRecursively();
+        QDir(root.path() + "/home").removeRecursively();
+    }
+
+private:
+    // A main program that notes where it was started.
+    void WriteStubProgram()
+    {
+        QFile file(install + "Kestrane");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("#!/bin/sh\npwd > '" + root.path() + "/started'\n").toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QTemporaryDir root;
+    QString install;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    InstallerWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "InstallerWindowTest.moc"

@@ -1,0 +1,249 @@
+#include "engine/DailyReadingSet.h"
+#include "engine/HourlyWindow.h"
+#include "platform/Clock.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/PrintService.h"
+#include "reports/DailyAnalysisWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+const char* const StepCaptions[] = {"Prev Day", "Next Day", "Now", "E", "P", "B", "I", "F", "S"};
+
+// Which of Prev Day, Next Day, Now, E..F and S are enabled, as "1"/"0".
+QString Enabled(const DailyAnalysisWindow& window)
+{
+    QString states;
+    for (const char* caption : StepCaptions)
+        states += window.Button(QString::fromLatin1(caption))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return states;
+}
+
+bool Same(const Date& a, const Date& b)
+{
+    return a == b;
+}
+}
+
+class DailyAnalysisWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+        QVERIFY(QDir().mkpath(QString::fromStdString(ReportsDir())));
+        MessageBox::setTestMode(true);
+        SetTodayForTesting(Date{6, 1, 2005});
+        profile = InstallDir() + "Anna.ini";
+        QFile file(QString::fromStdString(profile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Profile:Anna\nName:Anna Lee\nYourMonth:7\nYourDate:4\nYourYear:1968\n");
+    }
+
+    void init() { MessageBox::clearHistory(); }
+
+    void titleAndStepping()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Daily Analysis - March 15, 2004  - Anna Lee -  Automatic Calibration"));
+        QCOMPARE(Enabled(window), QStringLiteral("110111111"));
+        QCOMPARE(window.Button(QStringLiteral("E"))->toolTip(), QStringLiteral("emotional reading hourly"));
+        QCOMPARE(window.Button(QStringLiteral("Explain"))->toolTip(), QStringLiteral("explain all readings"));
+        QVERIFY(window.Button(QStringLiteral("Now"))->toolTip().isEmpty());
+        QVERIFY(window.Button(QStringLiteral("Print"))->isDefault());
+
+        QTest::mouseClick(window.Button(QStringLiteral("Prev Day")), Qt::LeftButton);
+        QVERIFY(Same(window.ShownDate(), {3, 14, 2004}));
+        QCOMPARE(Enabled(window), QStringLiteral("011000001"));
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Daily Analysis - March 14, 2004  - ")));
+
+        // Steps go from the base date: the day after it, not back to it.
+        QTest::mouseClick(window.Button(QStringLiteral("Next Day")), Qt::LeftButton);
+        QVERIFY(Same(window.ShownDate(), {3, 16, 2004}));
+        QCOMPARE(Enabled(window), QStringLiteral("101000001"));
+
+        QTest::mouseClick(window.Button(QStringLiteral("Now")), Qt::LeftButton);
+        QVERIFY(Same(window.ShownDate(), {3, 15, 2004}));
+        QCOMPARE(Enabled(window), QStringLiteral("110111111"));
+        QVERIFY(Same(window.BaseDate(), {3, 15, 2004}));
+    }
+
+    void stepsAcrossTheYearEnd()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {12, 31, 2004});
+        QTest::mouseClick(window.Button(QStringLiteral("Next Day")), Qt::LeftButton);
+        QVERIFY(Same(window.ShownDate(), {1, 1, 2005}));
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Daily Analysis - January 1, 2005  - ")));
+    }
+
+    void before1971StepsAndHourlyAreOff()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {6, 1, 1970});
+        QCOMPARE(Enabled(window), QStringLiteral("000000001"));
+        QVERIFY(!window.ReadingSet().zodiacText.empty());
+        window.PrevDay();
+        window.NextDay();
+        QVERIFY(Same(window.ShownDate(), {6, 1, 1970}));
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[0].text,
+                 QStringLiteral("The Prev Day button does not calculate dates before 1971.     "));
+        QCOMPARE(MessageBox::history()[1].text,
+                 QStringLiteral("The Next Day button does not calculate dates before 1971.     "));
+        QCOMPARE(MessageBox::history()[1].icon, MessageBox::Stop);
+    }
+
+    void hourlyWindowShowsTheBaseDayAfterwards()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        QTest::mouseClick(window.Button(QStringLiteral("Next Day")), Qt::LeftButton);
+        QTest::mouseClick(window.Button(QStringLiteral("Now")), Qt::LeftButton);
+
+        QString title;
+        QString heading;
+        HourlyValues values;
+        QTimer::singleShot(0, [&] {
+            auto* hourly = qobject_cast<HourlyWindow*>(QApplication::activeModalWidget());
+            QVERIFY(hourly);
+            title = hourly->windowTitle();
+            heading = hourly->ChartHeading();
+            values = hourly->Values();
+            hourly->close();
+        });
+        QTest::mouseClick(window.Button(QStringLiteral("B")), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Hourly Analysis - March 15, 2004  - Anna Lee -  Automatic Calibration"
+                                       "   Reading -Intellectual"));
+        QCOMPARE(heading, QStringLiteral("Hourly Analysis: Intellectual  [24 Hours Scale]"));
+        QString ignored;
+        QCOMPARE(values.previousValue, window.HourlyDayValue(3, {3, 14, 2004}, ignored));
+        QCOMPARE(values.nextValue, window.HourlyDayValue(3, {3, 16, 2004}, ignored));
+        QVERIFY(Same(window.ShownDate(), {3, 15, 2004}));
+        QCOMPARE(Enabled(window), QStringLiteral("110111111"));
+    }
+
+    void peakBarReachesItsLabel()
+    {
+        // Find a day with a reading at the 99 limit.
+        const Date base{3, 15, 2004};
+        Date day = base;
+        int cycle = -1;
+        for (int i = 0; i < 200 && cycle < 0; ++i) {
+            day = DayAfter(day);
+            DailyReadingSet set;
+            ComputeDailyReadingSet(set, profile, day.year, day.month, day.day);
+            for (int c = 0; c < CycleCount && cycle < 0; ++c)
+                if (set.readings[static_cast<std::size_t>(c)] == 99)
+                    cycle = c;
+        }
+        QVERIFY(cycle >= 0);
+        DailyAnalysisWindow window;
+        Open(window, day);
+        const QImage shot = window.grab().toImage();
+        const int barX[] = {185, 290, 400, 506, 620};
+        const QRgb colours[] = {qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(255, 255, 255), qRgb(0, 255, 0),
+                                qRgb(255, 255, 0)};
+        const int x = barX[cycle];
+        const int top = static_cast<int>(window.ReportTop()) + 161;
+        QCOMPARE(window.ReportTop(), 12.0);  // an offscreen window is shorter than 576 pixels outside
+        QCOMPARE(shot.pixel(x, top), colours[cycle]);
+        QCOMPARE(shot.pixel(x - 19, top + 150), colours[cycle]);
+        QCOMPARE(shot.pixel(x, static_cast<int>(window.ReportTop()) + 457), colours[cycle]);
+        QVERIFY(shot.pixel(x, top - 2) != colours[cycle]);
+        QCOMPARE(shot.pixel(x + 21, top + 150), qRgb(128, 128, 128));  // the dialog face beside the bar
+    }
+
+    void saveCancelledWrittenAndFailed()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        FileDialog::setNextFileName(QString());
+        QTest::mouseClick(window.Button(QStringLiteral("Save")), Qt::LeftButton);
+        QVERIFY(MessageBox::history().isEmpty());
+        QVERIFY(window.SavedReportPath().isEmpty());
+        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Save Report"));
+        QCOMPARE(FileDialog::lastFolder(), QString::fromStdString(ReportsDir()));
+
+        const QString path = QString::fromStdString(ReportsDir()) + QStringLiteral("march.jpg");
+        FileDialog::setNextFileName(path);
+        QTest::mouseClick(window.Button(QStringLiteral("Save")), Qt::LeftButton);
+        QCOMPARE(window.SavedReportPath(), path);
+        QCOMPARE(QImage(path).size(), QSize(780, 550));
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Your Daily Report was saved successfully.     "));
+        QCOMPARE(MessageBox::history().last().icon, MessageBox::Information);
+        QCOMPARE(QDir::currentPath() + QLatin1Char('/'), QString::fromStdString(InstallDir()));
+
+        // Cancelling later keeps the earlier picture's path.
+        FileDialog::setNextFileName(QString());
+        window.Save();
+        QCOMPARE(window.SavedReportPath(), path);
+
+        const QString unwritable = QString::fromStdString(ReportsDir()) + QStringLiteral("missing/x.jpg");
+        FileDialog::setNextFileName(unwritable);
+        window.Save();
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Unable to save Daily Report.    "));
+        QCOMPARE(MessageBox::history().last().icon, MessageBox::Stop);
+    }
+
+    void printButtonPrintsTheTitle()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+        PrintService::setNextPdfOutput(pdf);
+        QTest::mouseClick(window.Button(QStringLiteral("Print")), Qt::LeftButton);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(printed.contains(window.windowTitle()));
+        QVERIFY(printed.contains(QString::fromStdString(window.ReadingSet().lotteryText)));
+        QVERIFY(window.isVisible());
+    }
+
+    void screenshot()
+    {
+        const QByteArray out = qgetenv("MORAVEL_SCREENSHOT_DIR");
+        if (out.isEmpty())
+            QSKIP("MORAVEL_SCREENSHOT_DIR not set");
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        QVERIFY(window.grab().save(QString::fromUtf8(out) + QStringLiteral("/DailyAnalysisWindow.png")));
+        QTimer::singleShot(0, [out] {
+            auto* hourly = qobject_cast<HourlyWindow*>(QApplication::activeModalWidget());
+            QVERIFY(hourly);
+            hourly->grab().save(QString::fromUtf8(out) + QStringLiteral("/HourlyWindow.png"));
+            hourly->close();
+        });
+        window.OpenHourly(1);
+    }
+
+private:
+    void Open(DailyAnalysisWindow& window, const Date& date)
+    {
+        window.SetProfileFile(profile);
+        window.SetBaseDate(date);
+        window.SetShownDate(date);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QTemporaryDir dir;
+    std::string profile;
+};
+
+QTEST_MAIN(DailyAnalysisWindowTest)
+#include "DailyAnalysisWindowTest.moc"

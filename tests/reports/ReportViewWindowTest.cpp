@@ -1,0 +1,103 @@
+#include "platform/PrintService.h"
+#include "platform/Look.h"
+#include "platform/Paths.h"
+#include "reports/ReportViewWindow.h"
+#include "support/TempEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QtTest>
+
+namespace {
+const QColor Grey(128, 128, 128);
+
+QString MakePicture(const QString& path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    image.save(path, "JPEG", 100);
+    return path;
+}
+
+bool NearlyBlue(const QColor& colour)
+{
+    return colour.blue() > 200 && colour.red() < 60 && colour.green() < 60;
+}
+}
+
+class ReportViewWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+    void init() { env = std::make_unique<TempEnvironment>(); }
+    void cleanup() { env.reset(); }
+
+    void largePictureIsScaledAndPlaced()
+    {
+        const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "wide.jpg", 1600, 800);
+        ReportViewWindow window(path, "wide.jpg");
+        QCOMPARE(window.windowTitle(), QStringLiteral("To print Daily Report in color click on the F2 key"));
+        QCOMPARE(window.size(), QSize(800, 600));
+        window.show();
+        const ViewerPlacement placement = window.Placement();
+        QVERIFY(placement.draw);
+        QCOMPARE(placement.width, 800);
+        QCOMPARE(placement.height, 400);
+        QCOMPARE(placement.y, 85);
+
+        const QImage shown = window.grab().toImage();
+        QVERIFY(NearlyBlue(shown.pixelColor(400, 85 + 200)));
+        QVERIFY(NearlyBlue(shown.pixelColor(2, 86)));
+        QCOMPARE(shown.pixelColor(400, 80), Grey);   // above the picture
+        QCOMPARE(shown.pixelColor(400, 490), Grey);  // below it
+    }
+
+    void aFileThatIsNotAPictureDrawsNothing()
+    {
+        const QString path = QString::fromStdString(ReportsDir()) + "notes.jpg";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("plain text");
+        file.close();
+        ReportViewWindow window(path, "notes.jpg");
+        window.show();
+        QVERIFY(!window.Placement().draw);
+        const QImage shown = window.grab().toImage();
+        for (const QPoint point : {QPoint(0, 0), QPoint(400, 300), QPoint(799, 599), QPoint(197, 135)})
+            QCOMPARE(shown.pixelColor(point), Grey);
+    }
+
+    void f2PrintsAndEnterCloses()
+    {
+        const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "Ann.jpg", 400, 300);
+        ReportViewWindow window(path, "Ann.jpg");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int dialogs = PrintService::dialogCount();
+        PrintService::setNextCancel();
+        QTest::keyClick(&window, Qt::Key_F2);
+        QCOMPARE(PrintService::dialogCount(), dialogs + 1);
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+    }
+
+    void screenshot()
+    {
+        const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "Ann.jpg", 780, 550);
+        QImage report(path);
+        ReportViewWindow window(path, "Ann.jpg");
+        window.show();
+        const QString folder = qEnvironmentVariable("MORAVEL_BINARY_DIR") + "/screenshots";
+        QDir().mkpath(folder);
+        QVERIFY(window.grab().save(folder + "/report-view-window.png"));
+    }
+
+private:
+    std::unique_ptr<TempEnvironment> env;
+};
+
+QTEST_MAIN(ReportViewWindowTest)
+#include "ReportViewWindowTest.moc"

@@ -1,0 +1,273 @@
+#include "platform/Paths.h"
+#include "schedule/Crontab.h"
+#include "schedule/ProcessTable.h"
+#include "schedule/SchedulerLink.h"
+#include "support/CrontabStub.h"
+#include "support/TempEnvironment.h"
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+void WriteFile(const std::string& path, const std::string& content, bool executable = false)
+{
+    std::ofstream(path, std::ios::binary) << content;
+    if (executable)
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all | std::filesystem::perms::group_exec |
+                                               std::filesystem::perms::others_exec);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+const std::string kOtherLines = "# backups\nMAILTO=me@example.org\nPATH=/usr/bin:/bin\n\n15 3 * * 1 /usr/bin/backup % weekly\n";
+
+// What cron does to a command before the shell sees it: "\%" is "%", and an
+// unescaped "%" ends the command.
+std::string CronCommandOf(const std::string& line)
+{
+    std::size_t at = 0;
+    for (int field = 0; field < 5; ++field) {
+        at = line.find_first_not_of(" \t", at);
+        at = line.find_first_of(" \t", at);
+    }
+    const std::string raw = line.substr(line.find_first_not_of(" \t", at));
+    std::string command;
+    bool escaped = false;
+    for (char c : raw) {
+        if (escaped) {
+            if (c == '%')
+                command.back() = '%';
+            else
+                command += c;
+            escaped = false;
+        } else if (c == '\\') {
+            escaped = true;
+            command += c;
+        } else if (c == '%') {
+            break;
+        } else {
+            command += c;
+        }
+    }
+    return command;
+}
+
+pid_t Spawn(const std::vector<std::string>& argv)
+{
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    return ::posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0 ? pid : -1;
+}
+}
+
+TEST(SchedulerLink, LifecycleOfTheWorkItemInAnEmptyCrontab)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    ASSERT_FALSE(stub.HasTable());
+
+    EXPECT_FALSE(SchedulerLink::WorkItemExists());
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());
+    EXPECT_FALSE(SchedulerLink::ActivateWorkItem(7, 0));
+    EXPECT_FALSE(stub.HasTable());
+
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    const std::string command = Crontab::WorkItemCommand(InstallDir(), std::getenv("XDG_DATA_HOME"));
+    EXPECT_EQ(stub.Table(), "# " + command + " # Daily Analysis Report\n");
+    EXPECT_FALSE(SchedulerLink::WorkItemExists());  // disabled: not registered
+    EXPECT_FALSE(SchedulerLink::CreateWorkItem());  // the line exists
+
+    ASSERT_TRUE(SchedulerLink::ActivateWorkItem(23, 59));
+    EXPECT_EQ(stub.Table(), "59 23 * * * " + command + " # Daily Analysis Report\n");
+    EXPECT_TRUE(SchedulerLink::WorkItemExists());
+    EXPECT_FALSE(SchedulerLink::CreateWorkItem());
+    EXPECT_FALSE(SchedulerLink::ActivateWorkItem(24, 0));
+    EXPECT_FALSE(SchedulerLink::ActivateWorkItem(6, 60));
+
+    ASSERT_TRUE(SchedulerLink::DeleteWorkItem());
+    EXPECT_EQ(stub.Table(), "");
+    EXPECT_FALSE(SchedulerLink::WorkItemExists());
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());
+
+    // A disabled line can be deleted too.
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    EXPECT_TRUE(SchedulerLink::DeleteWorkItem());
+    EXPECT_EQ(stub.Table(), "");
+}
+
+TEST(SchedulerLink, OtherJobsCommentsAndEnvironmentLinesStayAfterEveryOperation)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    stub.SetTable(kOtherLines);
+    const auto others = [&] { return Crontab::RemoveWorkItem(stub.Table()); };
+
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());
+    EXPECT_EQ(stub.Table(), kOtherLines);
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    EXPECT_EQ(others(), kOtherLines);
+    EXPECT_EQ(stub.Table().rfind(kOtherLines, 0), 0u);
+    EXPECT_FALSE(SchedulerLink::CreateWorkItem());
+    EXPECT_EQ(others(), kOtherLines);
+    ASSERT_TRUE(SchedulerLink::ActivateWorkItem(6, 30));
+    EXPECT_EQ(others(), kOtherLines);
+    EXPECT_TRUE(SchedulerLink::WorkItemExists());
+    ASSERT_TRUE(SchedulerLink::DeleteWorkItem());
+    EXPECT_EQ(stub.Table(), kOtherLines);
+}
+
+TEST(SchedulerLink, AnUnreadableCrontabIsNeverOverwritten)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    stub.SetTable(kOtherLines + "0 6 * * * x # Daily Analysis Report\n");
+    stub.Write("broken", "");
+    EXPECT_FALSE(SchedulerLink::CreateWorkItem());
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());
+    EXPECT_FALSE(SchedulerLink::ActivateWorkItem(6, 0));
+    EXPECT_FALSE(SchedulerLink::WorkItemExists());
+    EXPECT_EQ(stub.Table(), kOtherLines + "0 6 * * * x # Daily Analysis Report\n");
+}
+
+TEST(SchedulerLink, WithoutACrontabProgramEverythingFails)
+{
+    TempEnvironment env;
+    CrontabStub stub(env, false);
+    ::setenv("PATH", stub.dir.c_str(), 1);
+    EXPECT_FALSE(SchedulerLink::EnsureSchedulerRunning());
+    EXPECT_FALSE(SchedulerLink::CreateWorkItem());
+    EXPECT_FALSE(SchedulerLink::ActivateWorkItem(6, 0));
+    EXPECT_FALSE(SchedulerLink::WorkItemExists());
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());
+    EXPECT_FALSE(std::filesystem::exists(stub.dir + "/started"));
+}
+
+TEST(SchedulerLink, StartsCronWhenNoDaemonRuns)
+{
+    if (AnyProcessNamed({"cron", "crond"}))
+        GTEST_SKIP() << "a cron daemon runs here, so no start command is tried";
+    TempEnvironment env;
+    CrontabStub stub(env);
+    EXPECT_FALSE(SchedulerLink::EnsureSchedulerRunning());
+    EXPECT_EQ(stub.Read("started"), "systemctl start cron\nservice cron start\n");
+
+    std::filesystem::remove(stub.dir + "/started");
+    stub.Write("service.exit", "0");
+    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunning());
+    stub.LetStartsSucceed();
+    std::filesystem::remove(stub.dir + "/started");
+    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunning());
+    EXPECT_EQ(stub.Read("started"), "systemctl start cron\n");
+}
+
+TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    const std::string data = env.Root() + "/it's a \"b\" 100%\\% $(x)";
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    std::filesystem::create_directories(data + "/moravel");
+    ASSERT_EQ(InstallDir(), data + "/moravel/");
+    // The program records where and how it was started.
+    WriteFile(InstallDir() + "Kestrane",
+              "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" \"$XDG_DATA_HOME\" > ran\n", true);
+
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    ASSERT_TRUE(SchedulerLink::ActivateWorkItem(5, 4));
+    std::string line = stub.Table();
+    line.pop_back();
+    ASSERT_EQ(line.rfind("4 5 * * * ", 0), 0u) << line;
+
+    const pid_t shell = Spawn({"/bin/sh", "-c", CronCommandOf(line)});
+    ASSERT_GT(shell, 0);
+    int status = 0;
+    ::waitpid(shell, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(InstallDir() + "ran"),
+              data + "/moravel\n1\n" + InstallDir() + "task.dtr\n" + data + "\n");
+}
+
+TEST(SchedulerLink, DeleteEndsARunningDelivery)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    // A stand-in delivery: the shell under the program's name, running task.dtr as its script.
+    std::filesystem::copy_file("/bin/sh", InstallDir() + "Kestrane");
+    WriteFile(InstallDir() + "task.dtr", "sleep 3\nexit 0\n");
+    WriteFile(InstallDir() + "other", "sleep 3\nexit 0\n");
+    const pid_t delivery = Spawn({InstallDir() + "Kestrane", InstallDir() + "task.dtr"});
+    const pid_t unrelated = Spawn({InstallDir() + "Kestrane", InstallDir() + "other"});
+    ASSERT_GT(delivery, 0);
+    ASSERT_GT(unrelated, 0);
+    // (A child the shell is just forking may show up too.)
+    const std::vector<int> found = FindProcesses("Kestrane", InstallDir() + "task.dtr");
+    EXPECT_NE(std::find(found.begin(), found.end(), delivery), found.end());
+    EXPECT_EQ(std::find(found.begin(), found.end(), unrelated), found.end());
+
+    EXPECT_FALSE(SchedulerLink::DeleteWorkItem());  // no line: nothing is ended
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    ASSERT_TRUE(SchedulerLink::ActivateWorkItem(6, 0));
+    EXPECT_TRUE(SchedulerLink::DeleteWorkItem());
+    int status = 0;
+    ASSERT_EQ(::waitpid(delivery, &status, 0), delivery);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    ASSERT_EQ(::waitpid(unrelated, &status, 0), unrelated);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(SchedulerLink, NoAccountIsAskedForOnThisSystem)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    bool asked = false;
+    SchedulerLink::SetAccountPrompt([&](std::string&, std::string&) { asked = true; });
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    EXPECT_TRUE(SchedulerLink::ActivateWorkItem(6, 0));
+    EXPECT_FALSE(asked);
+    SchedulerLink::SetAccountPrompt(nullptr);
+    EXPECT_TRUE(SchedulerLink::NeedsAccount("XP"));
+    EXPECT_TRUE(SchedulerLink::NeedsAccount("2000"));
+    EXPECT_FALSE(SchedulerLink::NeedsAccount("NT"));
+    EXPECT_FALSE(SchedulerLink::NeedsAccount(""));
+}
+
+TEST(ProcessTable, ReadsNamesAndArgumentsFromAProcFolder)
+{
+    TempEnvironment env;
+    const std::string proc = env.Root() + "/proc";
+    const auto process = [&](const std::string& id, const std::string& comm, const std::string& cmdline) {
+        std::filesystem::create_directories(proc + "/" + id);
+        WriteFile(proc + "/" + id + "/comm", comm);
+        WriteFile(proc + "/" + id + "/cmdline", cmdline);
+    };
+    using namespace std::string_literals;
+    process("12", "bash\n", "bash\0"s);
+    process("13", "Kestrane\n", "/a b/Kestrane\0/a b/task.dtr\0"s);
+    process("14", "Kestrane\n", "/a b/Kestrane\0"s);
+    process("15", "Kestrane\n", "/a b/Kestrane\0/a\0b/task.dtr\0"s);
+    process("16", "NotKestrane\n", "/a b/NotKestrane\0/a b/task.dtr\0"s);
+    process("17", "Kestrane\n", "Kestrane\0/a b/task.dtr\0"s);
+    process("self", "cron\n", "");
+    process("18", "", "");  // a zombie
+
+    EXPECT_FALSE(AnyProcessNamed({"cron", "crond"}, proc));
+    process("19", "crond\n", "/usr/sbin/crond\0-n\0"s);
+    EXPECT_TRUE(AnyProcessNamed({"cron", "crond"}, proc));
+    EXPECT_EQ(FindProcesses("Kestrane", "/a b/task.dtr", proc), (std::vector<int>{13, 15, 17}));
+    EXPECT_TRUE(FindProcesses("Kestrane", "/a b/task.dtr", env.Root() + "/none").empty());
+}

@@ -1,0 +1,182 @@
+#include "uninstaller/Remover.h"
+
+#include "installer/DesktopEntries.h"
+#include "platform/DataFile.h"
+#include "platform/Paths.h"
+#include "schedule/SchedulerLink.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+std::string WithoutClosingSlash(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string CurrentDirectory()
+{
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
+}
+
+bool IsSameOrInside(const std::string& path, const std::string& folder)
+{
+    return path == folder || (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+                              path[folder.size()] == '/');
+}
+}
+
+bool MainProgramRunning()
+{
+    std::vector<std::string> programs{InstallDir() + "Kestrane"};
+    if (char* real = ::realpath(InstallDir().c_str(), nullptr)) {
+        programs.push_back(WithoutClosingSlash(real) + "/Kestrane");
+        std::free(real);
+    }
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return false;
+    bool running = false;
+    while (dirent* entry = ::readdir(proc)) {
+        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
+            continue;
+        const std::string link = std::string("/proc/") + entry->d_name + "/exe";
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
+        if (n <= 0)
+            continue;
+        std::string exe(target, static_cast<std::size_t>(n));
+        // A program file replaced or deleted under a running process reads "(deleted)".
+        const std::string deleted = " (deleted)";
+        if (exe.size() > deleted.size() && exe.compare(exe.size() - deleted.size(), deleted.size(), deleted) == 0)
+            exe.erase(exe.size() - deleted.size());
+        if (std::find(programs.begin(), programs.end(), exe) != programs.end()) {
+            running = true;
+            break;
+        }
+    }
+    ::closedir(proc);
+    return running;
+}
+
+void RemovalList::Add(const std::string& folder)
+{
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+        folders.push_back(folder);
+}
+
+bool RemovalList::Empty(const std::string& path)
+{
+    const std::string folder = WithoutClosingSlash(path);
+    struct stat info{};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    // A folder we cannot enter or change would keep its contents.
+    if ((info.st_mode & S_IRWXU) != S_IRWXU)
+        ::chmod(folder.c_str(), (info.st_mode & 07777) | S_IRWXU);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return false;
+    }
+    Add(folder);
+
+    std::vector<std::string> subfolders;
+    std::vector<std::string> files;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat child{};
+        if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(child.st_mode))
+            subfolders.push_back(name);
+        else
+            files.push_back(name);
+    }
+    for (const std::string& name : files) {
+        struct stat child{};
+        if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(child.st_mode) &&
+            !(child.st_mode & S_IWUSR))
+            ::fchmodat(fd, name.c_str(), (child.st_mode & 07777) | S_IWUSR, 0);
+        ::unlinkat(fd, name.c_str(), 0);
+    }
+    ::closedir(dir);
+    for (const std::string& name : subfolders) {
+        const std::string child = folder + "/" + name;
+        Add(child);
+        Empty(child);
+    }
+    return true;
+}
+
+void RemovalList::RemoveFolders() const
+{
+    for (auto it = folders.rbegin(); it != folders.rend(); ++it)
+        ::rmdir(it->c_str());
+}
+
+RemovalOutcome RemoveProduct(const std::string& systemName)
+{
+    // 1. A running main program stops everything before anything is changed.
+    if (MainProgramRunning())
+        return RemovalOutcome::ProgramRunning;
+    const std::string mainProgram = InstallDir() + "Kestrane";
+    struct stat info{};
+    if (::lstat(mainProgram.c_str(), &info) == 0)
+        MakeWritableAndDelete(mainProgram);
+
+    // 2. Where we were started from.
+    const std::string startFolder = CurrentDirectory();
+
+    // 3. There is no uninstall registration beyond the menu entry.
+
+    // 4. The work item. Editing the crontab needs no running daemon, so the line goes
+    //    even when the daemon could not be started; it would only start a removed program.
+    SchedulerLink::EnsureSchedulerRunning();
+    SchedulerLink::DeleteWorkItem();
+
+    RemovalList list;
+    // 5. Menu entries and the desktop entry.
+    const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
+    if (places) {
+        list.Empty(places->groupFolder);
+        if (::lstat(places->desktopShortcut.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+            MakeWritableAndDelete(places->desktopShortcut);
+    }
+
+    // 6. Reports, then everything else.
+    const std::string installFolder = WithoutClosingSlash(InstallDir());
+    const std::string reportsFolder = WithoutClosingSlash(ReportsDir());
+    list.Empty(reportsFolder);
+    list.Empty(installFolder);
+
+    // 7. Never stand in a folder about to be removed.
+    std::string folder = startFolder;
+    if (folder.empty() || IsSameOrInside(folder, installFolder))
+        folder = TempDir();
+    if (::chdir(folder.c_str()) != 0 && ::chdir(TempDir().c_str()) != 0) {
+        [[maybe_unused]] const int ignored = ::chdir("/");
+    }
+
+    // 8. to 10. Folders, innermost first, then the fixed ones.
+    list.RemoveFolders();
+    if (places)
+        ::rmdir(WithoutClosingSlash(places->groupFolder).c_str());
+    ::rmdir(reportsFolder.c_str());
+    ::rmdir(installFolder.c_str());
+    return RemovalOutcome::Removed;
+}
