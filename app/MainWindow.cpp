@@ -18,7 +18,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,7 +127,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::CreateControls()
 {
-    frame = new QGroupBox(this);
+    frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(10, 4, 760, 378);
 
     addButton = MakeButton(QStringLiteral("Add Profile"), QStringLiteral("addProfile"),

@@ -11,7 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,7 +100,8 @@ ProfileEditorWindow::~ProfileEditorWindow()
 
 void ProfileEditorWindow::CreateControls()
 {
-    auto* frame = new QGroupBox(this);
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(8, 4, 540, 428);
 
     // Controls are created in tab order; the labels take no focus.
