@@ -1,10 +1,6 @@
 #include "reports/ReportViewWindow.h"
 
-#include "mail/ModalRun.h"
-#include "platform/FileDialog.h"
-#include "platform/Paths.h"
 #include "reports/Printing.h"
-#include "reports/ResizeRules.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -67,16 +63,4 @@ void ReportViewWindow::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-bool OpenSavedReport(QWidget* parent)
-{
-    const QString chosen = FileDialog::getOpenFileName(QStringLiteral("Select Daily Report"),
-                                                       QStringLiteral("Daily Reports (*.jpg)"),
-                                                       QString::fromStdString(ReportsDir()));
-    if (chosen.isEmpty())
-        return false;
-    ReportViewWindow viewer(chosen, QString::fromStdString(LastPathPart(chosen.toStdString())), parent);
-    RunModal(viewer);
-    return true;
 }

@@ -30,7 +30,3 @@ private:
     ViewerPlacement placement;
     QImage scaled;  // the picture at its drawing size, made once
 };
-
-// The main window's Open Report: the open dialog on ReportsDir, then the viewer on
-// the chosen picture. False when no file was chosen.
-bool OpenSavedReport(QWidget* parent);

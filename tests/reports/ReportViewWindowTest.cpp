@@ -1,3 +1,4 @@
+#include "app/MainWindow.h"
 #include "mail/ModalRun.h"
 #include "platform/FileDialog.h"
 #include "platform/PrintService.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -87,26 +89,33 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Rejected));
     }
 
-    void openReportChoosesAFileInTheReportsFolder()
+    void openReportShowsTheChosenFile()
     {
         const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "Ann 12-7-2026.jpg", 400, 300);
-        FileDialog::setNextFileName(QString());
-        QVERIFY(!OpenSavedReport(nullptr));
-        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Daily Report"));
-        QCOMPARE(FileDialog::lastFolder(), QString::fromStdString(ReportsDir()));
-
+        MainWindow main;
+        auto* openReport = main.findChild<QPushButton*>(QStringLiteral("openReport"));
+        QVERIFY(openReport);
         QString shownPath, shownName;
+        int viewers = 0;
         SetModalDriverForTesting([&](QDialog& dialog) {
             auto* viewer = qobject_cast<ReportViewWindow*>(&dialog);
             QVERIFY(viewer);
+            ++viewers;
             shownPath = viewer->ImagePath();
             shownName = viewer->DisplayName();
             QCOMPARE(viewer->Placement().x, 197);
             QCOMPARE(viewer->Placement().y, 135);
         });
+        FileDialog::setNextFileName(QString());
+        openReport->click();
+        QCOMPARE(viewers, 0);
+        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Daily Report"));
+        QCOMPARE(FileDialog::lastFolder(), QString::fromStdString(ReportsDir()));
+
         FileDialog::setNextFileName(path);
-        QVERIFY(OpenSavedReport(nullptr));
+        openReport->click();
         SetModalDriverForTesting({});
+        QCOMPARE(viewers, 1);
         QCOMPARE(shownPath, path);
         QCOMPARE(shownName, QStringLiteral("Ann 12-7-2026.jpg"));
     }
