@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/PrintService.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "reports/ReportPicture.h"
 #include "reports/ReportViewWindow.h"
@@ -35,7 +36,11 @@ class ReportViewWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
-    void init() { env = std::make_unique<TempEnvironment>(); }
+    void init()
+    {
+        env = std::make_unique<TempEnvironment>();
+        MessageBox::setTestMode(true);
+    }
     void cleanup() { env.reset(); }
 
     void largePictureIsScaledAndPlaced()
