@@ -5,6 +5,7 @@
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "engine/Calendar.h"
+#include "mail/ModalRun.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
@@ -12,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
+#include "reports/ReportViewWindow.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
@@ -699,9 +701,8 @@ void MainWindow::OpenScheduleWindow(const std::string& profilePath)
 
 void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
 {
-    // The saved report viewer opens here, modally, on the chosen picture.
-    (void)path;
-    (void)fileName;
+    ReportViewWindow viewer(path, fileName, this);
+    RunModal(viewer);
 }
 
 void MainWindow::OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath)
