@@ -113,7 +113,7 @@ try:
             check(rcpt_tos == ["anna@example.org"], f"recipients {rcpt_tos}")
             check(str(message["Subject"]) == "Daily Report", f"subject {message['Subject']!r}")
             body = message.get_body(("plain",)).get_content()
-            lines = body.split("\n")
+            lines = body.splitlines()
             print("report:\n" + body)
             check(len(lines) >= 9 and "".join(lines[9:]).strip() == "", f"{len(lines)} lines in the report")
             labels = ["Emotional", "Physical", "Intellectual", "Intuition", "Fortune"]
