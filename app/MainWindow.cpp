@@ -14,6 +14,8 @@
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
 #include "reports/ReportViewWindow.h"
+#include "schedule/CurrentScheduleWindow.h"
+#include "schedule/ScheduleWindow.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
@@ -689,14 +691,15 @@ void MainWindow::OpenDailyAnalysis(const std::string& profilePath, const Date& d
 
 bool MainWindow::OpenCurrentlyScheduled()
 {
-    // The Currently Scheduled window opens here; true when it ends with OK.
-    return false;
+    CurrentScheduleWindow window(this);
+    return window.exec() == QDialog::Accepted;
 }
 
 void MainWindow::OpenScheduleWindow(const std::string& profilePath)
 {
-    // The Schedule window opens here, modally, for the profile file.
-    (void)profilePath;
+    ScheduleWindow window(this);
+    window.SetProfilePath(profilePath);
+    window.exec();
 }
 
 void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
