@@ -1,12 +1,39 @@
 #include "app/InteractiveRun.h"
 
-#include <QDialog>
+#include "app/MainWindow.h"
+#include "app/Welcome.h"
+#include "content/PageWindow.h"
+#include "platform/Look.h"
+#include "platform/Paths.h"
+#include "profiles/ProfileFiles.h"
+
+#include <QString>
+#include <cstdlib>
+#include <unistd.h>
+
+void ShowWelcome()
+{
+    if (!WriteWelcomePages())
+        return;
+    constexpr int width = 730;
+    constexpr int height = 320;
+    PageWindow window;
+    window.SetTitle(QStringLiteral(" Moravel 2005 - Take full control of your past, present and future today."));
+    window.SetSize(width, height);
+    window.SetPosition(CentreX(width), CentreY(height));
+    window.SetPage(QString::fromStdString(InstallDir() + "effects.htm"));
+    window.RunModal();
+}
 
 int RunInteractive()
 {
-    QDialog mainWindow;
-    mainWindow.setWindowTitle(QStringLiteral("Moravel 2005  -  For entertainment purposes only"));
-    mainWindow.resize(780, 575);
+    // The browser engine refuses to start its sandbox as root.
+    if (::geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+
+    if (!IndexExists(InstallDir()))
+        ShowWelcome();
+    MainWindow mainWindow;
     mainWindow.exec();
     return 0;
 }

@@ -4,6 +4,8 @@
 #include "platform/BrowserSettings.h"
 #include "platform/PrintService.h"
 
+#include <QFont>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -66,6 +68,12 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent)
     if (BrowserFontSize() != 0)
         settings->setFontSize(QWebEngineSettings::DefaultFontSize, BrowserFontSize());
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The pages ask for Verdana. The engine takes only exact or metric-compatible
+    // matches and would fall back to a serif face, so the font the desktop gives
+    // for Verdana becomes the standard one.
+    const QString verdana = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    settings->setFontFamily(QWebEngineSettings::StandardFont, verdana);
+    settings->setFontFamily(QWebEngineSettings::SansSerifFont, verdana);
     settings->setAttribute(QWebEngineSettings::ShowScrollBars, true);
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QWebEngineView::printRequested, this, &PageView::PrintPage);
@@ -91,6 +99,9 @@ void PageView::PrintPage()
         return;  // one printout at a time
     auto job = std::make_unique<PrintJob>();
     job->printer.setDocName(QStringLiteral("Page"));
+    // The engine prints pages as pictures; 300 dpi keeps text sharp without the
+    // cost of the printer's full resolution.
+    job->printer.setResolution(300);
     if (!PrintService::choosePrinter(job->printer))
         return;
     printJob = std::move(job);

@@ -28,6 +28,9 @@ public:
     QString CurrentPage() const;
     QWebEngineView* View() const { return view; }
 
+    // Escape and the close box.
+    void reject() override;
+
     // Convenience: a modal page window centred on the screen.
     static void ShowPage(const QString& title, const QString& entryPath, int width, int height,
                          QWidget* parent = nullptr);
@@ -37,7 +40,6 @@ signals:
     void closedByUser();
 
 protected:
-    void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -7,6 +7,7 @@
 #include "engine/HourlyCurve.h"
 #include "engine/HourlyWindow.h"
 #include "engine/ReadingEngine.h"
+#include "mail/EmailReport.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/Look.h"
@@ -351,6 +352,10 @@ void DailyAnalysisWindow::ShowSuperstitions()
 
 void DailyAnalysisWindow::Email()
 {
+    RunEmailCommand(savedReportPath, [this] {
+        Save();
+        return savedReportPath;
+    }, this);
 }
 
 void DailyAnalysisWindow::paintEvent(QPaintEvent* event)

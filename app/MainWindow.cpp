@@ -1,0 +1,723 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutWindow.h"
+#include "app/DateLists.h"
+#include "content/PageWindow.h"
+#include "content/PageWriter.h"
+#include "engine/Calendar.h"
+#include "platform/Clock.h"
+#include "platform/DataFile.h"
+#include "platform/FileDialog.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "profiles/ProfileEditorWindow.h"
+#include "schedule/SchedulerLink.h"
+#include "schedule/TaskFile.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+const QString kTipAddProfile = QStringLiteral("Click on the Add Profile button to create your unique profile.");
+const QString kTipAnalyze = QStringLiteral("Click on the Analyze Day button to get your full Daily Analysis.");
+const QString kTipAnalyzeOrDreams = QStringLiteral("Click on the Analyze Day button or click on the Dreams button.");
+const QString kTipSelect =
+    QStringLiteral("Select any profile and click on the Analyze Day button to get your full Daily Analysis.");
+const QString kTipCompanion =
+    QStringLiteral("Click on the Companion button to get full Companion Analysis: business, friendship and love.");
+const QString kTipOnlyTwo = QStringLiteral("Select only 2 (two) profiles to get full Companion Analysis.");
+const QString kTipNewProfile = QStringLiteral(
+    "In most cases you should <font color=\"white\">NOT<font color=\"yellow\"> use \"Personal Data For Calculation\" "
+    "right away.");
+const QString kTipEditProfile = QStringLiteral("Use Personal Data for calculation if you want to try manual calibration.");
+const QString kTipSchedule = QStringLiteral("Schedule Daily Analysis to be delivered to you automatically via E-mail.");
+const QString kTipOpenReport = QStringLiteral("Select and view any Daily Analysis Report you previously saved.");
+const QString kTipHelp = QStringLiteral("Make sure that you read ALL help topics.");
+
+const QString kBeforeBirth = QStringLiteral("You can't analyze a date before your birth date.     ");
+
+constexpr int kWidth = 780;
+constexpr int kHeight = 520;
+constexpr int kTipHeight = 85;
+
+QPushButton* MakeButton(const QString& caption, const QString& name, const QString& tip, QWidget* parent,
+                        const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(ControlFont());
+    button->setGeometry(place);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
+}
+
+QComboBox* MakeDateList(const QString& name, const QString& tip, QWidget* parent, const QRect& place)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setFont(ControlFont());
+    combo->setGeometry(place);
+    combo->setToolTip(tip);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+QString CalibrationLabel(bool manual)
+{
+    return manual ? QStringLiteral("Manual") : QStringLiteral("Automatic");
+}
+
+bool EndsInHtm(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+    return tail == ".htm";
+}
+}
+
+MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Moravel 2005  -  For entertainment purposes only"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/moravel.png")));
+    setFixedSize(kWidth, kHeight);
+    today = Today();
+    selectedDate = today;
+
+    CreateControls();
+    LoadList();
+
+    DateLists::FillMonths(monthList);
+    monthList->setCurrentIndex(selectedDate.month >= 1 && selectedDate.month <= 12 ? selectedDate.month - 1 : -1);
+    DateLists::FillYears(yearList);
+    // A year the list does not offer leaves it without a selection; the date stays today.
+    yearList->setCurrentIndex(DateLists::YearEntry(selectedDate.year));
+    DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
+
+    connect(monthList, &QComboBox::currentIndexChanged, this, &MainWindow::MonthChanged);
+    connect(dayList, &QComboBox::currentIndexChanged, this, &MainWindow::DayChanged);
+    connect(yearList, &QComboBox::currentIndexChanged, this, &MainWindow::YearChanged);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &MainWindow::Help);
+}
+
+MainWindow::~MainWindow()
+{
+    delete tipWindow;
+}
+
+void MainWindow::CreateControls()
+{
+    frame = new QGroupBox(this);
+    frame->setGeometry(10, 4, 760, 378);
+
+    addButton = MakeButton(QStringLiteral("Add Profile"), QStringLiteral("addProfile"),
+                           QStringLiteral("add new profile"), this, {28, 24, 150, 34});
+    editButton = MakeButton(QStringLiteral("Edit Profile"), QStringLiteral("editProfile"),
+                            QStringLiteral("edit existing profile"), this, {188, 24, 150, 34});
+    deleteButton = MakeButton(QStringLiteral("Delete Profile"), QStringLiteral("deleteProfile"),
+                              QStringLiteral("delete existing profile"), this, {348, 24, 150, 34});
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/moravel.png"))
+                        .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setGeometry(706, 14, 48, 48);
+
+    list = new QTreeWidget(this);
+    list->setObjectName(QStringLiteral("profileList"));
+    list->setGeometry(28, 68, 726, 302);
+    list->setFont(ControlFont());
+    list->setToolTip(QStringLiteral("all profiles"));
+    list->setColumnCount(3);
+    list->setHeaderLabels({QStringLiteral("Full Name"), QStringLiteral("Description"), QStringLiteral("Calibration")});
+    list->header()->setFont(ControlFont());
+    list->header()->setSectionsMovable(false);
+    list->header()->setSortIndicatorShown(false);
+    list->header()->setStretchLastSection(false);
+    list->setColumnWidth(0, 250);
+    list->setColumnWidth(1, 300);
+    list->setColumnWidth(2, 100);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setSortingEnabled(false);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor(128, 128, 128));
+    palette.setColor(QPalette::AlternateBase, QColor(128, 128, 128));
+    palette.setColor(QPalette::Text, Qt::black);
+    // The selection stays visible when the list loses the focus.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    list->setPalette(palette);
+    connect(list, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!updatingList)
+            SelectionChanged();
+    });
+    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { EditProfile(); });
+
+    MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, this, 50)->setGeometry(12, 394, 118, 28);
+    monthList = MakeDateList(QStringLiteral("month"), QStringLiteral("select month"), this, {132, 392, 56, 32});
+    dayList = MakeDateList(QStringLiteral("day"), QStringLiteral("select date"), this, {192, 392, 56, 32});
+    yearList = MakeDateList(QStringLiteral("year"), QStringLiteral("select year"), this, {252, 392, 76, 32});
+    MakeLabel(QStringLiteral("Select any date from your past, present or future."), LabelColour::White, this, 100)
+        ->setGeometry(334, 394, 436, 28);
+
+    // The lower band: the twelve sign pictures.
+    static const char* const signs[] = {"aries", "taurus", "gemini", "cancer", "leo", "virgo",
+                                        "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
+    for (int i = 0; i < 12; ++i) {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(signs[i]))));
+        picture->setGeometry(kWidth / 2 - 12 * 40 / 2 + i * 40 + 6, 434, 28, 28);
+    }
+
+    analyzeButton = MakeButton(QStringLiteral("Analyze Day"), QStringLiteral("analyzeDay"),
+                               QStringLiteral("full daily analysis"), this, {10, 474, 120, 36});
+    scheduleButton = MakeButton(QStringLiteral("Schedule"), QStringLiteral("schedule"),
+                                QStringLiteral("schedule daily report delivery"), this, {138, 474, 120, 36});
+    openReportButton = MakeButton(QStringLiteral("Open Report"), QStringLiteral("openReport"),
+                                  QStringLiteral("open any saved daily report"), this, {266, 474, 120, 36});
+    companionButton = MakeButton(QStringLiteral("Companion"), QStringLiteral("companion"),
+                                 QStringLiteral("companion analysis"), this, {394, 474, 120, 36});
+    dreamsButton = MakeButton(QStringLiteral("Dreams"), QStringLiteral("dreams"),
+                              QStringLiteral("dream interpretation"), this, {522, 474, 120, 36});
+    helpButton = MakeButton(QStringLiteral("Help"), QStringLiteral("help"), QStringLiteral("help wizard"), this,
+                            {650, 474, 120, 36});
+    analyzeButton->setDefault(true);
+
+    connect(addButton, &QPushButton::clicked, this, &MainWindow::AddProfile);
+    connect(editButton, &QPushButton::clicked, this, &MainWindow::EditProfile);
+    connect(deleteButton, &QPushButton::clicked, this, &MainWindow::DeleteProfile);
+    connect(analyzeButton, &QPushButton::clicked, this, &MainWindow::AnalyzeDay);
+    connect(scheduleButton, &QPushButton::clicked, this, &MainWindow::Schedule);
+    connect(openReportButton, &QPushButton::clicked, this, &MainWindow::OpenReport);
+    connect(companionButton, &QPushButton::clicked, this, &MainWindow::Companion);
+    connect(dreamsButton, &QPushButton::clicked, this, &MainWindow::Dreams);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::Help);
+
+    for (QPushButton* button : {editButton, deleteButton, analyzeButton, companionButton, scheduleButton, dreamsButton})
+        button->setEnabled(false);
+}
+
+void MainWindow::LoadList()
+{
+    LoadProfileIndex(profiles);
+    const QScopedValueRollback<bool> guard(updatingList, true);
+    for (const ProfileIndexEntry& entry : profiles) {
+        auto* item = new QTreeWidgetItem(list);
+        item->setText(0, QString::fromStdString(entry.fullName));
+        item->setText(1, QString::fromStdString(entry.description));
+        item->setText(2, QString::fromStdString(entry.calibrationLabel));
+    }
+    if (!profiles.empty()) {
+        for (QPushButton* button : {editButton, deleteButton, analyzeButton, scheduleButton})
+            button->setEnabled(true);
+        firstSelected = 0;
+        firstDescription = profiles[0].description;
+        SelectOnly(0);
+        list->setFocus();
+    }
+}
+
+void MainWindow::AddRow(const ProfileIndexEntry& entry)
+{
+    profiles.push_back(entry);
+    auto* item = new QTreeWidgetItem(list);
+    item->setText(0, QString::fromStdString(entry.fullName));
+    item->setText(1, QString::fromStdString(entry.description));
+    item->setText(2, QString::fromStdString(entry.calibrationLabel));
+}
+
+void MainWindow::SetRow(int row, const ProfileIndexEntry& entry)
+{
+    profiles[static_cast<std::size_t>(row)] = entry;
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    item->setText(0, QString::fromStdString(entry.fullName));
+    item->setText(1, QString::fromStdString(entry.description));
+    item->setText(2, QString::fromStdString(entry.calibrationLabel));
+}
+
+std::vector<int> MainWindow::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        if (list->topLevelItem(row)->isSelected())
+            rows.push_back(row);
+    return rows;
+}
+
+void MainWindow::SelectOnly(int row)
+{
+    const QScopedValueRollback<bool> guard(updatingList, true);
+    list->clearSelection();
+    if (row < 0 || row >= list->topLevelItemCount())
+        return;
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+    item->setSelected(true);
+    list->scrollToItem(item);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (opened)
+        return;
+    opened = true;
+    PlaceWindow();
+    tipsEnabled = true;
+    if (profiles.empty()) {
+        ShowTip(kTipAddProfile);
+        addButton->setFocus();
+    } else {
+        ShowTip(kTipAnalyze);
+        analyzeButton->setFocus();
+        UpdateDreams();
+    }
+}
+
+void MainWindow::PlaceWindow()
+{
+    const QScreen* screen = this->screen();
+    const QSize area = screen ? screen->geometry().size() : QSize(1024, 768);
+    const int w = frameGeometry().width();
+    const int h = frameGeometry().height();
+    const int left = (area.width() - w) / 2 > 0 ? (area.width() - w) / 2 : area.width() - w;
+    const int top = (area.height() - (h + kTipHeight)) / 2 > 0 ? (area.height() - (h + kTipHeight)) / 2
+                                                                 : area.height() - (h + kTipHeight);
+    move(left, top);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The desktop owns the title bar's menu, so the About item lives on the window face.
+    QMenu menu(this);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("&About Moravel"), this, &MainWindow::ShowAbout);
+    menu.exec(event->globalPos());
+}
+
+void MainWindow::ShowAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+// --- Date lists -------------------------------------------------------------
+
+void MainWindow::MonthChanged()
+{
+    selectedDate.month = monthList->currentIndex() + 1;
+    DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
+    selectedDate.day = dayList->currentIndex() + 1;
+    UpdateButtons();
+}
+
+void MainWindow::DayChanged()
+{
+    selectedDate.day = dayList->currentIndex() + 1;
+    UpdateButtons();
+}
+
+void MainWindow::YearChanged()
+{
+    if (yearList->currentIndex() < 0)
+        return;
+    selectedDate.year = DateLists::YearOfEntry(yearList->currentIndex());
+    MonthChanged();
+}
+
+// --- Selection and buttons --------------------------------------------------
+
+void MainWindow::SelectionChanged()
+{
+    const std::vector<int> selected = SelectedRows();
+    if (selected.empty()) {
+        // A click on empty space never leaves the list without a selection.
+        SelectOnly(firstSelected);
+        list->setFocus();
+        return;
+    }
+    tooManySelected = false;
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+        const int row = selected[i];
+        if (i == 0) {
+            firstSelected = row;
+            firstDescription = profiles[static_cast<std::size_t>(row)].description;
+            secondSelected = -1;
+            secondDescription.clear();
+        } else if (i == 1) {
+            secondSelected = row;
+            secondDescription = profiles[static_cast<std::size_t>(row)].description;
+        } else {
+            tooManySelected = true;
+            break;
+        }
+    }
+    UpdateButtons();
+}
+
+void MainWindow::UpdateButtons()
+{
+    const std::size_t count = SelectedRows().size();
+    if (count >= 3) {
+        for (QPushButton* b : {editButton, deleteButton, analyzeButton, companionButton, scheduleButton, dreamsButton})
+            b->setEnabled(false);
+        ShowTip(kTipOnlyTwo);
+        helpButton->setFocus();
+    } else if (count == 1) {
+        companionButton->setEnabled(false);
+        for (QPushButton* b : {editButton, deleteButton, analyzeButton, scheduleButton, openReportButton})
+            b->setEnabled(true);
+        UpdateDreams();
+    } else if (count == 2) {
+        companionButton->setEnabled(true);
+        for (QPushButton* b : {editButton, deleteButton, analyzeButton, scheduleButton, openReportButton, dreamsButton})
+            b->setEnabled(false);
+        ShowTip(kTipCompanion);
+        companionButton->setFocus();
+    } else {
+        for (QPushButton* b : {editButton, deleteButton, analyzeButton, companionButton, scheduleButton, dreamsButton})
+            b->setEnabled(false);
+        if (profiles.empty()) {
+            ShowTip(kTipAddProfile);
+            addButton->setFocus();
+        } else {
+            ShowTip(kTipSelect);
+            helpButton->setFocus();
+        }
+    }
+}
+
+void MainWindow::UpdateDreams()
+{
+    const bool onOrBeforeToday = IsOnOrAfter(today.year, today.month, today.day, selectedDate.year,
+                                             selectedDate.month, selectedDate.day);
+    dreamsButton->setEnabled(onOrBeforeToday);
+    if (onOrBeforeToday) {
+        ShowTip(kTipAnalyzeOrDreams);
+        dreamsButton->setFocus();
+    } else {
+        ShowTip(kTipAnalyze);
+        analyzeButton->setFocus();
+    }
+}
+
+void MainWindow::ShowTip(const QString& text)
+{
+    if (!tipsEnabled)
+        return;
+    currentTip = text;
+    WriteTipPage(text.toStdString());
+    const QString page = QString::fromStdString(InstallDir() + "tip_e.htm");
+    if (!tipWindow) {
+        tipWindow = new PageWindow(this);
+        tipWindow->SetTitle(QStringLiteral("Quick Tip"));
+        const QRect outer = frameGeometry();
+        tipWindow->SetSize(outer.width(), kTipHeight);
+        tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
+        tipWindow->SetRefuseClose(true);
+        tipWindow->SetPage(page);
+        tipWindow->ShowModeless();
+    } else {
+        tipWindow->Navigate(page);
+    }
+}
+
+void MainWindow::ShowListTip()
+{
+    if (profiles.empty()) {
+        ShowTip(kTipAddProfile);
+        addButton->setFocus();
+    } else {
+        ShowTip(kTipSelect);
+        helpButton->setFocus();
+    }
+}
+
+void MainWindow::SaveIndexIfDirty()
+{
+    // Once the list has changed it is written at each of these points until the window closes.
+    if (indexDirty)
+        SaveProfileIndex(profiles);
+}
+
+// --- Commands ---------------------------------------------------------------
+
+void MainWindow::AddProfile()
+{
+    ShowTip(kTipNewProfile);
+    helpButton->setFocus();
+    ProfileEditorWindow editor(this);
+    if (editor.RunNew()) {
+        const ProfileRecord& record = editor.Record();
+        const ProfileIndexEntry entry{record.fullName, record.description,
+                                      CalibrationLabel(record.manualCalibration).toStdString()};
+        // A replaced profile file keeps its one row.
+        const auto same = std::find_if(profiles.begin(), profiles.end(), [&](const ProfileIndexEntry& row) {
+            return row.description == record.description;
+        });
+        if (same != profiles.end())
+            SetRow(static_cast<int>(same - profiles.begin()), entry);
+        else
+            AddRow(entry);
+        indexDirty = true;
+    }
+    ShowListTip();
+}
+
+void MainWindow::EditProfile()
+{
+    const std::vector<int> selected = SelectedRows();
+    if (selected.empty()) {
+        SelectOnly(firstSelected);
+        return;
+    }
+    for (int row : selected) {
+        firstSelected = row;
+        firstDescription = profiles[static_cast<std::size_t>(row)].description;
+        ShowTip(kTipEditProfile);
+        helpButton->setFocus();
+        ProfileEditorWindow editor(this);
+        if (editor.RunEdit(firstDescription)) {
+            const ProfileRecord& record = editor.Record();
+            SetRow(row, {record.fullName, record.description,
+                         CalibrationLabel(record.manualCalibration).toStdString()});
+            indexDirty = true;
+            ShowTip(kTipAnalyze);
+            analyzeButton->setFocus();
+        }
+    }
+}
+
+void MainWindow::DeleteProfile()
+{
+    std::vector<int> selected = SelectedRows();
+    // From the last row up, so that the rows still to delete keep their places.
+    std::sort(selected.rbegin(), selected.rend());
+    int current = -1;
+    bool deletedAny = false;
+    for (int row : selected) {
+        const std::string description = profiles[static_cast<std::size_t>(row)].description;
+        const std::string path = ProfilePath(description);
+        if (IsProfileScheduled(path)) {
+            if (!MessageBox::question(QStringLiteral("This profile is used for daily email delivery.    \n"
+                                                     "If you delete it, daily email delivery will end too.    \n\n"
+                                                     "Do you want to continue?    ")))
+                continue;
+            if (SchedulerLink::EnsureSchedulerRunning())
+                SchedulerLink::DeleteWorkItem();
+            DeleteTaskFile();
+        }
+        DeleteProfileFile(description);
+
+        {
+            const QScopedValueRollback<bool> guard(updatingList, true);
+            delete list->takeTopLevelItem(row);
+        }
+        profiles.erase(profiles.begin() + row);
+        current = row > 0 ? row - 1 : (profiles.empty() ? -1 : 0);
+        deletedAny = true;
+        indexDirty = true;
+    }
+    if (deletedAny) {
+        SelectOnly(current);
+        firstSelected = current;
+        firstDescription = current >= 0 ? profiles[static_cast<std::size_t>(current)].description : std::string();
+        secondSelected = -1;
+        secondDescription.clear();
+        if (current >= 0)
+            list->setFocus();
+    }
+    UpdateButtons();
+}
+
+void MainWindow::AnalyzeDay()
+{
+    for (int row : SelectedRows()) {
+        SaveIndexIfDirty();
+        const std::string path = ProfilePath(profiles[static_cast<std::size_t>(row)].description);
+        const ProfileRecord record = ReadProfileFile(path);
+        const Date& birth = record.birthday;
+        if (IsOnOrAfter(selectedDate.year, selectedDate.month, selectedDate.day, birth.year, birth.month, birth.day))
+            OpenDailyAnalysis(path, selectedDate);
+        else
+            MessageBox::stop(kBeforeBirth);
+    }
+}
+
+void MainWindow::Schedule()
+{
+    for (int row : SelectedRows()) {
+        SaveIndexIfDirty();
+        ShowTip(kTipSchedule);
+        helpButton->setFocus();
+        const std::string path = ProfilePath(profiles[static_cast<std::size_t>(row)].description);
+        if (FileExists(TaskFilePath())) {
+            if (SchedulerLink::EnsureSchedulerRunning()) {
+                if (SchedulerLink::WorkItemExists()) {
+                    if (OpenCurrentlyScheduled())
+                        OpenScheduleWindow(path);
+                } else {
+                    OpenScheduleWindow(path);
+                }
+            } else {
+                DeleteTaskFile();
+                OpenScheduleWindow(path);
+            }
+        } else {
+            OpenScheduleWindow(path);
+        }
+        ShowTip(kTipAnalyze);
+        analyzeButton->setFocus();
+    }
+}
+
+void MainWindow::OpenReport()
+{
+    ShowTip(kTipOpenReport);
+    helpButton->setFocus();
+    const QString path = FileDialog::getOpenFileName(QStringLiteral("Select Daily Report"),
+                                                     QStringLiteral("Daily Reports (*.jpg)"),
+                                                     QString::fromStdString(ReportsDir()));
+    if (!path.isEmpty())
+        OpenReportViewer(path, QFileInfo(path).fileName());
+    ShowListTip();
+}
+
+void MainWindow::Companion()
+{
+    if (firstDescription.empty() || secondDescription.empty())
+        return;
+    SaveIndexIfDirty();
+    const ProfileRecord first = LoadProfile(firstDescription);
+    const ProfileRecord second = LoadProfile(secondDescription);
+    const QString firstName = QString::fromStdString(first.fullName).toLower();
+    const QString secondName = QString::fromStdString(second.fullName).toLower();
+    if (firstName == secondName && first.birthday == second.birthday) {
+        MessageBox::information(firstName + QStringLiteral(" and ") + secondName +
+                                QStringLiteral(" - same name/birthdays.   \n"
+                                               "Companion analysis is designed for two different people only.     "));
+        return;
+    }
+    OpenCompanionWindow(ProfilePath(firstDescription), ProfilePath(secondDescription));
+}
+
+void MainWindow::Dreams()
+{
+    const std::vector<int> selected = SelectedRows();
+    if (selected.empty())
+        return;
+    SaveIndexIfDirty();
+    const std::string path = ProfilePath(profiles[static_cast<std::size_t>(selected.front())].description);
+    const ProfileRecord record = ReadProfileFile(path);
+    const Date& birth = record.birthday;
+    if (!IsOnOrAfter(selectedDate.year, selectedDate.month, selectedDate.day, birth.year, birth.month, birth.day)) {
+        MessageBox::stop(kBeforeBirth);
+        return;
+    }
+    OpenDreamPage(path, selectedDate);
+}
+
+void MainWindow::Help()
+{
+    ShowTip(kTipHelp);
+    helpButton->setFocus();
+    OpenHelpWizard();
+    ShowListTip();
+}
+
+void MainWindow::reject()
+{
+    Close();
+}
+
+void MainWindow::Close()
+{
+    if (closing)
+        return;
+    closing = true;
+    SaveIndexIfDirty();
+    delete tipWindow;
+    tipWindow = nullptr;
+    // Generated pages are working files; none outlives the window.
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (EndsInHtm(name) && !entry.is_directory(error))
+            MakeWritableAndDelete(entry.path().string());
+    }
+    QDialog::reject();
+}
+
+// --- Windows that other parts of the program provide ------------------------
+
+void MainWindow::OpenDailyAnalysis(const std::string& profilePath, const Date& date)
+{
+    // The Daily Analysis window opens here, modally, for the profile file and the date.
+    (void)profilePath;
+    (void)date;
+}
+
+bool MainWindow::OpenCurrentlyScheduled()
+{
+    // The Currently Scheduled window opens here; true when it ends with OK.
+    return false;
+}
+
+void MainWindow::OpenScheduleWindow(const std::string& profilePath)
+{
+    // The Schedule window opens here, modally, for the profile file.
+    (void)profilePath;
+}
+
+void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
+{
+    // The saved report viewer opens here, modally, on the chosen picture.
+    (void)path;
+    (void)fileName;
+}
+
+void MainWindow::OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath)
+{
+    // The Companion Analysis window opens here, modally, for the two profile files.
+    (void)firstPath;
+    (void)secondPath;
+}
+
+void MainWindow::OpenDreamPage(const std::string& profilePath, const Date& date)
+{
+    // The dream interpretation page opens here for the profile and the date.
+    (void)profilePath;
+    (void)date;
+}
+
+void MainWindow::OpenHelpWizard()
+{
+    // The help wizard opens here, modally.
+}

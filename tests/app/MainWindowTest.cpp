@@ -1,0 +1,368 @@
+#include "app/InteractiveRun.h"
+#include "app/MainWindow.h"
+#include "content/PageWindow.h"
+#include "platform/Clock.h"
+#include "platform/DataFile.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "profiles/ProfileEditorWindow.h"
+#include "support/WindowTest.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <filesystem>
+
+using namespace WindowTest;
+
+namespace {
+struct Buttons {
+    bool edit, del, analyze, schedule, openReport, companion, dreams;
+};
+
+Buttons Enabled(QWidget* window)
+{
+    auto on = [&](const char* name) { return Child<QPushButton>(window, name)->isEnabled(); };
+    return {on("editProfile"), on("deleteProfile"), on("analyzeDay"), on("schedule"),
+            on("openReport"), on("companion"), on("dreams")};
+}
+
+void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QRect rect = list->visualItemRect(list->topLevelItem(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+std::string TipPage()
+{
+    return ReadFile(InstallDir() + "tip_e.htm");
+}
+}
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempEnvironment> env;
+
+private slots:
+    void initTestCase() { ApplyLook(*qApp); }
+    void init()
+    {
+        env = std::make_unique<TempEnvironment>();
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        SetTodayForTesting(Date{6, 15, 2004});
+    }
+    void cleanup()
+    {
+        SetTodayForTesting(std::nullopt);
+        env.reset();
+    }
+
+    // The welcome page comes before the main window only while no index exists.
+    void firstStartShowsWelcome()
+    {
+        QStringList titles;
+        std::function<void(QWidget*)> closeEach = [&](QWidget* modal) {
+            titles << modal->windowTitle();
+            if (auto* page = qobject_cast<PageWindow*>(modal)) {
+                QTRY_VERIFY_WITH_TIMEOUT(page->CurrentPage().endsWith("reading.htm"), 10000);
+                if (!qEnvironmentVariableIsEmpty("MORAVEL_SCREENSHOT_DIR")) {
+                    QTest::qWait(1500);
+                    Screenshot(page, "welcome");
+                }
+                page->reject();
+                WhenModal(closeEach);
+            } else {
+                static_cast<QDialog*>(modal)->reject();
+            }
+        };
+        WhenModal(closeEach);
+        RunInteractive();
+        QCOMPARE(titles, QStringList({" Moravel 2005 - Take full control of your past, present and future today.",
+                                      "Moravel 2005  -  For entertainment purposes only"}));
+        QVERIFY(!FileExists(InstallDir() + "mv.ini"));  // nothing changed, nothing written
+
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        titles.clear();
+        WhenModal(closeEach);
+        RunInteractive();
+        QCOMPARE(titles, QStringList({"Moravel 2005  -  For entertainment purposes only"}));
+    }
+
+    void enablingFollowsTheSelection()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970}), Person("Bob", "Bob Lee", {5, 6, 1971}),
+                      Person("Cy", "Cy Lee", {7, 8, 1972})});
+        MainWindow window;
+        window.show();
+        auto* list = Child<QTreeWidget>(&window, "profileList");
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QCOMPARE(list->headerItem()->text(2), QStringLiteral("Calibration"));
+        QCOMPARE(list->columnWidth(0), 250);
+        // Opening selects row 0; today is on or before today, so Dreams is offered.
+        QVERIFY(list->topLevelItem(0)->isSelected());
+        Buttons one = Enabled(&window);
+        QVERIFY(one.edit && one.del && one.analyze && one.schedule && one.openReport && one.dreams && !one.companion);
+        QVERIFY(TipPage().find("Click on the Analyze Day button or click on the Dreams button.") != std::string::npos);
+        QVERIFY(window.TipWindow() && window.TipWindow()->isVisible());
+        QCOMPARE(window.TipWindow()->windowTitle(), QStringLiteral("Quick Tip"));
+        QCOMPARE(window.TipWindow()->frameGeometry().top(), window.frameGeometry().bottom() + 1);
+        QCOMPARE(window.TipWindow()->frameGeometry().left(), window.frameGeometry().left());
+        if (!qEnvironmentVariableIsEmpty("MORAVEL_SCREENSHOT_DIR")) {
+            QTest::qWait(2000);
+            Screenshot(&window, "main-window");
+            Screenshot(window.TipWindow(), "quick-tip");
+        }
+
+        ClickRow(list, 1, Qt::ControlModifier);
+        Buttons two = Enabled(&window);
+        QVERIFY(two.companion && !two.edit && !two.del && !two.analyze && !two.schedule && !two.openReport &&
+                !two.dreams);
+        QVERIFY(TipPage().find("Click on the Companion button to get full Companion Analysis: business, friendship "
+                               "and love.") != std::string::npos);
+
+        ClickRow(list, 2, Qt::ControlModifier);
+        Buttons three = Enabled(&window);
+        QVERIFY(!three.companion && !three.edit && !three.del && !three.analyze && !three.schedule && !three.dreams);
+        QVERIFY(TipPage().find("Select only 2 (two) profiles to get full Companion Analysis.") != std::string::npos);
+
+        // A click on empty space keeps a selection.
+        ClickRow(list, 2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->viewport()->height() - 5));
+        QCOMPARE(list->selectedItems().size(), 1);
+        QVERIFY(list->topLevelItem(2)->isSelected());
+
+        // Escape on the Quick Tip window is refused.
+        QTest::keyClick(window.TipWindow(), Qt::Key_Escape);
+        QVERIFY(window.TipWindow()->isVisible());
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Quick Tip dialog must remain open.       "));
+    }
+
+    void emptyListAndTipsAfterCommands()
+    {
+        MainWindow window;
+        window.show();
+        Buttons none = Enabled(&window);
+        QVERIFY(!none.edit && !none.del && !none.analyze && !none.schedule && !none.companion && !none.dreams);
+        QVERIFY(none.openReport);
+        QVERIFY(TipPage().find("Click on the Add Profile button to create your unique profile.") != std::string::npos);
+
+        FileDialog::setNextFileName(QString());
+        Click(&window, "openReport");
+        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Daily Report"));
+        QCOMPARE(FileDialog::lastFolder(), QString::fromStdString(ReportsDir()));
+        QVERIFY(TipPage().find("Click on the Add Profile button") != std::string::npos);
+
+        // The editor's tip is shown while it is open and is HTML placed unchanged.
+        std::string tipWhileEditing;
+        WhenModal([&](QWidget* modal) {
+            tipWhileEditing = TipPage();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        Click(&window, "addProfile");
+        QVERIFY(tipWhileEditing.find("In most cases you should <font color=\"white\">NOT<font color=\"yellow\"> use "
+                                     "\"Personal Data For Calculation\" right away.") != std::string::npos);
+        QVERIFY(window.Profiles().empty());
+        QVERIFY(!window.IndexDirty());
+    }
+
+    void dateListsAndDreams()
+    {
+        SetTodayForTesting(Date{1, 31, 2004});
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        MainWindow window;
+        window.show();
+        auto* month = Child<QComboBox>(&window, "month");
+        auto* day = Child<QComboBox>(&window, "day");
+        auto* year = Child<QComboBox>(&window, "year");
+        QCOMPARE(year->count(), 106);
+        QCOMPARE(year->itemText(0), QStringLiteral("2005"));
+        QCOMPARE(year->currentText(), QStringLiteral("2004"));
+        QCOMPARE(day->currentText(), QStringLiteral("31"));
+
+        month->setCurrentIndex(1);
+        QCOMPARE(day->count(), 29);
+        QCOMPARE(day->currentText(), QStringLiteral("29"));
+        QCOMPARE(window.SelectedDate(), (Date{2, 29, 2004}));
+        // After today: no Dreams.
+        QVERIFY(!Child<QPushButton>(&window, "dreams")->isEnabled());
+        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") != std::string::npos);
+
+        year->setCurrentIndex(0);
+        QCOMPARE(day->count(), 28);
+        QCOMPARE(window.SelectedDate(), (Date{2, 28, 2005}));
+        year->setCurrentIndex(105);
+        QCOMPARE(day->count(), 29);
+        QCOMPARE(window.SelectedDate(), (Date{2, 28, 1900}));
+
+        year->setCurrentIndex(1);
+        month->setCurrentIndex(0);
+        day->setCurrentIndex(30);
+        QCOMPARE(window.SelectedDate(), (Date{1, 31, 2004}));
+        QVERIFY(Child<QPushButton>(&window, "dreams")->isEnabled());
+
+        // A date before the birthday is refused by Analyze Day and Dreams.
+        year->setCurrentIndex(2005 - 1970);
+        month->setCurrentIndex(2);
+        day->setCurrentIndex(2);
+        Click(&window, "analyzeDay");
+        Click(&window, "dreams");
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history().at(0).text, QStringLiteral("You can't analyze a date before your birth date.     "));
+        QCOMPARE(MessageBox::history().at(1).icon, MessageBox::Stop);
+        day->setCurrentIndex(3);
+        Click(&window, "analyzeDay");
+        QCOMPARE(MessageBox::history().size(), 2);
+    }
+
+    void yearListWithoutTodaysYear()
+    {
+        SetTodayForTesting(Date{12, 7, 2026});
+        MainWindow window;
+        window.show();
+        QCOMPARE(Child<QComboBox>(&window, "year")->currentIndex(), -1);
+        QCOMPARE(Child<QComboBox>(&window, "day")->currentText(), QStringLiteral("7"));
+        QCOMPARE(window.SelectedDate(), (Date{12, 7, 2026}));
+    }
+
+    void deleteRows()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970}), Person("Bob", "Bob Lee", {5, 6, 1971}),
+                      Person("Cy", "Cy Lee", {7, 8, 1972})});
+        MainWindow window;
+        window.show();
+        auto* list = Child<QTreeWidget>(&window, "profileList");
+        Click(&window, "deleteProfile");
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Bob"));
+        QVERIFY(list->topLevelItem(0)->isSelected());
+        QVERIFY(!FileExists(InstallDir() + "Ann.ini"));
+        QVERIFY(window.IndexDirty());
+
+        ClickRow(list, 1);
+        Click(&window, "deleteProfile");
+        QVERIFY(list->topLevelItem(0)->isSelected());  // the row before
+        Click(&window, "deleteProfile");
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QVERIFY(!Child<QPushButton>(&window, "deleteProfile")->isEnabled());
+        QVERIFY(TipPage().find("Click on the Add Profile button") != std::string::npos);
+        window.reject();
+        QVERIFY(ReadFile(InstallDir() + "mv.ini").empty());
+    }
+
+    void deletingTheScheduledProfileAsks()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        WriteFile(InstallDir() + "task.dtr", "Profile:" + InstallDir() + "Ann.ini\nEmail:a@b.c\nTime:6:0AM\n");
+        // No crontab program: the work item is left alone, the task file still goes.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(env->Root()));
+        MainWindow window;
+        window.show();
+        MessageBox::setNextAnswer(MessageBox::No);
+        Click(&window, "deleteProfile");
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("This profile is used for daily email delivery.    \nIf you delete it, daily email "
+                                "delivery will end too.    \n\nDo you want to continue?    "));
+        QVERIFY(FileExists(InstallDir() + "Ann.ini"));
+        QVERIFY(FileExists(InstallDir() + "task.dtr"));
+        QCOMPARE(window.Profiles().size(), std::size_t(1));
+
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        Click(&window, "deleteProfile");
+        qputenv("PATH", path);
+        QVERIFY(!FileExists(InstallDir() + "Ann.ini"));
+        QVERIFY(!FileExists(InstallDir() + "task.dtr"));
+        QVERIFY(window.Profiles().empty());
+    }
+
+    void companionRefusesTheSamePerson()
+    {
+        SaveProfiles({Person("Ann", "Ann", {3, 4, 1970}), Person("Ann2", "ANN", {3, 4, 1970})});
+        MainWindow window;
+        window.show();
+        auto* list = Child<QTreeWidget>(&window, "profileList");
+        ClickRow(list, 1, Qt::ControlModifier);
+        Click(&window, "companion");
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().at(0).text,
+                 QStringLiteral("ann and ann - same name/birthdays.   \nCompanion analysis is designed for two "
+                                "different people only.     "));
+        QCOMPARE(MessageBox::history().at(0).icon, MessageBox::Information);
+    }
+
+    // The index is written before a command only once the list has changed.
+    void indexRewrittenOnlyWhenDirty()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        const std::string handWritten = "Profile:Ann Lee\r\nDescription:Ann\r\nAdjustment:Automatic\r\n";
+        WriteFile(InstallDir() + "mv.ini", handWritten);
+        MainWindow window;
+        window.show();
+        Click(&window, "analyzeDay");
+        QCOMPARE(ReadFile(InstallDir() + "mv.ini"), handWritten);
+
+        // Editing changes the row; the next Analyze Day writes the list.
+        WhenModal([](QWidget* modal) {
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            auto* box = Child<QCheckBox>(modal, "useCalibration");
+            box->setChecked(true);
+            Click(modal, "save");
+        });
+        Click(&window, "editProfile");
+        QCOMPARE(Child<QTreeWidget>(&window, "profileList")->topLevelItem(0)->text(2), QStringLiteral("Manual"));
+        QCOMPARE(ReadFile(InstallDir() + "mv.ini"), handWritten);
+        Click(&window, "analyzeDay");
+        QCOMPARE(ReadFile(InstallDir() + "mv.ini"), "Profile:Ann Lee\nDescription:Ann\nAdjustment:Manual\n");
+    }
+
+    // A profile saved over an existing file keeps one row for it.
+    void addingOverAnExistingProfileUpdatesItsRow()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970}), Person("Bob", "Bob Lee", {5, 6, 1971})});
+        MainWindow window;
+        window.show();
+        WhenModal([](QWidget* modal) {
+            Child<QLineEdit>(modal, "description")->setText("Ann");
+            Child<QLineEdit>(modal, "fullName")->setText("Ann Marie Lee");
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            Click(modal, "save");
+        });
+        Click(&window, "addProfile");
+        QCOMPARE(window.Profiles().size(), std::size_t(2));
+        QCOMPARE(window.Profiles()[0].fullName, std::string("Ann Marie Lee"));
+        QCOMPARE(ReadProfileFile(InstallDir() + "Ann.ini").fullName, std::string("Ann Marie Lee"));
+
+        WhenModal([](QWidget* modal) {
+            Child<QLineEdit>(modal, "description")->setText("Cy");
+            Child<QLineEdit>(modal, "fullName")->setText("Cy Lee");
+            Click(modal, "save");
+        });
+        Click(&window, "addProfile");
+        QCOMPARE(window.Profiles().size(), std::size_t(3));
+        QCOMPARE(Child<QTreeWidget>(&window, "profileList")->topLevelItem(2)->text(1), QStringLiteral("Cy"));
+        QVERIFY(TipPage().find("Select any profile and click on the Analyze Day button") != std::string::npos);
+    }
+
+    void closeRemovesGeneratedPagesOnly()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        for (const char* name : {"effects.htm", "reading.htm", "OLD.HTM", "notes.html"})
+            WriteFile(InstallDir() + name, "x");
+        MainWindow window;
+        window.show();
+        QVERIFY(FileExists(InstallDir() + "tip_e.htm"));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.TipWindow() == nullptr);
+        for (const char* name : {"effects.htm", "reading.htm", "OLD.HTM", "tip_e.htm"})
+            QVERIFY2(!FileExists(InstallDir() + name), name);
+        for (const char* name : {"notes.html", "mv.ini", "Ann.ini"})
+            QVERIFY2(FileExists(InstallDir() + name), name);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
