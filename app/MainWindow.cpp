@@ -2,9 +2,12 @@
 
 #include "app/AboutWindow.h"
 #include "app/DateLists.h"
+#include "content/ContentPageWindows.h"
+#include "content/HelpWizard.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "engine/Calendar.h"
+#include "engine/CompanionWindow.h"
 #include "mail/ModalRun.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
@@ -710,19 +713,18 @@ void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
 
 void MainWindow::OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath)
 {
-    // The Companion Analysis window opens here, modally, for the two profile files.
-    (void)firstPath;
-    (void)secondPath;
+    CompanionWindow window(this);
+    window.Analyse(firstPath, secondPath);
+    window.exec();
 }
 
 void MainWindow::OpenDreamPage(const std::string& profilePath, const Date& date)
 {
-    // The dream interpretation page opens here for the profile and the date.
-    (void)profilePath;
-    (void)date;
+    ShowDreamPage(profilePath, date.month, date.day, date.year, this);
 }
 
 void MainWindow::OpenHelpWizard()
 {
-    // The help wizard opens here, modally.
+    HelpWizard wizard(this);
+    wizard.exec();
 }
