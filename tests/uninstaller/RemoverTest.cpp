@@ -220,7 +220,9 @@ TEST(DeleteCopy, StartsACopyFromTheTemporaryFolderWithoutWaiting)
 {
     RemovalEnvironment env;
     // The remover stand-in notes where it runs, then waits for the test's word.
-    const std::string script = "#!/bin/sh\npwd > \"" + env.Root() + "/started\"\n"
+    // "started" appears whole (renamed into place), so the test never reads it half written.
+    const std::string script = "#!/bin/sh\npwd > \"" + env.Root() + "/started.part\" && mv \"" + env.Root() +
+                               "/started.part\" \"" + env.Root() + "/started\"\n"
                                "while [ ! -e \"" + env.Root() + "/go\" ]; do sleep 0.05; done\n"
                                "touch \"" + env.Root() + "/done\"\n";
     WriteFile(env.InstallDir() + "delete", script, fs::perms::owner_all);
