@@ -2,9 +2,13 @@
 
 #include "app/AboutWindow.h"
 #include "app/DateLists.h"
+#include "content/ContentPageWindows.h"
+#include "content/HelpWizard.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "engine/Calendar.h"
+#include "engine/CompanionWindow.h"
+#include "mail/ModalRun.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
@@ -12,6 +16,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
+#include "reports/ReportViewWindow.h"
+#include "schedule/CurrentScheduleWindow.h"
+#include "schedule/ScheduleWindow.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
@@ -687,38 +694,37 @@ void MainWindow::OpenDailyAnalysis(const std::string& profilePath, const Date& d
 
 bool MainWindow::OpenCurrentlyScheduled()
 {
-    // The Currently Scheduled window opens here; true when it ends with OK.
-    return false;
+    CurrentScheduleWindow window(this);
+    return window.exec() == QDialog::Accepted;
 }
 
 void MainWindow::OpenScheduleWindow(const std::string& profilePath)
 {
-    // The Schedule window opens here, modally, for the profile file.
-    (void)profilePath;
+    ScheduleWindow window(this);
+    window.SetProfilePath(profilePath);
+    window.exec();
 }
 
 void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
 {
-    // The saved report viewer opens here, modally, on the chosen picture.
-    (void)path;
-    (void)fileName;
+    ReportViewWindow viewer(path, fileName, this);
+    RunModal(viewer);
 }
 
 void MainWindow::OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath)
 {
-    // The Companion Analysis window opens here, modally, for the two profile files.
-    (void)firstPath;
-    (void)secondPath;
+    CompanionWindow window(this);
+    window.Analyse(firstPath, secondPath);
+    window.exec();
 }
 
 void MainWindow::OpenDreamPage(const std::string& profilePath, const Date& date)
 {
-    // The dream interpretation page opens here for the profile and the date.
-    (void)profilePath;
-    (void)date;
+    ShowDreamPage(profilePath, date.month, date.day, date.year, this);
 }
 
 void MainWindow::OpenHelpWizard()
 {
-    // The help wizard opens here, modally.
+    HelpWizard wizard(this);
+    wizard.exec();
 }

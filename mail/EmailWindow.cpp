@@ -67,6 +67,7 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     messageField = new QPlainTextEdit(this);
     messageField->setGeometry(15, 160, 330, 76);
     messageField->setTabChangesFocus(true);
+    messageField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     messageField->setToolTip(QStringLiteral("message"));
 
     PlaceLabel(QStringLiteral("Attached Daily Report"), LabelColour::Green, this, {15, 246, 220, 24});

@@ -1,6 +1,7 @@
 #include "profiles/ProfileEditorWindow.h"
 
 #include "app/DateLists.h"
+#include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "content/ZodiacSigns.h"
@@ -516,15 +517,17 @@ void ProfileEditorWindow::keyPressEvent(QKeyEvent* event)
 
 void ProfileEditorWindow::ShowBirthYearPage()
 {
-    // The birth-year page for DateOfRow(Birthday) opens here, modally.
+    ShowYearPage(DateOfRow(Birthday).year, this);
 }
 
 void ProfileEditorWindow::ShowZodiacSignPage()
 {
-    // The zodiac sign page for DateOfRow(Birthday) opens here, modally.
+    const Date birthday = DateOfRow(Birthday);
+    ShowSignPage(birthday.month, birthday.day, this);
 }
 
 void ProfileEditorWindow::ShowSoulNumberPage()
 {
-    // The soul number page for DateOfRow(Birthday) opens here, modally.
+    const Date birthday = DateOfRow(Birthday);
+    ShowNumberPage(birthday.month, birthday.day, birthday.year, this);
 }

@@ -1,11 +1,13 @@
 #include "reports/DailyAnalysisWindow.h"
 
+#include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "content/ZodiacSigns.h"
 #include "engine/HourlyCurve.h"
 #include "engine/HourlyWindow.h"
 #include "engine/ReadingEngine.h"
+#include "mail/EmailReport.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/Look.h"
@@ -312,7 +314,7 @@ void DailyAnalysisWindow::Save()
                                                        QString::fromStdString(ReportsDir()), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
-    savedReportPath = chosen;
+    // Email attaches savedReportPath, so it only ever names a picture that was written.
     if (!HasEncoder("image/jpeg"))
         return;
     bool saved = false;
@@ -320,12 +322,14 @@ void DailyAnalysisWindow::Save()
         const WaitCursor wait;
         DailyReadingSet shown = readingSet;
         shown.title = windowTitle().toStdString();
-        saved = SaveImage(ComposeReportPicture(shown, ReportVariant::Window), savedReportPath);
+        saved = SaveImage(ComposeReportPicture(shown, ReportVariant::Window), chosen);
     }
-    if (saved)
+    if (saved) {
+        savedReportPath = chosen;
         MessageBox::information(QStringLiteral("Your Daily Report was saved successfully.     "));
-    else
+    } else {
         MessageBox::stop(QStringLiteral("Unable to save Daily Report.    "));
+    }
 }
 
 void DailyAnalysisWindow::Explain()
@@ -345,10 +349,15 @@ void DailyAnalysisWindow::Explain()
 
 void DailyAnalysisWindow::ShowSuperstitions()
 {
+    ::ShowSuperstitions(shownDate, this);
 }
 
 void DailyAnalysisWindow::Email()
 {
+    RunEmailCommand(savedReportPath, [this] {
+        Save();
+        return savedReportPath;
+    }, this);
 }
 
 void DailyAnalysisWindow::paintEvent(QPaintEvent* event)

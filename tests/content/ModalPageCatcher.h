@@ -31,12 +31,12 @@ struct ModalPageCatcher {
             size = window->size();
             page = window->CurrentPage();
             if (grabTo.isEmpty()) {
-                window->reject();
+                static_cast<QDialog*>(window)->reject();
                 return;
             }
             QTimer::singleShot(3000, window, [this, window] {
                 window->grab().save(grabTo);
-                window->reject();
+                static_cast<QDialog*>(window)->reject();
             });
         });
     }

@@ -1,9 +1,12 @@
 #include "engine/CompanionWindow.h"
 
 #include "content/ModalPageCatcher.h"
+#include "platform/Look.h"
+#include "platform/Paths.h"
 #include "platform/PrintService.h"
 #include "profiles/ProfileFiles.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
@@ -41,6 +44,7 @@ private slots:
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         qputenv("HOME", home.path().toUtf8());
         CreateInstallFolders();
+        ApplyLook(*qApp);
     }
 
     void nothingIsDrawnBeforeTheResultIsReady()

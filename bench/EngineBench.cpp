@@ -1,0 +1,73 @@
+// Timings of the reading engine: one day's arithmetic, and the whole daily set
+// including the read of the profile file.
+#include "engine/Calendar.h"
+#include "engine/DailyReadingSet.h"
+#include "engine/ReadingEngine.h"
+#include "platform/DataFile.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+const std::string& ProfileFile()
+{
+    static const std::string path = [] {
+        std::string folder = std::filesystem::temp_directory_path().string() + "/moravel-bench-XXXXXX";
+        if (!::mkdtemp(folder.data()))
+            std::abort();
+        const std::string file = folder + "/Anna.ini";
+        WriteFileAtomically(file, "Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n"
+                                  "MotherMonth:2\nMotherDate:29\nMotherYear:1940\n"
+                                  "BadMonth:3\nBadDate:4\nBadYear:2004\nGoodMonth:1\nGoodDate:2\nGoodYear:2003\n");
+        static const std::string toRemove = folder;
+        std::atexit([] { std::filesystem::remove_all(toRemove); });
+        return file;
+    }();
+    return path;
+}
+
+std::vector<Date> DaysOf(int year)
+{
+    std::vector<Date> days;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= DaysInMonth(month, year); ++day)
+            days.push_back({month, day, year});
+    return days;
+}
+
+void DailySetWithFileRead(benchmark::State& state)
+{
+    const std::string& path = ProfileFile();
+    DailyReadingSet set;
+    for (auto _ : state) {
+        ComputeDailyReadingSet(set, path, 2004, 3, 15);
+        benchmark::DoNotOptimize(set);
+    }
+}
+BENCHMARK(DailySetWithFileRead);
+
+void ArithmeticOverAYear(benchmark::State& state)
+{
+    ReadingEngine engine(ProfileFile());
+    const std::vector<Date> days = DaysOf(2004);
+    for (auto _ : state) {
+        int sum = 0;
+        for (const Date& date : days) {
+            engine.SetTargetDate(date.year, date.month, date.day);
+            engine.ComputeNumbers();
+            for (int kind = 0; kind < CycleCount; ++kind)
+                sum += engine.Reading(static_cast<CycleKind>(kind));
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["per_day"] = benchmark::Counter(static_cast<double>(days.size()),
+                                                   benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
+}
+BENCHMARK(ArithmeticOverAYear);
+}
+
+BENCHMARK_MAIN();

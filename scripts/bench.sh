@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds and runs every Google Benchmark program in bench/, reporting medians.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
+cmake --build build -j 2
+for program in build/bench/*_bench; do
+  [[ -x "$program" ]] || continue
+  echo "== $(basename "$program")"
+  "$program" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true "$@" | grep -E "median|^Benchmark|^---"
+done

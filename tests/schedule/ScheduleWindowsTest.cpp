@@ -1,0 +1,376 @@
+#include "platform/DataFile.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "schedule/AccountWindow.h"
+#include "schedule/CurrentScheduleWindow.h"
+#include "schedule/ProcessTable.h"
+#include "schedule/ScheduleWindow.h"
+#include "schedule/TaskFile.h"
+#include "support/CrontabStub.h"
+#include "support/TempEnvironment.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+namespace {
+template <typename T>
+T* Child(QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+void Click(QWidget& window, const char* name)
+{
+    QTest::mouseClick(Child<QPushButton>(window, name), Qt::LeftButton);
+}
+
+void Type(QWidget& window, const char* name, const QString& text)
+{
+    QLineEdit* edit = Child<QLineEdit>(window, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString ReadAll(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList Shown()
+{
+    QStringList texts;
+    for (const MessageBox::Shown& shown : MessageBox::history())
+        texts << shown.text;
+    return texts;
+}
+
+const std::string kActiveLine = "0 6 * * * old # Daily Analysis Report\n";
+}
+
+class ScheduleWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+    }
+
+    void listsAndTheAmPmLabel()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        ScheduleWindow window;
+        auto* hour = Child<QComboBox>(window, "hour");
+        auto* minute = Child<QComboBox>(window, "minute");
+        auto* form = Child<QComboBox>(window, "form");
+        QCOMPARE(hour->count(), 23);
+        QCOMPARE(hour->itemText(0), QStringLiteral("01"));
+        QCOMPARE(hour->itemText(22), QStringLiteral("23"));
+        QCOMPARE(minute->count(), 60);
+        QCOMPARE(minute->itemText(0), QStringLiteral("00"));
+        QCOMPARE(minute->itemText(59), QStringLiteral("59"));
+        QCOMPARE(form->itemText(0), QStringLiteral("deliver report in plain text"));
+        QCOMPARE(form->itemText(1), QStringLiteral("deliver report in full colors"));
+        // The lists open on 07:00, plain text, while the fields still hold 6:00.
+        QCOMPARE(hour->currentText(), QStringLiteral("07"));
+        QCOMPARE(minute->currentText(), QStringLiteral("00"));
+        QCOMPARE(form->currentIndex(), 0);
+        QCOMPARE(window.Hour(), 6);
+
+        auto* amPm = Child<QLineEdit>(window, "amPm");
+        QCOMPARE(amPm->text(), QStringLiteral("AM"));
+        hour->setCurrentIndex(11);
+        QCOMPARE(amPm->text(), QStringLiteral("PM"));
+        QCOMPARE(window.Hour(), 12);
+        hour->setCurrentIndex(10);
+        QCOMPARE(amPm->text(), QStringLiteral("AM"));
+        hour->setCurrentIndex(22);
+        QCOMPARE(amPm->text(), QStringLiteral("PM"));
+    }
+
+    void emailChecksComeFirstAndWriteNothing()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        stub.LetStartsSucceed();
+        ScheduleWindow window;
+        window.SetProfilePath(env.InstallDir() + "Anna.ini");
+        window.show();
+        Click(window, "save");
+        Type(window, "email", QStringLiteral("anna.example.org"));
+        Click(window, "save");
+        QCOMPARE(Shown(), (QStringList{QStringLiteral("Please enter Email Address first.    "),
+                                       QStringLiteral("Email Address is not valid.     ")}));
+        QCOMPARE(MessageBox::history().first().icon, MessageBox::Stop);
+        QVERIFY(window.isVisible());
+        QVERIFY(!FileExists(TaskFilePath()));
+        QVERIFY(!stub.HasTable());
+    }
+
+    // The whole of Save: task file, crontab line and the success text.
+    void saveWritesTaskFileAndActiveLine()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        stub.LetStartsSucceed();
+        stub.SetTable("MAILTO=me\n");
+        ScheduleWindow window;
+        window.SetProfilePath(env.InstallDir() + "Anna.ini");
+        window.show();
+        Child<QComboBox>(window, "hour")->setCurrentIndex(22);
+        Child<QComboBox>(window, "minute")->setCurrentIndex(59);
+        Child<QComboBox>(window, "form")->setCurrentIndex(1);
+        Type(window, "email", QStringLiteral("@"));  // one "@" is the whole test
+        Click(window, "save");
+
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(ReadAll(TaskFilePath()),
+                 QString::fromStdString("Profile:" + env.InstallDir() + "Anna.ini\nEmail:@\nTime:23:59PM\nType:1\n"));
+        const std::string table = stub.Table();
+        QVERIFY(table.rfind("MAILTO=me\n59 23 * * * cd ", 0) == 0);
+        QVERIFY(table.find("# Daily Analysis Report\n") != std::string::npos);
+        QCOMPARE(Shown(), QStringList{QStringLiteral("Daily Analysis Report was scheduled successfully.     \n"
+                                                     "Profile: Anna.ini    \nEmail To: @     \n"
+                                                     "Deliver report in full colors.     ")});
+        QCOMPARE(MessageBox::history().first().icon, MessageBox::Information);
+        QCOMPARE(ScheduleWindow::SuccessText("/x/B.ini", QStringLiteral("b@c"), 0),
+                 QStringLiteral("Daily Analysis Report was scheduled successfully.     \nProfile: B.ini    \n"
+                                "Email To: b@c     \nDeliver report in plain text.     "));
+    }
+
+    // Opening removes the old item, also when the window is then closed unsaved.
+    void openingRemovesTheItemAndCloseResets()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        stub.LetStartsSucceed();
+        stub.SetTable("MAILTO=me\n" + kActiveLine);
+        ScheduleWindow window;
+        QCOMPARE(stub.Table(), "MAILTO=me\n" + kActiveLine);  // not before it opens
+        window.show();
+        QCOMPARE(stub.Table(), std::string("MAILTO=me\n"));
+
+        Child<QComboBox>(window, "hour")->setCurrentIndex(11);
+        Child<QComboBox>(window, "minute")->setCurrentIndex(30);
+        Child<QComboBox>(window, "form")->setCurrentIndex(1);
+        QCOMPARE(window.Minute(), 30);
+        QCOMPARE(window.FullColour(), 1);
+        Click(window, "close");
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QCOMPARE(window.Hour(), 6);
+        QCOMPARE(window.Minute(), 0);
+        QCOMPARE(window.FullColour(), 0);
+        QVERIFY(Shown().isEmpty());
+        QVERIFY(!FileExists(TaskFilePath()));
+    }
+
+    void failuresAfterTheTaskFileLeaveItWritten_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("task file") << "no folder" << "Unable to save profile.    ";
+        QTest::newRow("scheduler") << "no start" << "Unable to start Task Scheduler.    ";
+        QTest::newRow("create") << "line exists" << "Unable to schedule Daily Report.    ";
+        QTest::newRow("activate") << "one write" << "Unable to activate Daily Report.    ";
+    }
+    void failuresAfterTheTaskFileLeaveItWritten()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
+        TempEnvironment env;
+        CrontabStub stub(env);
+        if (failure == "no start" && AnyProcessNamed({"cron", "crond"}))
+            QSKIP("a cron daemon runs here");
+        if (failure != "no start")
+            stub.LetStartsSucceed();
+        ScheduleWindow window;
+        window.SetProfilePath(env.InstallDir() + "Anna.ini");
+        window.show();
+        if (failure == "no folder")
+            std::filesystem::remove_all(env.InstallDir());
+        if (failure == "line exists")
+            stub.SetTable("# other # Daily Analysis Report\n");
+        if (failure == "one write")
+            stub.Write("writes", "1");
+        Type(window, "email", QStringLiteral("anna@example.org"));
+        Click(window, "save");
+
+        QCOMPARE(Shown(), QStringList{message});
+        QVERIFY(window.isVisible());
+        QCOMPARE(FileExists(TaskFilePath()), failure != "no folder");
+        if (failure == "one write")  // created, never activated
+            QVERIFY(stub.Table().rfind("# cd ", 0) == 0);
+    }
+
+    void helpShowsTheEmailPage()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        ScheduleWindow window;
+        window.show();
+        QString title;
+        QSize size;
+        QTimer::singleShot(300, [&] {
+            QWidget* page = QApplication::activeModalWidget();
+            if (!page)
+                return;
+            title = page->windowTitle();
+            size = page->size();
+            page->close();
+        });
+        Click(window, "help");
+        QCOMPARE(title, QStringLiteral(" E-mail: Outlook and Outlook Express"));
+        QCOMPARE(size, QSize(720, 450));
+        const QString content = ReadAll(env.InstallDir() + "email_r.htm");
+        QVERIFY(content.contains(QStringLiteral("E-mail Help - Please Read!")));
+        QVERIFY(content.contains(QStringLiteral("This applies to Outlook 2003, Outlook 2002 (SP1, SP2 and SP3), "
+                                                "Outlook 2000 SP1 + SR1 and Outlook 2000 SP2.")));
+        QVERIFY(content.contains(QStringLiteral("msmtp")));
+        QVERIFY(content.endsWith(QStringLiteral("</td></tr></table></center><p><A HREF=\"javascript:window.print()\">"
+                                                "<font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>"
+                                                "<p><br></body></html>")));
+        QVERIFY(ReadAll(env.InstallDir() + "email_e.htm").contains(QString::fromStdString(env.InstallDir() + "email_r.htm")));
+    }
+
+    void currentScheduleShowsTheTask()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        stub.SetTable(kActiveLine);
+        QVERIFY(WriteTaskFile(TaskFile{env.InstallDir() + "Anna.ini", "anna@example.org", 7, 5, 1}));
+        {
+            CurrentScheduleWindow window;
+            QCOMPARE(window.windowTitle(), QStringLiteral("Currently Scheduled Daily Report"));
+            QCOMPARE(Child<QLineEdit>(window, "profile")->text(), QStringLiteral("Anna.ini"));
+            QCOMPARE(Child<QLineEdit>(window, "email")->text(), QStringLiteral("anna@example.org"));
+            QCOMPARE(Child<QLineEdit>(window, "time")->text(), QStringLiteral("Deliver daily at: 7:5AM"));
+            QCOMPARE(Child<QLineEdit>(window, "form")->text(), QStringLiteral("Deliver report in full colors"));
+            window.show();
+            Click(window, "close");
+            QCOMPARE(window.result(), int(QDialog::Rejected));
+            QVERIFY(FileExists(TaskFilePath()));
+        }
+        {
+            CurrentScheduleWindow window;
+            window.show();
+            Click(window, "change");
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+            QVERIFY(!FileExists(TaskFilePath()));
+        }
+        QCOMPARE(stub.Table(), kActiveLine);  // the Schedule window removes the item
+
+        // Only Profile and Email: a task without a time or a form.
+        QFile file(QString::fromStdString(TaskFilePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Profile:/x/Bob.ini\r\nEmail:bob@example.org\r\n");
+        file.close();
+        CurrentScheduleWindow partial;
+        QVERIFY(partial.TaskFound());
+        QCOMPARE(Child<QLineEdit>(partial, "time")->text(), QStringLiteral("Deliver daily at: "));
+        QCOMPARE(Child<QLineEdit>(partial, "form")->text(), QString());
+    }
+
+    void accountWindowChecksInOrder()
+    {
+        // A login name the system reports cannot be edited.
+        AccountWindow window(QStringLiteral("alice"), nullptr);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Set Security Attributes"));
+        QVERIFY(!Child<QLineEdit>(window, "userId")->isEnabled());
+        QCOMPARE(Child<QLineEdit>(window, "password")->echoMode(), QLineEdit::Password);
+        window.show();
+        Click(window, "useMyAccount");
+        QCOMPARE(Shown(), QStringList{QStringLiteral("Please enter the Password you use to login to your PC.     ")});
+        Type(window, "password", QStringLiteral("secret"));
+        Click(window, "useMyAccount");
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.UserId(), QStringLiteral("alice"));
+        QCOMPARE(window.Password(), QStringLiteral("secret"));
+
+        MessageBox::clearHistory();
+        AccountWindow unknown(QString(), nullptr);
+        unknown.show();
+        QVERIFY(Child<QLineEdit>(unknown, "userId")->isEnabled());
+        Type(unknown, "password", QString(60, QLatin1Char('p')));
+        QCOMPARE(Child<QLineEdit>(unknown, "password")->text().size(), 50);
+        Click(unknown, "useMyAccount");
+        QCOMPARE(Shown(), QStringList{QStringLiteral("Please enter the User ID you use to login to your PC.    ")});
+
+        MessageBox::clearHistory();
+        AccountWindow longName(QString(51, QLatin1Char('u')), nullptr);
+        longName.show();
+        Click(longName, "useMyAccount");
+        QCOMPARE(Shown(), QStringList{QStringLiteral("User ID is too long. Maximum size is 50 characters.    ")});
+    }
+
+    void screenshots();
+
+    void accountDefaultsAskFirst()
+    {
+        AccountWindow window(QStringLiteral("alice"), nullptr);
+        window.show();
+        Type(window, "password", QStringLiteral("secret"));
+        MessageBox::setNextAnswer(MessageBox::No);
+        Click(window, "useDefaults");
+        QVERIFY(window.isVisible());
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, MessageBox::Question);
+        QVERIFY(MessageBox::history().first().text.startsWith(
+            QStringLiteral("Default User ID and Password can be used to schedule daily reports.    \n")));
+
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.UserId(), QString());
+        QCOMPARE(window.Password(), QString());
+        QCOMPARE(Child<QLineEdit>(window, "userId")->text(), QString());
+    }
+};
+
+// Pictures of the windows for the documentation, when MORAVEL_SCREENSHOTS names a folder.
+void ScheduleWindowsTest::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MORAVEL_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("MORAVEL_SCREENSHOTS is not set");
+    ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TempEnvironment env;
+    CrontabStub stub(env);
+    const QDir source(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + QStringLiteral("/assets"));
+    for (const QString& name : source.entryList({QStringLiteral("*.gif")}))
+        QFile::copy(source.filePath(name), QString::fromStdString(env.InstallDir()) + name);
+    ScheduleWindow schedule;
+    schedule.SetProfilePath(env.InstallDir() + "Anna.ini");
+    Child<QComboBox>(schedule, "hour")->setCurrentIndex(18);
+    Child<QComboBox>(schedule, "minute")->setCurrentIndex(30);
+    Type(schedule, "email", QStringLiteral("anna@example.org"));
+    schedule.show();
+    Child<QLineEdit>(schedule, "email")->deselect();
+    QVERIFY(schedule.grab().save(folder + QStringLiteral("/ScheduleWindow.png")));
+
+    QVERIFY(WriteTaskFile(TaskFile{env.InstallDir() + "Anna.ini", "anna@example.org", 19, 30, 1}));
+    CurrentScheduleWindow current;
+    current.show();
+    QVERIFY(current.grab().save(folder + QStringLiteral("/CurrentScheduleWindow.png")));
+
+    AccountWindow account(QStringLiteral("anna"), nullptr);
+    account.show();
+    QVERIFY(account.grab().save(folder + QStringLiteral("/AccountWindow.png")));
+}
+
+QTEST_MAIN(ScheduleWindowsTest)
+#include "ScheduleWindowsTest.moc"
