@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
 {
     CreateInstallFolders();
     EnterInstallDir();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     SetBrowserFontSize();
@@ -23,8 +24,8 @@ int main(int argc, char* argv[])
     int result = 1;
     QObject::connect(window.TipWindow()->View(), &QWebEngineView::loadFinished, &app, [&](bool ok) {
         result = ok ? 0 : 1;
-        app.quit();
+        // quit() would first ask every window to close, and the Quick Tip refuses.
+        app.exit(result);
     });
-    app.exec();
-    return result;
+    return app.exec() == 0 ? result : 1;
 }

@@ -21,8 +21,11 @@ done
 hyperfine --warmup 2 --runs "$runs" --export-json "$work/times.json" "$program" >/dev/null
 python3 - "$work/times.json" <<'PY'
 import json, statistics, sys
-times = json.load(open(sys.argv[1]))["results"][0]["times"]
+result = json.load(open(sys.argv[1]))["results"][0]
+times = result["times"]
 print(f"wall time: median {statistics.median(times)*1000:.0f} ms, min {min(times)*1000:.0f} ms, max {max(times)*1000:.0f} ms over {len(times)} runs")
+# CPU time of the program itself depends less on how busy the machine is.
+print(f"CPU time of the program: user {result['user']*1000:.0f} ms + system {result['system']*1000:.0f} ms (mean)")
 PY
 
 # Peak of the summed resident memory of the program and every process it starts.
