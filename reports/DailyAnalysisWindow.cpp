@@ -1,5 +1,6 @@
 #include "reports/DailyAnalysisWindow.h"
 
+#include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "content/ZodiacSigns.h"
@@ -348,6 +349,7 @@ void DailyAnalysisWindow::Explain()
 
 void DailyAnalysisWindow::ShowSuperstitions()
 {
+    ::ShowSuperstitions(shownDate, this);
 }
 
 void DailyAnalysisWindow::Email()
