@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
+#include "reports/DailyAnalysisWindow.h"
 #include "reports/ReportViewWindow.h"
 #include "schedule/CurrentScheduleWindow.h"
 #include "schedule/ScheduleWindow.h"
@@ -687,9 +688,11 @@ void MainWindow::Close()
 
 void MainWindow::OpenDailyAnalysis(const std::string& profilePath, const Date& date)
 {
-    // The Daily Analysis window opens here, modally, for the profile file and the date.
-    (void)profilePath;
-    (void)date;
+    DailyAnalysisWindow window(this);
+    window.SetProfileFile(profilePath);
+    window.SetBaseDate(date);
+    window.SetShownDate(date);
+    window.exec();
 }
 
 bool MainWindow::OpenCurrentlyScheduled()
