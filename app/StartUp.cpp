@@ -73,14 +73,13 @@ int RunStartUp(int argc, char* argv[])
     if (mode.unattended) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QuietMessages);
+        // No page is shown, so no GL context is needed for one (see PageView.cpp).
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
         RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
         return 0;
     }
 
-    // The page view's web engine is loaded only with the first page; it asks for
-    // shared GL contexts, which must be set before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     if (!PrimaryScreenPasses())

@@ -12,6 +12,14 @@
 #include <QVariant>
 
 namespace {
+// The web engine, loaded after the application exists, draws with GL contexts
+// shared with the application's. Qt makes that share only when asked before the
+// application object is built, so every program that has page views asks at load.
+[[maybe_unused]] const bool kSharedContexts = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}();
+
 bool AllowNavigation(const char* address)
 {
     return IsAllowedNavigation(address ? std::string(address) : std::string());
