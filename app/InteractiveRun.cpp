@@ -8,8 +8,6 @@
 #include "profiles/ProfileFiles.h"
 
 #include <QString>
-#include <cstdlib>
-#include <unistd.h>
 
 void ShowWelcome()
 {
@@ -27,10 +25,6 @@ void ShowWelcome()
 
 int RunInteractive()
 {
-    // The browser engine refuses to start its sandbox as root.
-    if (::geteuid() == 0 && !std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))
-        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-
     if (!IndexExists(InstallDir()))
         ShowWelcome();
     MainWindow mainWindow;

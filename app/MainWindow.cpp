@@ -2,9 +2,13 @@
 
 #include "app/AboutWindow.h"
 #include "app/DateLists.h"
+#include "content/ContentPageWindows.h"
+#include "content/HelpWizard.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "engine/Calendar.h"
+#include "engine/CompanionWindow.h"
+#include "mail/ModalRun.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
@@ -12,13 +16,17 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
+#include "reports/DailyAnalysisWindow.h"
+#include "reports/ReportViewWindow.h"
+#include "schedule/CurrentScheduleWindow.h"
+#include "schedule/ScheduleWindow.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,7 +135,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::CreateControls()
 {
-    frame = new QGroupBox(this);
+    frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(10, 4, 760, 378);
 
     addButton = MakeButton(QStringLiteral("Add Profile"), QStringLiteral("addProfile"),
@@ -679,45 +688,46 @@ void MainWindow::Close()
 
 void MainWindow::OpenDailyAnalysis(const std::string& profilePath, const Date& date)
 {
-    // The Daily Analysis window opens here, modally, for the profile file and the date.
-    (void)profilePath;
-    (void)date;
+    DailyAnalysisWindow window(this);
+    window.SetProfileFile(profilePath);
+    window.SetBaseDate(date);
+    window.SetShownDate(date);
+    window.exec();
 }
 
 bool MainWindow::OpenCurrentlyScheduled()
 {
-    // The Currently Scheduled window opens here; true when it ends with OK.
-    return false;
+    CurrentScheduleWindow window(this);
+    return window.exec() == QDialog::Accepted;
 }
 
 void MainWindow::OpenScheduleWindow(const std::string& profilePath)
 {
-    // The Schedule window opens here, modally, for the profile file.
-    (void)profilePath;
+    ScheduleWindow window(this);
+    window.SetProfilePath(profilePath);
+    window.exec();
 }
 
 void MainWindow::OpenReportViewer(const QString& path, const QString& fileName)
 {
-    // The saved report viewer opens here, modally, on the chosen picture.
-    (void)path;
-    (void)fileName;
+    ReportViewWindow viewer(path, fileName, this);
+    RunModal(viewer);
 }
 
 void MainWindow::OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath)
 {
-    // The Companion Analysis window opens here, modally, for the two profile files.
-    (void)firstPath;
-    (void)secondPath;
+    CompanionWindow window(this);
+    window.Analyse(firstPath, secondPath);
+    window.exec();
 }
 
 void MainWindow::OpenDreamPage(const std::string& profilePath, const Date& date)
 {
-    // The dream interpretation page opens here for the profile and the date.
-    (void)profilePath;
-    (void)date;
+    ShowDreamPage(profilePath, date.month, date.day, date.year, this);
 }
 
 void MainWindow::OpenHelpWizard()
 {
-    // The help wizard opens here, modally.
+    HelpWizard wizard(this);
+    wizard.exec();
 }

@@ -9,7 +9,7 @@
 
 class PageWindow;
 class QComboBox;
-class QGroupBox;
+class QFrame;
 class QPushButton;
 class QTreeWidget;
 
@@ -78,7 +78,7 @@ private:
     void OpenDreamPage(const std::string& profilePath, const Date& date);
     void OpenHelpWizard();
 
-    QGroupBox* frame = nullptr;
+    QFrame* frame = nullptr;
     QPushButton* addButton = nullptr;
     QPushButton* editButton = nullptr;
     QPushButton* deleteButton = nullptr;

@@ -80,6 +80,9 @@ int RunStartUp(int argc, char* argv[])
         return 0;
     }
 
+    // The page view's engine shares the windows' graphics contexts; this must be
+    // said before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     if (!PrimaryScreenPasses())

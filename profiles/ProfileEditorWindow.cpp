@@ -1,6 +1,7 @@
 #include "profiles/ProfileEditorWindow.h"
 
 #include "app/DateLists.h"
+#include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "content/ZodiacSigns.h"
@@ -11,7 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,7 +101,8 @@ ProfileEditorWindow::~ProfileEditorWindow()
 
 void ProfileEditorWindow::CreateControls()
 {
-    auto* frame = new QGroupBox(this);
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(8, 4, 540, 428);
 
     // Controls are created in tab order; the labels take no focus.
@@ -515,15 +517,17 @@ void ProfileEditorWindow::keyPressEvent(QKeyEvent* event)
 
 void ProfileEditorWindow::ShowBirthYearPage()
 {
-    // The birth-year page for DateOfRow(Birthday) opens here, modally.
+    ShowYearPage(DateOfRow(Birthday).year, this);
 }
 
 void ProfileEditorWindow::ShowZodiacSignPage()
 {
-    // The zodiac sign page for DateOfRow(Birthday) opens here, modally.
+    const Date birthday = DateOfRow(Birthday);
+    ShowSignPage(birthday.month, birthday.day, this);
 }
 
 void ProfileEditorWindow::ShowSoulNumberPage()
 {
-    // The soul number page for DateOfRow(Birthday) opens here, modally.
+    const Date birthday = DateOfRow(Birthday);
+    ShowNumberPage(birthday.month, birthday.day, birthday.year, this);
 }

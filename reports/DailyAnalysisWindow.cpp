@@ -1,5 +1,6 @@
 #include "reports/DailyAnalysisWindow.h"
 
+#include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "content/ZodiacSigns.h"
@@ -313,7 +314,7 @@ void DailyAnalysisWindow::Save()
                                                        QString::fromStdString(ReportsDir()), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
-    savedReportPath = chosen;
+    // Email attaches savedReportPath, so it only ever names a picture that was written.
     if (!HasEncoder("image/jpeg"))
         return;
     bool saved = false;
@@ -321,12 +322,14 @@ void DailyAnalysisWindow::Save()
         const WaitCursor wait;
         DailyReadingSet shown = readingSet;
         shown.title = windowTitle().toStdString();
-        saved = SaveImage(ComposeReportPicture(shown, ReportVariant::Window), savedReportPath);
+        saved = SaveImage(ComposeReportPicture(shown, ReportVariant::Window), chosen);
     }
-    if (saved)
+    if (saved) {
+        savedReportPath = chosen;
         MessageBox::information(QStringLiteral("Your Daily Report was saved successfully.     "));
-    else
+    } else {
         MessageBox::stop(QStringLiteral("Unable to save Daily Report.    "));
+    }
 }
 
 void DailyAnalysisWindow::Explain()
@@ -346,6 +349,7 @@ void DailyAnalysisWindow::Explain()
 
 void DailyAnalysisWindow::ShowSuperstitions()
 {
+    ::ShowSuperstitions(shownDate, this);
 }
 
 void DailyAnalysisWindow::Email()

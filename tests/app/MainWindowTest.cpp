@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileEditorWindow.h"
+#include "reports/DailyAnalysisWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>
@@ -212,9 +213,24 @@ private slots:
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history().at(0).text, QStringLiteral("You can't analyze a date before your birth date.     "));
         QCOMPARE(MessageBox::history().at(1).icon, MessageBox::Stop);
+        // The birthday itself opens the daily analysis of that profile and date.
         day->setCurrentIndex(3);
+        std::string shownProfile;
+        Date shownDate;
+        QString shownTitle;
+        WhenModal([&](QWidget* modal) {
+            auto* daily = qobject_cast<DailyAnalysisWindow*>(modal);
+            QVERIFY(daily);
+            shownProfile = daily->ProfileFile();
+            shownDate = daily->ShownDate();
+            shownTitle = daily->windowTitle();
+            daily->close();
+        });
         Click(&window, "analyzeDay");
         QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(shownDate, (Date{3, 4, 1970}));
+        QCOMPARE(QString::fromStdString(shownProfile), QString::fromStdString(InstallDir() + "Ann.ini"));
+        QVERIFY(shownTitle.startsWith(QStringLiteral("Daily Analysis - March 4, 1970  - ")));
     }
 
     void yearListWithoutTodaysYear()
@@ -301,6 +317,7 @@ private slots:
         WriteFile(InstallDir() + "mv.ini", handWritten);
         MainWindow window;
         window.show();
+        WhenModal([](QWidget* modal) { modal->close(); });
         Click(&window, "analyzeDay");
         QCOMPARE(ReadFile(InstallDir() + "mv.ini"), handWritten);
 
@@ -314,6 +331,7 @@ private slots:
         Click(&window, "editProfile");
         QCOMPARE(Child<QTreeWidget>(&window, "profileList")->topLevelItem(0)->text(2), QStringLiteral("Manual"));
         QCOMPARE(ReadFile(InstallDir() + "mv.ini"), handWritten);
+        WhenModal([](QWidget* modal) { modal->close(); });
         Click(&window, "analyzeDay");
         QCOMPARE(ReadFile(InstallDir() + "mv.ini"), "Profile:Ann Lee\nDescription:Ann\nAdjustment:Manual\n");
     }

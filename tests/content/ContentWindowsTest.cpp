@@ -5,8 +5,10 @@
 #include "platform/Look.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"
+#include "reports/DailyAnalysisWindow.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <functional>
 #include <QFile>
 #include <QSignalSpy>
@@ -106,6 +108,45 @@ private slots:
             QVERIFY(catcher.page.endsWith("dream_e.htm"));
             QVERIFY2(ReadInstalled("dream_r.htm").contains(verdict), verdict.constData());
         }
+    }
+
+    void superstitionOfTheShownDay()
+    {
+        ProfileRecord ben;
+        ben.description = "ben";
+        ben.fullName = "Ben";
+        ben.birthday = {1, 1, 1970};
+        QVERIFY(SaveProfile(ben));
+        DailyAnalysisWindow window;
+        window.SetProfileFile(ProfilePath("ben"));
+        window.SetBaseDate({5, 1, 2004});
+        window.SetShownDate({5, 1, 2004});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // From the 1st, Prev Day shows April 30: "S" then shows the 30th's "cheeks".
+        QTest::mouseClick(window.Button("Prev Day"), Qt::LeftButton);
+        QCOMPARE(window.ShownDate(), (Date{4, 30, 2004}));
+        ModalPageCatcher catcher;
+        catcher.Arm();
+        QTest::mouseClick(window.Button("S"), Qt::LeftButton);
+        QVERIFY(catcher.seen);
+        QCOMPARE(catcher.title, QString(" Daily Superstition"));
+        const QByteArray page = ReadInstalled("super_r.htm");
+        QVERIFY(page.contains("<b>cheeks<p>"));
+        QVERIFY(!page.contains("<b>cats<p>"));
+        QVERIFY(page.contains("<body bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" "
+                              "oncontextmenu=\"return false\" scroll=\"no\"><script"));
+
+        // Back on the 1st: two paragraphs, the second with its 0x92 apostrophe.
+        QTest::mouseClick(window.Button("Now"), Qt::LeftButton);
+        catcher = ModalPageCatcher();
+        catcher.Arm();
+        QTest::mouseClick(window.Button("S"), Qt::LeftButton);
+        QVERIFY(catcher.seen);
+        QVERIFY(ReadInstalled("super_r.htm").contains("<b>cats<p>"));
+        QVERIFY(ReadInstalled("super_r.htm").contains("Don\x92t kiss"));
+        window.close();
     }
 
     void helpWizardShowsTheFirstTopicAndKeepsToItsPages()

@@ -7,7 +7,6 @@
 TEST(ReportMail, FillsRecipientsAttachmentAndNote)
 {
     TempEnvironment env;
-    ::setenv("PATH", "/bin:/usr/bin", 1);
     ReportMail mail;
     mail.toText = "a@x; b@y;";
     mail.subject = "Today";

@@ -198,6 +198,7 @@ private slots:
         window.Save();
         QCOMPARE(MessageBox::history().last().text, QStringLiteral("Unable to save Daily Report.    "));
         QCOMPARE(MessageBox::history().last().icon, MessageBox::Stop);
+        QCOMPARE(window.SavedReportPath(), path);  // still the picture that exists
     }
 
     void printButtonPrintsTheTitle()
@@ -214,6 +215,39 @@ private slots:
         QVERIFY(printed.contains(window.windowTitle().simplified()));
         QVERIFY(printed.contains(QString::fromStdString(window.ReadingSet().lotteryText).simplified()));
         QVERIFY(window.isVisible());
+    }
+
+    void explainWritesTheHelpPages()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        QString title;
+        QSize size;
+        QTimer::singleShot(0, [&] {
+            QWidget* page = QApplication::activeModalWidget();
+            QVERIFY(page && page != &window);
+            title = page->windowTitle();
+            size = page->size();
+            page->close();
+        });
+        QTest::mouseClick(window.Button(QStringLiteral("Explain")), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral(" Daily Analysis - How To Use"));
+        QCOMPARE(size, QSize(700, 480));
+        QVERIFY(QFile::exists(QString::fromStdString(InstallDir()) + QStringLiteral("effects.htm")));
+        QFile content(QString::fromStdString(InstallDir()) + QStringLiteral("reading.htm"));
+        QVERIFY(content.open(QIODevice::ReadOnly));
+        const QByteArray page = content.readAll();
+        qsizetype at = 0;
+        for (const char* opening :
+             {"Daily Report Analysis Explained", "Zodiac Sign and Soul Number readings are explained in the Profiles section.",
+              "Day Reading falls into three categories: normal, good and bad.", "The fear of the Evil Eye is universal",
+              "Lottery numbers are unique daily lucky numbers.",
+              "Other Day Readings graph your emotional, physical, intellectual, intuition and fortune highs and lows for you.",
+              "</td></tr></table><p><br></center></body></html>"}) {
+            const qsizetype found = page.indexOf(opening, at);
+            QVERIFY2(found > at, opening);
+            at = found;
+        }
     }
 
     void shortWindowDrawsAtTwelve()

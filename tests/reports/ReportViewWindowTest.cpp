@@ -1,12 +1,18 @@
+#include "app/MainWindow.h"
+#include "mail/ModalRun.h"
+#include "platform/FileDialog.h"
 #include "platform/PrintService.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "reports/ReportPicture.h"
 #include "reports/ReportViewWindow.h"
 #include "support/TempEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -30,7 +36,11 @@ class ReportViewWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
-    void init() { env = std::make_unique<TempEnvironment>(); }
+    void init()
+    {
+        env = std::make_unique<TempEnvironment>();
+        MessageBox::setTestMode(true);
+    }
     void cleanup() { env.reset(); }
 
     void largePictureIsScaledAndPlaced()
@@ -84,10 +94,49 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Rejected));
     }
 
+    void openReportShowsTheChosenFile()
+    {
+        const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "Ann 12-7-2026.jpg", 400, 300);
+        MainWindow main;
+        auto* openReport = main.findChild<QPushButton*>(QStringLiteral("openReport"));
+        QVERIFY(openReport);
+        QString shownPath, shownName;
+        int viewers = 0;
+        SetModalDriverForTesting([&](QDialog& dialog) {
+            auto* viewer = qobject_cast<ReportViewWindow*>(&dialog);
+            QVERIFY(viewer);
+            ++viewers;
+            shownPath = viewer->ImagePath();
+            shownName = viewer->DisplayName();
+            QCOMPARE(viewer->Placement().x, 197);
+            QCOMPARE(viewer->Placement().y, 135);
+        });
+        FileDialog::setNextFileName(QString());
+        openReport->click();
+        QCOMPARE(viewers, 0);
+        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Daily Report"));
+        QCOMPARE(FileDialog::lastFolder(), QString::fromStdString(ReportsDir()));
+
+        FileDialog::setNextFileName(path);
+        openReport->click();
+        SetModalDriverForTesting({});
+        QCOMPARE(viewers, 1);
+        QCOMPARE(shownPath, path);
+        QCOMPARE(shownName, QStringLiteral("Ann 12-7-2026.jpg"));
+    }
+
     void screenshot()
     {
-        const QString path = MakePicture(QString::fromStdString(ReportsDir()) + "Ann.jpg", 780, 550);
-        QImage report(path);
+        DailyReadingSet set;
+        set.title = "Ann Lee - Monday, December 7, 2026";
+        set.readings = {72, 45, 88, 30, 61};
+        set.zodiacText = "Zodiac Sign: Sagittarius";
+        set.soulNumberText = "Soul Number: 7";
+        set.dayReadingText = "Day Reading: Good Day";
+        set.evilEyeText = "Evil Eye: Low";
+        set.lotteryText = "Lottery Numbers: 4 11 19 23 35 42";
+        const QString path = QString::fromStdString(ReportsDir()) + "Ann.jpg";
+        QVERIFY(SaveImage(ComposeReportPicture(set, ReportVariant::Window), path));
         ReportViewWindow window(path, "Ann.jpg");
         window.show();
         const QString folder = qEnvironmentVariable("MORAVEL_BINARY_DIR") + "/screenshots";

@@ -1,6 +1,7 @@
 #include "platform/Paths.h"
 #include "uninstaller/DeleteCopy.h"
 #include "uninstaller/Remover.h"
+#include "support/CrontabStub.h"
 #include "support/TempEnvironment.h"
 
 #include <algorithm>
@@ -46,30 +47,17 @@ bool WaitFor(const std::string& path)
 // daemon cannot be started, as in a container.
 class RemovalEnvironment : public TempEnvironment {
 public:
-    RemovalEnvironment() : bin(Root() + "/bin"), tmp(Root() + "/tmp")
+    RemovalEnvironment() : tmp(Root() + "/tmp")
     {
         char buffer[PATH_MAX];
         startDir = ::getcwd(buffer, sizeof buffer) ? buffer : "/";
         fs::create_directories(tmp);
         ::setenv("TMPDIR", tmp.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (Root() + "/home/.config").c_str(), 1);
-        WriteFile(bin + "/crontab",
-                  "#!/bin/sh\ndir=$(dirname \"$0\")\n"
-                  "case \"$1\" in\n"
-                  "  -l) if [ -f \"$dir/table\" ]; then cat \"$dir/table\"; else echo \"no crontab for x\" >&2; exit 1; fi ;;\n"
-                  "  -) cat > \"$dir/new\" && mv \"$dir/new\" \"$dir/table\" ;;\n"
-                  "  *) exit 2 ;;\nesac\n",
-                  fs::perms::owner_all);
-        for (const char* name : {"systemctl", "service"})
-            WriteFile(bin + "/" + name, "#!/bin/sh\nexit 1\n", fs::perms::owner_all);
-        const char* path = std::getenv("PATH");
-        oldPath = path ? path : "/usr/bin:/bin";
-        ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
     }
     ~RemovalEnvironment()
     {
         [[maybe_unused]] const int ignored = ::chdir(startDir.c_str());
-        ::setenv("PATH", oldPath.c_str(), 1);
         ::unsetenv("TMPDIR");
         ::unsetenv("XDG_CONFIG_HOME");
     }
@@ -92,12 +80,11 @@ public:
         WriteFile(Root() + "/home/Desktop/notes.txt", "mine");
     }
 
-    const std::string bin;
     const std::string tmp;
+    CrontabStub cron{*this};
 
 private:
     std::string startDir;
-    std::string oldPath;
 };
 }
 
@@ -168,7 +155,7 @@ TEST(Remover, RunningMainProgramStopsEverything)
     const std::string program = env.InstallDir() + "Kestrane";
     fs::copy_file("/bin/sleep", program, fs::copy_options::overwrite_existing);
     const std::string table = "# mine\n0 7 * * * echo hi # Daily Analysis Report\n";
-    WriteFile(env.bin + "/table", table);
+    env.cron.SetTable(table);
 
     char arg0[] = "Kestrane";
     char arg1[] = "30";
@@ -185,7 +172,7 @@ TEST(Remover, RunningMainProgramStopsEverything)
     EXPECT_TRUE(fs::exists(env.InstallDir() + "Reports/report.jpg"));
     EXPECT_TRUE(fs::exists(env.Root() + "/data/applications/moravel/Moravel.desktop"));
     EXPECT_TRUE(fs::exists(env.Root() + "/home/Desktop/Moravel.desktop"));
-    EXPECT_EQ(ReadFile(env.bin + "/table"), table);
+    EXPECT_EQ(env.cron.Table(), table);
 
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
@@ -199,10 +186,10 @@ TEST(Remover, CronLineGoesOtherLinesStay)
     RemovalEnvironment env;
     env.Populate();
     const std::string others = "MAILTO=me@example.org\n# nightly\n15 3 * * 1 /usr/bin/backup % weekly\n\n";
-    WriteFile(env.bin + "/table", others + "30 7 * * * cd '/x/moravel/' && '/x/moravel/Kestrane' "
+    env.cron.SetTable(others + "30 7 * * * cd '/x/moravel/' && '/x/moravel/Kestrane' "
                                            "'/x/moravel/task.dtr' # Daily Analysis Report\n");
     EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
-    EXPECT_EQ(ReadFile(env.bin + "/table"), others);
+    EXPECT_EQ(env.cron.Table(), others);
 }
 
 TEST(Remover, LeavesTheInstallFolderWhenStartedInIt)
@@ -233,7 +220,9 @@ TEST(DeleteCopy, StartsACopyFromTheTemporaryFolderWithoutWaiting)
 {
     RemovalEnvironment env;
     // The remover stand-in notes where it runs, then waits for the test's word.
-    const std::string script = "#!/bin/sh\npwd > \"" + env.Root() + "/started\"\n"
+    // "started" appears whole (renamed into place), so the test never reads it half written.
+    const std::string script = "#!/bin/sh\npwd > \"" + env.Root() + "/started.part\" && mv \"" + env.Root() +
+                               "/started.part\" \"" + env.Root() + "/started\"\n"
                                "while [ ! -e \"" + env.Root() + "/go\" ]; do sleep 0.05; done\n"
                                "touch \"" + env.Root() + "/done\"\n";
     WriteFile(env.InstallDir() + "delete", script, fs::perms::owner_all);

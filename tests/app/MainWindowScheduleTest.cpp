@@ -1,0 +1,148 @@
+#include "app/MainWindow.h"
+#include "platform/Clock.h"
+#include "platform/DataFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "schedule/ProcessTable.h"
+#include "schedule/TaskFile.h"
+#include "support/CrontabStub.h"
+#include "support/WindowTest.h"
+
+#include <QLineEdit>
+
+using namespace WindowTest;
+
+namespace {
+const std::string kItem = "0 6 * * * x # Daily Analysis Report\n";
+
+// What the Schedule button opened, in order: window titles, and for the Schedule
+// window the profile it was given. Every window is closed with the named button.
+struct Opened {
+    QStringList titles;
+    QString profile;
+    bool taskFileWhenScheduleOpened = false;
+};
+
+void CloseModals(Opened& opened, QStringList buttons)
+{
+    if (buttons.isEmpty())
+        return;
+    WhenModal([&opened, buttons](QWidget* modal) mutable {
+        opened.titles << modal->windowTitle();
+        if (auto* profile = Child<QLineEdit>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
+            opened.profile = profile->text();
+            opened.taskFileWhenScheduleOpened = FileExists(TaskFilePath());
+        }
+        const QString button = buttons.takeFirst();
+        CloseModals(opened, buttons);
+        Click(modal, button.toLatin1().constData());
+    });
+}
+
+const QString kCurrent = QStringLiteral("Currently Scheduled Daily Report");
+const QString kSchedule = QStringLiteral("Schedule Daily Analysis Report via Email Delivery");
+}
+
+class MainWindowScheduleTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempEnvironment> env;
+    std::unique_ptr<CrontabStub> stub;
+
+    void WriteTask() { QVERIFY(WriteTaskFile(TaskFile{InstallDir() + "Bob.ini", "bob@example.org", 7, 5, 0})); }
+
+    // Opens the main window with Ann selected, presses Schedule and closes what opens.
+    Opened PressSchedule(const QStringList& buttons)
+    {
+        Opened opened;
+        MainWindow window;
+        window.show();
+        CloseModals(opened, buttons);
+        Click(&window, "schedule");
+        QTest::qWait(50);
+        return opened;
+    }
+
+private slots:
+    void initTestCase() { ApplyLook(*qApp); }
+    void init()
+    {
+        env = std::make_unique<TempEnvironment>();
+        stub = std::make_unique<CrontabStub>(*env);
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        SetTodayForTesting(Date{6, 15, 2004});
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+    }
+    void cleanup()
+    {
+        SetTodayForTesting(std::nullopt);
+        stub.reset();
+        env.reset();
+    }
+
+    // A registered delivery shows first; Close there ends the command.
+    void itemPresentShowsTheCurrentSchedule()
+    {
+        stub->LetStartsSucceed();
+        stub->SetTable(kItem);
+        WriteTask();
+        Opened opened = PressSchedule({"close"});
+        QCOMPARE(opened.titles, QStringList{kCurrent});
+        QVERIFY(FileExists(TaskFilePath()));
+        QCOMPARE(stub->Table(), kItem);
+
+        // Change gives the task up and opens the Schedule window for the selected profile.
+        opened = PressSchedule({"change", "close"});
+        QCOMPARE(opened.titles, (QStringList{kCurrent, kSchedule}));
+        QCOMPARE(opened.profile, QString::fromStdString(InstallDir() + "Ann.ini"));
+        QVERIFY(!FileExists(TaskFilePath()));
+        QCOMPARE(stub->Table(), std::string());  // removed as the Schedule window opened
+    }
+
+    void taskWithoutItemOpensTheScheduleWindow()
+    {
+        stub->LetStartsSucceed();
+        stub->SetTable("# x # Daily Analysis Report\n");  // disabled: not registered
+        WriteTask();
+        const Opened opened = PressSchedule({"close"});
+        QCOMPARE(opened.titles, QStringList{kSchedule});
+        QVERIFY(opened.taskFileWhenScheduleOpened);
+        QVERIFY(FileExists(TaskFilePath()));
+    }
+
+    void schedulerDownDropsTheTaskFile()
+    {
+        if (AnyProcessNamed({"cron", "crond"}))
+            QSKIP("a cron daemon runs here");
+        stub->SetTable(kItem);
+        WriteTask();
+        const Opened opened = PressSchedule({"close"});
+        QCOMPARE(opened.titles, QStringList{kSchedule});
+        QVERIFY(!opened.taskFileWhenScheduleOpened);
+        QCOMPARE(stub->Table(), kItem);  // the item is left: nothing could reach it
+    }
+
+    void noTaskFileOpensTheScheduleWindow()
+    {
+        stub->SetTable(kItem);
+        const Opened opened = PressSchedule({"close"});
+        QCOMPARE(opened.titles, QStringList{kSchedule});
+    }
+
+    void deletingTheScheduledProfileEndsTheDelivery()
+    {
+        stub->LetStartsSucceed();
+        stub->SetTable("MAILTO=me\n" + kItem);
+        QVERIFY(WriteTaskFile(TaskFile{InstallDir() + "Ann.ini", "ann@example.org", 7, 5, 0}));
+        MainWindow window;
+        window.show();
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        Click(&window, "deleteProfile");
+        QVERIFY(!FileExists(TaskFilePath()));
+        QVERIFY(!FileExists(InstallDir() + "Ann.ini"));
+        QCOMPARE(stub->Table(), std::string("MAILTO=me\n"));
+    }
+};
+
+QTEST_MAIN(MainWindowScheduleTest)
+#include "MainWindowScheduleTest.moc"

@@ -1,0 +1,224 @@
+#include "engine/DailyReadingSet.h"
+#include "mail/EmailReport.h"
+#include "mail/EmailWindow.h"
+#include "mail/ModalRun.h"
+#include "platform/FileDialog.h"
+#include "platform/Look.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "reports/DailyAnalysisWindow.h"
+#include "reports/ResizeWindow.h"
+#include "support/TempEnvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+QString Reports()
+{
+    return QString::fromStdString(ReportsDir());
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString MakePicture(const QString& name, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(90, 90, 200));
+    const QString path = Reports() + name;
+    image.save(path, "JPEG", 100);
+    return path;
+}
+
+// Fills the e-mail window and presses Email; a resize percentage other than 0
+// resizes through the window's Resize button first.
+void AnswerEmail(const QString& to, const QString& subject, const QString& message, int resizePosition = 0,
+                 QByteArray* resizedBytes = nullptr)
+{
+    SetModalDriverForTesting([=](QDialog& dialog) {
+        if (auto* resize = qobject_cast<ResizeWindow*>(&dialog)) {
+            resize->ResizeBox()->click();
+            resize->PercentageList()->setCurrentIndex(resizePosition);
+            QTest::mouseClick(resize->SaveButton(), Qt::LeftButton);
+            if (resizedBytes)
+                *resizedBytes = FileBytes(resize->ResultPath());
+            return;
+        }
+        auto* window = qobject_cast<EmailWindow*>(&dialog);
+        QVERIFY(window);
+        window->ToField()->setText(to);
+        window->SubjectField()->setText(subject);
+        window->MessageField()->setPlainText(message);
+        if (resizePosition > 0) {
+            window->ResizeBox()->click();
+            QTest::mouseClick(window->ResizeButton(), Qt::LeftButton);
+        }
+        QTest::mouseClick(window->EmailButton(), Qt::LeftButton);
+    });
+}
+}
+
+class EmailCommandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+    void init()
+    {
+        env = std::make_unique<TempEnvironment>();
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        SetModalDriverForTesting({});
+        // A stub sendmail first on PATH.
+        const QString bin = QString::fromStdString(env->Root()) + "/bin";
+        QDir().mkpath(bin);
+        QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", bin + "/sendmail");
+        oldPath = qgetenv("PATH");
+        qputenv("PATH", bin.toUtf8() + ":" + oldPath);
+        mailOut = QString::fromStdString(env->Root()) + "/mail.json";
+        qputenv("STUB_MAIL_OUT", mailOut.toUtf8());
+        qunsetenv("STUB_MAIL_EXIT");
+    }
+    void cleanup()
+    {
+        SetModalDriverForTesting({});
+        qputenv("PATH", oldPath);
+        env.reset();
+    }
+
+    void sendsRecipientsSubjectNoteAndPicture()
+    {
+        const QString report = MakePicture("Ann.jpg", 780, 550);
+        AnswerEmail("ann@x.org; bob@y.org", "Today's report", "See you soon");
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QVERIFY(MessageBox::history().isEmpty());
+        const QJsonObject mail = ReadMail();
+        QCOMPARE(mail["args"].toArray(), (QJsonArray{"-i", "-t"}));
+        // Recipients as typed: the blank after ";" stays with the second one.
+        QVERIFY(mail["to"].toString().contains(QStringLiteral("ann@x.org")));
+        QVERIFY(mail["to"].toString().contains(QStringLiteral("bob@y.org")));
+        QCOMPARE(mail["subject"].toString(), QStringLiteral("Today's report"));
+        QCOMPARE(mail["body"].toString(), QStringLiteral("See you soon "));  // one blank per attachment
+        const QJsonArray attachments = mail["attachments"].toArray();
+        QCOMPARE(attachments.size(), 1);
+        QCOMPARE(attachments[0]["name"].toString(), QStringLiteral("Ann.jpg"));
+        QCOMPARE(QByteArray::fromBase64(attachments[0]["bytes"].toString().toLatin1()), FileBytes(report));
+        QVERIFY(QFile::exists(report));
+    }
+
+    void anEmptyMessageGetsTheStandardNote()
+    {
+        const QString report = MakePicture("Ann.jpg", 100, 100);
+        AnswerEmail("ann@x.org", "s", "");
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QCOMPARE(ReadMail()["body"].toString(), QStringLiteral("No message was included with this Daily Report... "));
+    }
+
+    void aResizedCopyIsAttachedThenDeleted()
+    {
+        const QString report = MakePicture("Big.jpg", 1600, 1200);
+        QByteArray copyBytes;
+        AnswerEmail("ann@x.org", "small", "", 50, &copyBytes);
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QVERIFY(MessageBox::history().isEmpty());
+        QVERIFY(!copyBytes.isEmpty());
+        const QJsonArray attachments = ReadMail()["attachments"].toArray();
+        QCOMPARE(attachments.size(), 1);
+        QCOMPARE(attachments[0]["name"].toString(), QStringLiteral("_T_Big.jpg"));
+        const QByteArray sent = QByteArray::fromBase64(attachments[0]["bytes"].toString().toLatin1());
+        QCOMPARE(sent, copyBytes);
+        QImage image;
+        QVERIFY(image.loadFromData(sent));
+        QCOMPARE(image.size(), QSize(800, 600));
+        QVERIFY(!QFile::exists(Reports() + "_T_Big.jpg"));
+        QVERIFY(QFile::exists(report));
+    }
+
+    void aFailingMailProgramIsReported()
+    {
+        const QString report = MakePicture("Big.jpg", 1600, 1200);
+        qputenv("STUB_MAIL_EXIT", "1");
+        AnswerEmail("ann@x.org", "small", "", 50);
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, SendFailedMessage);
+        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
+        QVERIFY(!QFile::exists(Reports() + "_T_Big.jpg"));  // the copy goes even then
+    }
+
+    void cancellingTheWindowSendsNothing()
+    {
+        const QString report = MakePicture("Ann.jpg", 100, 100);
+        SetModalDriverForTesting([](QDialog& dialog) {
+            auto* window = qobject_cast<EmailWindow*>(&dialog);
+            QVERIFY(window);
+            window->ToField()->setText("a@x");
+            QTest::mouseClick(window->CancelButton(), Qt::LeftButton);
+        });
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QVERIFY(!QFile::exists(mailOut));
+        QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    void theDailyWindowAsksForASaveFirst()
+    {
+        // Cancelling the save ends the command without another message.
+        DailyAnalysisWindow window;
+        FileDialog::setNextFileName(QString());
+        window.Email();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Please save Daily Report first.     "));
+        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Information);
+        QVERIFY(!QFile::exists(mailOut));
+
+        // Saving goes on to the e-mail window with the saved picture.
+        MessageBox::clearHistory();
+        const QString chosen = Reports() + "Saved.jpg";
+        FileDialog::setNextFileName(chosen);
+        AnswerEmail("ann@x.org", "Daily", "hi");
+        window.Email();
+        QCOMPARE(window.SavedReportPath(), chosen);
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[1].text, QStringLiteral("Your Daily Report was saved successfully.     "));
+        const QJsonArray attachments = ReadMail()["attachments"].toArray();
+        QCOMPARE(attachments.size(), 1);
+        QCOMPARE(QByteArray::fromBase64(attachments[0]["bytes"].toString().toLatin1()), FileBytes(chosen));
+
+        // With a saved picture the window opens straight away.
+        MessageBox::clearHistory();
+        QFile::remove(mailOut);
+        AnswerEmail("bob@y.org", "Again", "");
+        window.Email();
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(ReadMail()["to"].toString(), QStringLiteral("bob@y.org"));
+    }
+
+private:
+    QJsonObject ReadMail()
+    {
+        QFile file(mailOut);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+    std::unique_ptr<TempEnvironment> env;
+    QByteArray oldPath;
+    QString mailOut;
+};
+
+QTEST_MAIN(EmailCommandTest)
+#include "EmailCommandTest.moc"

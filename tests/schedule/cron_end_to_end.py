@@ -1,0 +1,134 @@
+"""The daily delivery as a user gets it: the work item goes into the real crontab,
+the real cron daemon starts Kestrane at the next minute, and the plain-text report
+reaches a local SMTP server through msmtp. Exits 77 (skipped) where no cron daemon
+can run. The crontab is restored as it was, whatever happens."""
+
+import datetime
+import email
+import email.policy
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "tests", "support"))
+from smtp_sink import SmtpSink  # noqa: E402
+
+SKIP = 77
+binary_dir = os.environ["MORAVEL_BINARY_DIR"]
+kestrane = os.path.join(binary_dir, "app", "Kestrane")
+tool = os.path.join(binary_dir, "tests", "schedule", "ScheduleTool")
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def skip(reason):
+    print("SKIP:", reason)
+    sys.exit(SKIP)
+
+
+def cron_runs():
+    for pid in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{pid}/comm") as f:
+                if f.read().strip() in ("cron", "crond"):
+                    return True
+        except OSError:
+            pass
+    return False
+
+
+def read_crontab():
+    run = subprocess.run(["crontab", "-l"], capture_output=True, text=True)
+    if run.returncode == 0:
+        return run.stdout
+    if "no crontab for" in run.stderr:
+        return None
+    raise RuntimeError("crontab -l failed: " + run.stderr)
+
+
+def write_crontab(table):
+    if table is None:
+        subprocess.run(["crontab", "-r"], capture_output=True)
+    else:
+        subprocess.run(["crontab", "-"], input=table, text=True, check=True)
+
+
+if os.geteuid() != 0:
+    skip("the end-to-end schedule test starts the cron daemon and needs root")
+if not shutil.which("crontab") or not shutil.which("cron"):
+    skip("no cron and crontab programs here (package cron)")
+
+daemon = None
+if not cron_runs():
+    daemon = subprocess.Popen(["cron", "-f"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    if daemon.poll() is not None:
+        skip(f"the cron daemon could not be started (exit status {daemon.returncode})")
+
+original = read_crontab()
+root = tempfile.mkdtemp(prefix="moravel-cron-")
+try:
+    with SmtpSink() as sink:
+        bin_dir = os.path.join(root, "bin")
+        sink.install_sendmail(bin_dir)
+        # A data folder with a blank and a quote in its name.
+        data = os.path.join(root, "it's data")
+        install = os.path.join(data, "moravel") + "/"
+        os.makedirs(install + "Reports")
+        os.symlink(kestrane, install + "Kestrane")
+        with open(install + "Anna.ini", "w") as f:
+            f.write("Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n")
+        env = dict(os.environ, XDG_DATA_HOME=data, HOME=os.path.join(root, "home"))
+
+        # cron's own PATH is minimal: the lines after this one find the test's sendmail.
+        write_crontab((original or "") + f"PATH={bin_dir}:/usr/bin:/bin\nMAILTO=\"\"\n")
+
+        now = datetime.datetime.now()
+        at = now.replace(second=0, microsecond=0) + datetime.timedelta(minutes=1 if now.second < 50 else 2)
+        run = subprocess.run([tool, "schedule", install + "Anna.ini", "anna@example.org", str(at.hour),
+                              str(at.minute), "0"], env=env, capture_output=True, text=True, timeout=60)
+        check(run.returncode == 0, f"scheduling failed: {run.stderr}")
+        table = read_crontab() or ""
+        print("crontab now:\n" + table)
+        check(f"{at.minute} {at.hour} * * * " in table and table.endswith("# Daily Analysis Report\n"),
+              "the active line at the chosen time ends the crontab")
+
+        deadline = at + datetime.timedelta(seconds=100)
+        print(f"waiting for the delivery at {at:%H:%M} (until {deadline:%H:%M:%S})")
+        while not sink.messages and datetime.datetime.now() < deadline:
+            time.sleep(1)
+        messages = sink.wait_for(1, seconds=1)
+        check(len(messages) == 1, f"{len(messages)} messages arrived from the scheduled run")
+        if messages:
+            _, rcpt_tos, content = messages[0]
+            message = email.message_from_bytes(content, policy=email.policy.default)
+            check(rcpt_tos == ["anna@example.org"], f"recipients {rcpt_tos}")
+            check(str(message["Subject"]) == "Daily Report", f"subject {message['Subject']!r}")
+            body = message.get_body(("plain",)).get_content()
+            lines = body.splitlines()
+            print("report:\n" + body)
+            check(len(lines) >= 9 and "".join(lines[9:]).strip() == "", f"{len(lines)} lines in the report")
+            labels = ["Emotional", "Physical", "Intellectual", "Intuition", "Fortune"]
+            for line, label in zip(lines[1:6], labels):
+                check(line.startswith(label + " Reading: ") and line.endswith("%"), f"line {line!r}")
+
+        run = subprocess.run([tool, "delete"], env=env, capture_output=True, text=True, timeout=60)
+        check(run.returncode == 0, "the work item could not be deleted")
+        check("# Daily Analysis Report" not in (read_crontab() or ""), "the work item is gone")
+finally:
+    write_crontab(original)
+    if daemon is not None:
+        daemon.terminate()
+        daemon.wait(timeout=10)
+    shutil.rmtree(root, ignore_errors=True)
+
+check(read_crontab() == original, "the crontab is back as it was")
+sys.exit(1 if failures else 0)
