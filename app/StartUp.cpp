@@ -12,8 +12,20 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
+
+namespace {
+// The scheduler mails whatever a scheduled run prints, so Qt's own notes
+// ("XDG_RUNTIME_DIR not set" and the like) would reach the user every day.
+// Only a fatal error, which ends the run, is still said.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+}
 
 bool LaunchControlPanel()
 {
@@ -60,6 +72,9 @@ int RunStartUp(int argc, char* argv[])
     const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
     if (mode.unattended) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(QuietMessages);
+        // No page is shown, so no GL context is needed for one (see PageView.cpp).
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
         RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
         return 0;

@@ -1,13 +1,13 @@
 // The interactive start as the user sees it, ending as soon as the main window
 // is up and its Quick Tip page has loaded. Timed from outside (cold_start.sh).
 #include "app/MainWindow.h"
+#include "content/PageView.h"
 #include "content/PageWindow.h"
 #include "platform/BrowserSettings.h"
 #include "platform/Look.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
-#include <QWebEngineView>
 
 int main(int argc, char* argv[])
 {
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     if (!window.TipWindow() || !window.TipWindow()->View())
         return 1;
     int result = 1;
-    QObject::connect(window.TipWindow()->View(), &QWebEngineView::loadFinished, &app, [&](bool ok) {
+    QObject::connect(window.TipWindow()->View(), &PageView::loadFinished, &app, [&](bool ok) {
         result = ok ? 0 : 1;
         // quit() would first ask every window to close, and the Quick Tip refuses.
         app.exit(result);

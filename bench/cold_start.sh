@@ -11,6 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 export XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
+# The browser module sits beside Kestrane, not beside this program.
+export MORAVEL_WEB_MODULE=$(realpath "$build/app/moravel_web.so")
 mkdir -p "$work/moravel"
 # A few profiles, as a user would have them.
 for name in Ann Bob Cy; do

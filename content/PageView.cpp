@@ -1,109 +1,79 @@
 #include "content/PageView.h"
 
 #include "content/PageWriter.h"
+#include "content/web/PageViewHooks.h"
 #include "platform/BrowserSettings.h"
 #include "platform/PrintService.h"
 
-#include <QFont>
-#include <QFontInfo>
-#include <QPrinter>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <memory>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVariant>
 
 namespace {
-// Our pages ask for no scroll bar with the old body attribute scroll="no";
-// the engine needs it said in CSS.
-const char* kNoScrollScript =
-    "if (document.body && document.body.getAttribute('scroll') == 'no')"
-    " document.body.style.overflow = 'hidden';";
+// The web engine, loaded after the application exists, draws with GL contexts
+// shared with the application's. Qt makes that share only when asked before the
+// application object is built, so every program that has page views asks at load.
+[[maybe_unused]] const bool kSharedContexts = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}();
 
-class FilteredPage : public QWebEnginePage {
-public:
-    explicit FilteredPage(QObject* parent) : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent)
-    {
-        QWebEngineScript script;
-        script.setName(QStringLiteral("moravel-no-scroll"));
-        script.setSourceCode(QString::fromLatin1(kNoScrollScript));
-        script.setInjectionPoint(QWebEngineScript::DocumentReady);
-        script.setWorldId(QWebEngineScript::ApplicationWorld);
-        script.setRunsOnSubFrames(false);
-        scripts().insert(script);
-    }
-
-protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
-    {
-        return IsAllowedNavigation(Address(url));
-    }
-
-    // Console noise of the pages' old-browser script is not ours to report.
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int, const QString&) override {}
-
-private:
-    static std::string Address(const QUrl& url)
-    {
-        if (url.isEmpty())
-            return {};
-        if (url.isLocalFile())
-            return url.toLocalFile().toStdString();
-        return url.toString().toStdString();
-    }
-};
+bool AllowNavigation(const char* address)
+{
+    return IsAllowedNavigation(address ? std::string(address) : std::string());
 }
 
-struct PageView::PrintJob {
-    QPrinter printer{QPrinter::HighResolution};
-};
-
-PageView::PageView(QWidget* parent) : QWebEngineView(parent)
+bool ChoosePrinter(QPrinter& printer)
 {
-    auto* page = new FilteredPage(this);
-    setPage(page);
-    QWebEngineSettings* settings = page->settings();
-    settings->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    if (BrowserFontSize() != 0)
-        settings->setFontSize(QWebEngineSettings::DefaultFontSize, BrowserFontSize());
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    // The pages ask for Verdana. The engine takes only exact or metric-compatible
-    // matches and would fall back to a serif face, so the font the desktop gives
-    // for Verdana becomes the standard one.
-    const QString verdana = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
-    settings->setFontFamily(QWebEngineSettings::StandardFont, verdana);
-    settings->setFontFamily(QWebEngineSettings::SansSerifFont, verdana);
-    settings->setAttribute(QWebEngineSettings::ShowScrollBars, true);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QWebEngineView::printRequested, this, &PageView::PrintPage);
-    connect(this, &QWebEngineView::printFinished, this, [this](bool) { printJob.reset(); });
+    return PrintService::choosePrinter(printer);
+}
+
+// Beside the program, unless MORAVEL_WEB_MODULE names the file (programs run from
+// elsewhere in the build tree). Loaded once; the library stays loaded.
+MoravelCreatePageView CreateFunction()
+{
+    static const MoravelCreatePageView create = [] {
+        QString path = qEnvironmentVariable("MORAVEL_WEB_MODULE");
+        if (path.isEmpty())
+            path = QCoreApplication::applicationDirPath() + QStringLiteral("/" MORAVEL_WEB_MODULE_FILE);
+        QLibrary library(path);
+        return reinterpret_cast<MoravelCreatePageView>(library.resolve(MORAVEL_CREATE_PAGE_VIEW));
+    }();
+    return create;
+}
+}
+
+PageView::PageView(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const MoravelCreatePageView create = CreateFunction();
+    if (!create)
+        return;
+    const MoravelPageViewHooks hooks{&AllowNavigation, &ChoosePrinter, BrowserFontSize()};
+    browser = create(this, &hooks);
+    if (!browser)
+        return;
+    layout->addWidget(browser);
+    setFocusProxy(browser);
+    connect(browser, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
+    connect(browser, SIGNAL(printFinished(bool)), this, SIGNAL(printFinished(bool)));
 }
 
 PageView::~PageView() = default;
 
 void PageView::OpenFile(const QString& path)
 {
-    load(QUrl::fromLocalFile(path));
+    if (browser)
+        browser->setProperty("url", QUrl::fromLocalFile(path));
 }
 
 QString PageView::CurrentFile() const
 {
-    const QUrl current = url();
+    if (!browser)
+        return {};
+    const QUrl current = browser->property("url").toUrl();
     return current.isLocalFile() ? current.toLocalFile() : QString();
-}
-
-void PageView::PrintPage()
-{
-    if (printJob)
-        return;  // one printout at a time
-    auto job = std::make_unique<PrintJob>();
-    job->printer.setDocName(QStringLiteral("Page"));
-    // The engine prints pages as pictures; 300 dpi keeps text sharp without the
-    // cost of the printer's full resolution.
-    job->printer.setResolution(300);
-    if (!PrintService::choosePrinter(job->printer))
-        return;
-    printJob = std::move(job);
-    print(&printJob->printer);
 }

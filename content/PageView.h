@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QWebEngineView>
-#include <memory>
+#include <QWidget>
 
 // The embedded browser of every page window, the help wizard and the size page:
 // pages load by file URL, decode as windows-1252, and only allowed addresses
 // (IsAllowedNavigation) are followed; window.print() prints through the print service.
-class PageView : public QWebEngineView {
+// The browser itself lives in a module loaded with the first page view, so a run
+// that shows no page never loads the web engine. Without the module the view stays empty.
+class PageView : public QWidget {
     Q_OBJECT
 public:
     explicit PageView(QWidget* parent = nullptr);
@@ -16,10 +17,13 @@ public:
     void OpenFile(const QString& path);
     QString CurrentFile() const;
 
-private:
-    // A page asked to print itself (its Print link).
-    void PrintPage();
+    // The browser widget (a QWebEngineView), or null when the module is missing.
+    QWidget* Browser() const { return browser; }
 
-    struct PrintJob;
-    std::unique_ptr<PrintJob> printJob;
+signals:
+    void loadFinished(bool ok);
+    void printFinished(bool ok);
+
+private:
+    QWidget* browser = nullptr;
 };

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-class QWebEngineView;
+class PageView;
 
 // A dialog that shows one generated page in the embedded browser. The page view
 // is created only when the window is shown.
@@ -26,7 +26,7 @@ public:
     void Navigate(const QString& path);
 
     QString CurrentPage() const;
-    QWebEngineView* View() const { return view; }
+    PageView* View() const { return view; }
 
     // Escape and the close box.
     void reject() override;
@@ -48,7 +48,7 @@ protected:
 private:
     void EnsureView();
 
-    QWebEngineView* view = nullptr;
+    PageView* view = nullptr;
     QString pagePath;
     bool refuseClose = false;
     bool positioned = false;

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace {
 QByteArray ReadInstalled(const char* name)
@@ -23,11 +24,16 @@ QByteArray ReadInstalled(const char* name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QWebEngineView* Browser(PageView* view)
+{
+    return qobject_cast<QWebEngineView*>(view->Browser());
+}
+
 QString PlainText(PageView* view)
 {
     QString text;
     bool done = false;
-    view->page()->toPlainText([&](const QString& result) {
+    Browser(view)->page()->toPlainText([&](const QString& result) {
         text = result;
         done = true;
     });
@@ -146,7 +152,7 @@ private slots:
     void helpWizardShowsTheFirstTopicAndKeepsToItsPages()
     {
         HelpWizard wizard;
-        QSignalSpy loaded(wizard.View(), &QWebEngineView::loadFinished);
+        QSignalSpy loaded(wizard.View(), &PageView::loadFinished);
         wizard.show();
         QCOMPARE(wizard.windowTitle(), QString("Help Wizard"));
         QCOMPARE(wizard.Topics()->count(), 9);
@@ -166,7 +172,7 @@ private slots:
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.write("not a page");
         other.close();
-        wizard.View()->page()->runJavaScript(
+        Browser(wizard.View())->page()->runJavaScript(
             QString("var a = document.createElement('a'); a.href = '%1'; document.body.appendChild(a); a.click();")
                 .arg(QUrl::fromLocalFile(other.fileName()).toString()));
         QTest::qWait(1500);

@@ -9,13 +9,19 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace {
-QString PlainText(QWebEngineView* view)
+QWebEngineView* Browser(PageView* view)
+{
+    return qobject_cast<QWebEngineView*>(view->Browser());
+}
+
+QString PlainText(PageView* view)
 {
     QString result;
     bool done = false;
-    view->page()->toPlainText([&](const QString& text) {
+    Browser(view)->page()->toPlainText([&](const QString& text) {
         result = text;
         done = true;
     });
@@ -24,10 +30,10 @@ QString PlainText(QWebEngineView* view)
     return result;
 }
 
-void RunScript(QWebEngineView* view, const QString& script)
+void RunScript(PageView* view, const QString& script)
 {
     bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant&) { done = true; });
+    Browser(view)->page()->runJavaScript(script, [&](const QVariant&) { done = true; });
     for (int waited = 0; !done && waited < 5000; waited += 20)
         QTest::qWait(20);
 }
@@ -94,7 +100,7 @@ private slots:
 
         const QString pdf = QString::fromStdString(env.Root()) + "/page.pdf";
         PrintService::setNextPdfOutput(pdf);
-        QSignalSpy printed(view, &QWebEngineView::printFinished);
+        QSignalSpy printed(view, &PageView::printFinished);
         RunScript(view, QStringLiteral("document.querySelector('a[href^=javascript]').click()"));
         QTRY_COMPARE_WITH_TIMEOUT(printed.count(), 1, 15000);
         QVERIFY(printed.at(0).at(0).toBool());
