@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh build
+export CCACHE_BASEDIR="$PWD"
 
 if [[ "${XDG_DATA_HOME:-}" == /* ]]; then
   install_dir="$XDG_DATA_HOME/moravel"

@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh build test
 
+# Cached compiles stay valid whichever folder the tree was cloned into.
+export CCACHE_BASEDIR="$PWD"
+
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 
