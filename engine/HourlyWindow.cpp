@@ -15,11 +15,7 @@
 #include <QPushButton>
 
 namespace {
-const QColor Black(0, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor White(255, 255, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Grey(128, 128, 128);
+using namespace DrawColour;
 
 QFont DrawingFont(const QString& face, int pixels)
 {

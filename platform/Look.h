@@ -24,6 +24,18 @@ inline const QColor Blue{0, 0, 255};
 inline const QColor Black{0, 0, 0};
 }
 
+// The colours of report and chart drawing.
+namespace DrawColour {
+inline const QColor Black{0, 0, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor DarkRed{128, 0, 0};
+inline const QColor White{255, 255, 255};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Grey{128, 128, 128};
+inline const QColor Green{0, 255, 0};
+inline const QColor Red{255, 0, 0};
+}
+
 // A label: a read-only, frameless field with its own text colour on the dialog face.
 QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength = 32767);
 

@@ -22,13 +22,7 @@
 #include <QPushButton>
 
 namespace {
-const QColor Black(0, 0, 0);
-const QColor DarkRed(128, 0, 0);
-const QColor White(255, 255, 255);
-const QColor Blue(0, 0, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Red(255, 0, 0);
-const QColor Green(0, 255, 0);
+using namespace DrawColour;
 
 // The part of the window a new date repaints.
 const QRect ReportRect(QPoint(82, 10), QPoint(710, 530));

@@ -9,14 +9,7 @@
 
 namespace {
 
-const QColor Black(0, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor DarkRed(128, 0, 0);
-const QColor White(255, 255, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Grey(128, 128, 128);
-const QColor Green(0, 255, 0);
-const QColor Red(255, 0, 0);
+using namespace DrawColour;
 
 constexpr int Width = 780;
 constexpr int Height = 550;
