@@ -67,9 +67,14 @@ bool StartCommandSucceeds(const std::vector<std::string>& argv)
 
 bool EnsureSchedulerRunning()
 {
+    return EnsureSchedulerRunningIn("/proc");
+}
+
+bool EnsureSchedulerRunningIn(const std::string& procRoot)
+{
     if (FindOnPath("crontab").empty())
         return false;
-    if (AnyProcessNamed({"cron", "crond"}))
+    if (AnyProcessNamed({"cron", "crond"}, procRoot))
         return true;
     // The start is not waited for; cron reads the table when it comes up.
     return StartCommandSucceeds({"systemctl", "start", "cron"}) || StartCommandSucceeds({"service", "cron", "start"});

@@ -8,6 +8,8 @@
 namespace SchedulerLink {
 // False without a crontab program; true when cron/crond runs or a start command succeeded.
 bool EnsureSchedulerRunning();
+// The same, looking for the daemon in the given proc file system.
+bool EnsureSchedulerRunningIn(const std::string& procRoot);
 // True when the marked line exists and is enabled.
 bool WorkItemExists();
 // Ends a running delivery, then removes the marked line; false when there is no

@@ -159,20 +159,29 @@ TEST(SchedulerLink, WithoutACrontabProgramEverythingFails)
 
 TEST(SchedulerLink, StartsCronWhenNoDaemonRuns)
 {
-    if (AnyProcessNamed({"cron", "crond"}))
-        GTEST_SKIP() << "a cron daemon runs here, so no start command is tried";
     TempEnvironment env;
     CrontabStub stub(env);
-    EXPECT_FALSE(SchedulerLink::EnsureSchedulerRunning());
+    const std::string proc = env.Root() + "/proc";  // no daemon in it
+    std::filesystem::create_directories(proc + "/1");
+    EXPECT_FALSE(SchedulerLink::EnsureSchedulerRunningIn(proc));
     EXPECT_EQ(stub.Read("started"), "systemctl start cron\nservice cron start\n");
 
     std::filesystem::remove(stub.dir + "/started");
     stub.Write("service.exit", "0");
-    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunning());
+    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunningIn(proc));
     stub.LetStartsSucceed();
     std::filesystem::remove(stub.dir + "/started");
-    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunning());
+    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunningIn(proc));
     EXPECT_EQ(stub.Read("started"), "systemctl start cron\n");
+
+    // A running daemon is enough.
+    std::filesystem::remove(stub.dir + "/started");
+    std::filesystem::create_directories(proc + "/2");
+    std::ofstream(proc + "/2/comm") << "cron\n";
+    stub.Write("systemctl.exit", "1");
+    stub.Write("service.exit", "1");
+    EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunningIn(proc));
+    EXPECT_FALSE(std::filesystem::exists(stub.dir + "/started"));
 }
 
 TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)
