@@ -192,10 +192,14 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
             [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
             ::_exit(127);
         }
+        // Detached means holding none of the starter's pipes or terminal open.
         const int devNull = ::open("/dev/null", O_RDWR);
         if (devNull >= 0) {
             ::dup2(devNull, STDIN_FILENO);
-            ::close(devNull);
+            ::dup2(devNull, STDOUT_FILENO);
+            ::dup2(devNull, STDERR_FILENO);
+            if (devNull > STDERR_FILENO)
+                ::close(devNull);
         }
         ::execv(program.c_str(), args.data());
         const int code = errno;
