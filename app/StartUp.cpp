@@ -60,7 +60,7 @@ int RunStartUp(int argc, char* argv[])
 
     // Chromium's sandbox refuses to run as root; the page view needs it off then.
     if (::geteuid() == 0)
-        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
     if (SystemIsRefused()) {
         QApplication app(argc, argv);
@@ -71,7 +71,7 @@ int RunStartUp(int argc, char* argv[])
     // Decided before any application object exists: a scheduled run has no display.
     const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
     if (mode.unattended) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
         // No page is shown, so no GL context is needed for one (see PageView.cpp).
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);

@@ -2,6 +2,8 @@
 
 #include "support/TempEnvironment.h"
 
+#include "support/TestVariables.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,9 +30,9 @@ public:
                   true);
         const char* path = std::getenv("PATH");
         oldPath = path ? path : "";
-        ::setenv("PATH", (dir + ":/usr/bin:/bin").c_str(), 1);
+        SetTestVariable("PATH", (dir + ":/usr/bin:/bin").c_str());
     }
-    ~CrontabStub() { ::setenv("PATH", oldPath.c_str(), 1); }
+    ~CrontabStub() { SetTestVariable("PATH", oldPath.c_str()); }
     CrontabStub(const CrontabStub&) = delete;
     CrontabStub& operator=(const CrontabStub&) = delete;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestVariables.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -15,8 +17,8 @@ public:
         root = ::mkdtemp(pattern.data()) ? pattern : std::string();
         Save("XDG_DATA_HOME", oldXdg, hadXdg);
         Save("HOME", oldHome, hadHome);
-        ::setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
-        ::setenv("HOME", (root + "/home").c_str(), 1);
+        SetTestVariable("XDG_DATA_HOME", (root + "/data").c_str());
+        SetTestVariable("HOME", (root + "/home").c_str());
         std::filesystem::create_directories(root + "/data/moravel/Reports");
         std::filesystem::create_directories(root + "/home");
     }
@@ -44,9 +46,9 @@ private:
     static void Restore(const char* name, const std::string& value, bool had)
     {
         if (had)
-            ::setenv(name, value.c_str(), 1);
+            SetTestVariable(name, value.c_str());
         else
-            ::unsetenv(name);
+            UnsetTestVariable(name);
     }
 
     std::string root;
