@@ -13,34 +13,16 @@
 
 using namespace WindowTest;
 
-namespace {
-void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    const QRect rect = list->visualItemRect(list->topLevelItem(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
-}
-}
-
 // The main window's and the profile editor's buttons open the companion window,
 // the dream page, the help wizard and the reference pages.
 class ContentWiringTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<Session> env;
 
 private slots:
     void initTestCase() { ApplyLook(*qApp); }
-    void init()
-    {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-        SetTodayForTesting(Date{3, 15, 2004});
-    }
-    void cleanup()
-    {
-        SetTodayForTesting(std::nullopt);
-        env.reset();
-    }
+    void init() { env.emplace(Date{3, 15, 2004}); }
+    void cleanup() { env.reset(); }
 
     void companionAnalysesTheSameNameWithAnotherBirthday()
     {

@@ -45,7 +45,7 @@ const QString kSchedule = QStringLiteral("Schedule Daily Analysis Report via Ema
 
 class MainWindowScheduleTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<Session> env;
     std::unique_ptr<CrontabStub> stub;
 
     void WriteTask() { QVERIFY(WriteTaskFile(TaskFile{InstallDir() + "Bob.ini", "bob@example.org", 7, 5, 0})); }
@@ -66,16 +66,12 @@ private slots:
     void initTestCase() { ApplyLook(*qApp); }
     void init()
     {
-        env = std::make_unique<TempEnvironment>();
+        env.emplace(Date{6, 15, 2004});
         stub = std::make_unique<CrontabStub>(*env);
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-        SetTodayForTesting(Date{6, 15, 2004});
         SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
     }
     void cleanup()
     {
-        SetTodayForTesting(std::nullopt);
         stub.reset();
         env.reset();
     }

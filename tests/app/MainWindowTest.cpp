@@ -30,12 +30,6 @@ Buttons Enabled(QWidget* window)
             on("openReport"), on("companion"), on("dreams")};
 }
 
-void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    const QRect rect = list->visualItemRect(list->topLevelItem(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
-}
-
 std::string TipPage()
 {
     return ReadFile(InstallDir() + "tip_e.htm");
@@ -44,22 +38,12 @@ std::string TipPage()
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<Session> env;
 
 private slots:
     void initTestCase() { ApplyLook(*qApp); }
-    void init()
-    {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-        SetTodayForTesting(Date{6, 15, 2004});
-    }
-    void cleanup()
-    {
-        SetTodayForTesting(std::nullopt);
-        env.reset();
-    }
+    void init() { env.emplace(Date{6, 15, 2004}); }
+    void cleanup() { env.reset(); }
 
     // The welcome page comes before the main window only while no index exists.
     void firstStartShowsWelcome()

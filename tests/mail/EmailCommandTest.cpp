@@ -8,7 +8,7 @@
 #include "platform/Paths.h"
 #include "reports/DailyAnalysisWindow.h"
 #include "reports/ResizeWindow.h"
-#include "support/TempEnvironment.h"
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,9 +78,7 @@ private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
     void init()
     {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
+        env.emplace();
         SetModalDriverForTesting({});
         // A stub sendmail first on PATH.
         const QString bin = QString::fromStdString(env->Root()) + "/bin";
@@ -215,7 +213,7 @@ private:
         return QJsonDocument::fromJson(file.readAll()).object();
     }
 
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<WindowTest::Session> env;
     QByteArray oldPath;
     QString mailOut;
 };

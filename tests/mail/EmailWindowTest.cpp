@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "reports/ResizeWindow.h"
-#include "support/TempEnvironment.h"
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,14 +43,6 @@ QString MakeFile(const QString& name, int bytes)
     return path;
 }
 
-QStringList Shown()
-{
-    QStringList texts;
-    for (const auto& box : MessageBox::history())
-        texts << box.text;
-    return texts;
-}
-
 // Answers the next contact window with these values and its Save button.
 void AnswerContact(const QString& name, const QString& email)
 {
@@ -78,9 +70,7 @@ private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
     void init()
     {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
+        env.emplace();
         SetModalDriverForTesting({});
     }
     void cleanup()
@@ -166,7 +156,7 @@ private slots:
         window.SubjectField()->setText(QString(50, 's'));
         window.MessageField()->setPlainText(QString(201, 'm'));
         click();
-        QCOMPARE(Shown(), expected);
+        QCOMPARE(WindowTest::Shown(), expected);
         for (const auto& box : MessageBox::history())
             QCOMPARE(box.icon, MessageBox::Stop);
         QVERIFY(window.isVisible());
@@ -197,7 +187,7 @@ private slots:
             window.SubjectField()->setText("s");
             MessageBox::setNextAnswer(MessageBox::No);
             window.EmailButton()->click();
-            QCOMPARE(Shown(), QStringList{question});
+            QCOMPARE(WindowTest::Shown(), QStringList{question});
             QCOMPARE(MessageBox::history()[0].icon, MessageBox::Question);
             QCOMPARE(window.result(), int(QDialog::Accepted));
             QVERIFY(!window.Resized());
@@ -272,7 +262,7 @@ private slots:
         window.ToField()->setText("jo.ann@x.org");
         window.ContactList()->setCurrentItem(window.ContactList()->topLevelItem(0));
         QTest::mouseClick(window.CopyButton(), Qt::LeftButton);
-        QCOMPARE(Shown(), QStringList{"ann@x.org is already in your To: list."});
+        QCOMPARE(WindowTest::Shown(), QStringList{"ann@x.org is already in your To: list."});
         QCOMPARE(window.ToField()->text(), QStringLiteral("jo.ann@x.org"));
     }
 
@@ -290,7 +280,7 @@ private slots:
             QTest::mouseClick(window.AddButton(), Qt::LeftButton);
             AnswerContact("Someone Else", "ann@x.org");  // same address: refused
             QTest::mouseClick(window.AddButton(), Qt::LeftButton);
-            QCOMPARE(Shown(), QStringList{"ann@x.org is already in your contacts."});
+            QCOMPARE(WindowTest::Shown(), QStringList{"ann@x.org is already in your contacts."});
             QCOMPARE(Rows(window), (QStringList{"Ann|ann@x.org", "Ann|ann@work.org"}));
 
             // Edit does not look for duplicates.
@@ -353,7 +343,7 @@ private slots:
         save();
         window.EmailField()->setText("no-at-sign");
         save();
-        QCOMPARE(Shown(), (QStringList{
+        QCOMPARE(WindowTest::Shown(), (QStringList{
                               "Please enter Contact's Name first.    ",
                               "Contact's Name is too long. Maximum size is 100 characters.    ",
                               "Please enter Contact's Email first.     ",
@@ -389,7 +379,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<WindowTest::Session> env;
 };
 
 QTEST_MAIN(EmailWindowTest)

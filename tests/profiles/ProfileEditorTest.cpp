@@ -37,28 +37,15 @@ void Type(QWidget* editor, const QString& description, const QString& name)
     Child<QLineEdit>(editor, "description")->setText(description);
     Child<QLineEdit>(editor, "fullName")->setText(name);
 }
-
-QStringList Shown()
-{
-    QStringList texts;
-    for (const MessageBox::Shown& box : MessageBox::history())
-        texts << box.text;
-    return texts;
-}
 }
 
 class ProfileEditorTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<Session> env;
 
 private slots:
     void initTestCase() { ApplyLook(*qApp); }
-    void init()
-    {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-    }
+    void init() { env.emplace(); }
     void cleanup() { env.reset(); }
 
     // Each check stops at the first failure, in the order the fields are listed.

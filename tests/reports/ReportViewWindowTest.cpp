@@ -7,7 +7,7 @@
 #include "platform/Paths.h"
 #include "reports/ReportPicture.h"
 #include "reports/ReportViewWindow.h"
-#include "support/TempEnvironment.h"
+#include "support/WindowTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +36,7 @@ class ReportViewWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
-    void init()
-    {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-    }
+    void init() { env.emplace(); }
     void cleanup() { env.reset(); }
 
     void largePictureIsScaledAndPlaced()
@@ -145,7 +141,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<WindowTest::Session> env;
 };
 
 QTEST_MAIN(ReportViewWindowTest)

@@ -5,7 +5,7 @@
 #include "reports/ReportPicture.h"
 #include "reports/ResizeRules.h"
 #include "reports/ResizeWindow.h"
-#include "support/TempEnvironment.h"
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,12 +38,7 @@ class ResizeWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
-    void init()
-    {
-        env = std::make_unique<TempEnvironment>();
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-    }
+    void init() { env.emplace(); }
     void cleanup() { env.reset(); }
 
     void opensWithTheSourceSizeAndNothingToSave()
@@ -225,7 +220,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TempEnvironment> env;
+    std::optional<WindowTest::Session> env;
 };
 
 QTEST_MAIN(ResizeWindowTest)

@@ -8,7 +8,7 @@
 #include "schedule/ScheduleWindow.h"
 #include "schedule/TaskFile.h"
 #include "support/CrontabStub.h"
-#include "support/TempEnvironment.h"
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+
+using WindowTest::Shown;
 
 namespace {
 template <typename T>
@@ -46,14 +48,6 @@ QString ReadAll(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QStringList Shown()
-{
-    QStringList texts;
-    for (const MessageBox::Shown& shown : MessageBox::history())
-        texts << shown.text;
-    return texts;
 }
 
 const std::string kActiveLine = "0 6 * * * old # Daily Analysis Report\n";

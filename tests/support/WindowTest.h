@@ -3,7 +3,9 @@
 // Shared helpers of the window tests: a fresh InstallDir per test, profiles on
 // disk, and running code while a modal dialog waits.
 
+#include "platform/Clock.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "profiles/ProfileFiles.h"
 #include "support/TempEnvironment.h"
 
@@ -12,13 +14,43 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QTimer>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 namespace WindowTest {
+
+// One test's world: a fresh InstallDir, message boxes answered by the test and
+// remembered, and "today" fixed when the test needs it.
+class Session : public TempEnvironment {
+public:
+    explicit Session(std::optional<Date> today = std::nullopt)
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        SetTodayForTesting(today);
+    }
+    ~Session() { SetTodayForTesting(std::nullopt); }
+};
+
+// The texts of the message boxes shown so far.
+inline QStringList Shown()
+{
+    QStringList texts;
+    for (const MessageBox::Shown& box : MessageBox::history())
+        texts << box.text;
+    return texts;
+}
+
+inline void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QRect rect = list->visualItemRect(list->topLevelItem(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
 
 inline std::string ReadFile(const std::string& path)
 {
