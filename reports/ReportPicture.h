@@ -13,7 +13,8 @@ enum class ReportVariant {
 
 QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant);
 
-// True when an encoder for the MIME type exists (QImageWriter::supportedMimeTypes).
+// True when an encoder for the MIME type exists: an image plugin listing it, or
+// one of Qt's built-in formats.
 bool HasEncoder(const QByteArray& mimeType);
 
 // Saves with the encoder of `mimeType` at quality 100; false on any failure.

@@ -1,6 +1,8 @@
 #include "reports/ReportPicture.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -167,6 +169,26 @@ private slots:
         const qint64 size = QFileInfo(path).size();
         QVERIFY(!SaveImage(QImage(), path));
         QCOMPARE(QFileInfo(path).size(), size);
+    }
+
+    // The encoder is reached without Qt's writer, yet writes what it writes, for
+    // a plugin format (JPEG) and a built-in one (PNG).
+    void savedBytesMatchQtsWriter()
+    {
+        QTemporaryDir dir;
+        const QImage composed = ComposeReportPicture(SampleSet(70), ReportVariant::Unattended);
+        for (const auto& [mimeType, format] : {std::pair{"image/jpeg", "jpeg"}, std::pair{"image/png", "png"}}) {
+            const QString path = dir.filePath(QStringLiteral("saved.") + format);
+            QVERIFY(SaveImage(composed, path, mimeType));
+            QBuffer expected;
+            expected.open(QIODevice::WriteOnly);
+            QImageWriter writer(&expected, format);
+            writer.setQuality(100);
+            QVERIFY(writer.write(composed));
+            QFile saved(path);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY2(saved.readAll() == expected.data(), format);
+        }
     }
 };
 
