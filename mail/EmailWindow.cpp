@@ -201,7 +201,7 @@ void EmailWindow::DescribeAttachment()
     sizeValue->setText(QString::fromStdString(FileSizeText(attachmentPath.toStdString())));
     if (IsPicturePath(attachmentPath.toStdString())) {
         resizeBox->setEnabled(true);
-        const QSize size = QImageReader(attachmentPath).size();
+        const QSize size = QImageReader(attachmentPath).read().size();
         imageWidth = size.isValid() ? size.width() : 0;
         imageHeight = size.isValid() ? size.height() : 0;
         resolutionValue->setText(QString::number(imageWidth) + QStringLiteral(" x ") + QString::number(imageHeight));

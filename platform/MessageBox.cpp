@@ -47,17 +47,12 @@ void MessageBox::clearHistory()
     nextAnswers.clear();
 }
 
-MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
+void MessageBox::setUp(QMessageBox& box, const QString& text, Icon icon)
 {
-    shownBoxes.append({text, icon});
-    if (testMode) {
-        if (!nextAnswers.isEmpty())
-            return nextAnswers.dequeue();
-        return icon == Question ? No : Ok;
-    }
-    QMessageBox box;
     box.setWindowTitle(QStringLiteral("Moravel"));
     box.setWindowModality(Qt::ApplicationModal);
+    // Names typed by the user appear in messages; markup in them stays text.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Stop:
@@ -73,6 +68,18 @@ MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
+}
+
+MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
+{
+    shownBoxes.append({text, icon});
+    if (testMode) {
+        if (!nextAnswers.isEmpty())
+            return nextAnswers.dequeue();
+        return icon == Question ? No : Ok;
+    }
+    QMessageBox box;
+    setUp(box, text, icon);
     const int result = box.exec();
     if (icon != Question)
         return Ok;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+class QMessageBox;
+
 // Every message box of the program: caption "Moravel", application-modal, text as
 // given ("\n" breaks the line, trailing blanks stay).
 //
@@ -28,6 +30,9 @@ public:
     static void setNextAnswer(Answer answer);
     static const QVector<Shown>& history();
     static void clearHistory();
+
+    // Gives a box its caption, modality, text, icon and buttons.
+    static void setUp(QMessageBox& box, const QString& text, Icon icon);
 
 private:
     static Answer show(const QString& text, Icon icon);

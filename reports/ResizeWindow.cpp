@@ -74,7 +74,8 @@ ResizeWindow::ResizeWindow(const QString& source, QWidget* parent)
     if (FileExists(resultPath.toStdString()))
         MakeWritableAndDelete(resultPath.toStdString());
 
-    const QSize size = QImageReader(sourcePath).size();
+    // Loaded, not only its header read: a picture with damaged data cannot be resized.
+    const QSize size = QImageReader(sourcePath).read().size();
     sourceWidth = size.width() >= 1 ? size.width() : 0;
     sourceHeight = size.height() >= 1 ? size.height() : 0;
     newWidth = sourceWidth;

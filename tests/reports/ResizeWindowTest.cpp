@@ -173,21 +173,31 @@ private slots:
         QVERIFY(!QFile::exists(old));
     }
 
+    // Bytes that are no picture, and a picture whose header is whole but whose
+    // data is cut short: neither can be loaded, so neither can be resized.
     void aFileThatIsNoPictureCanOnlyBeCancelled()
     {
-        const QString source = QString::fromStdString(ReportsDir()) + "broken.jpg";
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a picture");
-        file.close();
-        ResizeWindow window(source);
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Unable to open: broken.jpg"));
-        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
-        QVERIFY(!window.ResizeBox()->isEnabled());
-        QVERIFY(!window.SaveButton()->isEnabled());
-        QCOMPARE(FileBytes(QString::fromStdString(InstallDir()) + "message.htm"),
-                 QByteArray::fromStdString(SizePageBytes(0, 0)));
+        const QString reports = QString::fromStdString(ReportsDir());
+        QFile broken(reports + "broken.jpg");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a picture");
+        broken.close();
+        QFile cut(MakePicture(reports + "cut.png", 400, 300, "PNG"));
+        QVERIFY(cut.open(QIODevice::ReadWrite));
+        QVERIFY(cut.resize(120));
+        cut.close();
+
+        for (const QString& name : {QStringLiteral("broken.jpg"), QStringLiteral("cut.png")}) {
+            MessageBox::clearHistory();
+            ResizeWindow window(reports + name);
+            QCOMPARE(MessageBox::history().size(), 1);
+            QCOMPARE(MessageBox::history()[0].text, QStringLiteral("Unable to open: ") + name);
+            QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
+            QVERIFY(!window.ResizeBox()->isEnabled());
+            QVERIFY(!window.SaveButton()->isEnabled());
+            QCOMPARE(FileBytes(QString::fromStdString(InstallDir()) + "message.htm"),
+                     QByteArray::fromStdString(SizePageBytes(0, 0)));
+        }
     }
 
     void aFailedResizeIsReportedAndStillClosesWithSave()
