@@ -1,5 +1,6 @@
 #include "mail/ContactWindow.h"
 
+#include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 
@@ -10,11 +11,6 @@
 namespace {
 constexpr int NameLimit = 100;
 constexpr int EmailLimit = 100;
-
-int Characters(const QString& text)
-{
-    return static_cast<int>(text.toUcs4().size());
-}
 }
 
 ContactWindow::ContactWindow(const QString& name, const QString& email, QWidget* parent) : QDialog(parent)
@@ -69,11 +65,11 @@ void ContactWindow::SaveClicked()
     const QString email = Email();
     if (name.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter Contact's Name first.    "));
-    if (Characters(name) > NameLimit)
+    if (CharacterLimit::Count(name) > NameLimit)
         return MessageBox::stop(QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    "));
     if (email.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter Contact's Email first.     "));
-    if (Characters(email) > EmailLimit)
+    if (CharacterLimit::Count(email) > EmailLimit)
         return MessageBox::stop(QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    "));
     if (!email.contains(QLatin1Char('@')))
         return MessageBox::stop(QStringLiteral("Contact's Email is not valid.     "));

@@ -3,6 +3,7 @@
 #include "mail/ContactWindow.h"
 #include "mail/Contacts.h"
 #include "mail/ModalRun.h"
+#include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "reports/ResizeRules.h"
@@ -20,11 +21,6 @@ namespace {
 constexpr int ToLimit = 500;
 constexpr int SubjectLimit = 50;
 constexpr int MessageLimit = 200;
-
-int Characters(const QString& text)
-{
-    return static_cast<int>(text.toUcs4().size());
-}
 
 QPushButton* MakeButton(const QString& text, const QString& tip, QWidget* parent, const QRect& place)
 {
@@ -243,13 +239,13 @@ void EmailWindow::EmailClicked()
     const QString message = messageField->toPlainText();
     if (to.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter To Address first.    "));
-    if (Characters(to) > ToLimit)
+    if (CharacterLimit::Count(to) > ToLimit)
         return MessageBox::stop(QStringLiteral("To Address is too long. Maximum size is 500 characters.    "));
     if (subject.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter Email Subject first.    "));
-    if (Characters(subject) > SubjectLimit)
+    if (CharacterLimit::Count(subject) > SubjectLimit)
         return MessageBox::stop(QStringLiteral("Email Subject is too long. Maximum size is 50 characters.    "));
-    if (Characters(message) > MessageLimit)
+    if (CharacterLimit::Count(message) > MessageLimit)
         return MessageBox::stop(QStringLiteral("Email Message is too long. Maximum size is 200 characters.    "));
 
     // A picture already resized in this window is not offered again.

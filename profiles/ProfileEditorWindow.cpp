@@ -5,6 +5,7 @@
 #include "content/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "content/ZodiacSigns.h"
+#include "platform/CharacterLimit.h"
 #include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -64,15 +65,9 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent, const QRect& place)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setFont(ControlFont());
-    edit->setMaxLength(kMaxText);
+    CharacterLimit::Apply(edit, kMaxText);
     edit->setGeometry(place);
     return edit;
-}
-
-// Length as the user counts it: characters, not bytes.
-int CharacterCount(const QString& text)
-{
-    return static_cast<int>(text.toUcs4().size());
 }
 
 QString ZodiacPicturePath(const Date& birthday)
@@ -417,7 +412,7 @@ bool ProfileEditorWindow::Validate()
         MessageBox::stop(QStringLiteral("Please enter Profile Description first.    "));
         return false;
     }
-    if (CharacterCount(description) > kMaxText) {
+    if (CharacterLimit::Count(description) > kMaxText) {
         MessageBox::stop(QStringLiteral("Profile Description is limited to 100 characters.    "));
         return false;
     }
@@ -430,7 +425,7 @@ bool ProfileEditorWindow::Validate()
         MessageBox::stop(QStringLiteral("Please enter Full Name first.    "));
         return false;
     }
-    if (CharacterCount(fullName) > kMaxText) {
+    if (CharacterLimit::Count(fullName) > kMaxText) {
         MessageBox::stop(QStringLiteral("Full Name is limited to 100 characters.    "));
         return false;
     }

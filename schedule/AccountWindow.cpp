@@ -1,5 +1,6 @@
 #include "schedule/AccountWindow.h"
 
+#include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 
@@ -33,7 +34,7 @@ AccountWindow::AccountWindow(const QString& loginName, QWidget* parent) : QDialo
     passwordEdit = new QLineEdit(this);
     passwordEdit->setObjectName(QStringLiteral("password"));
     passwordEdit->setEchoMode(QLineEdit::Password);
-    passwordEdit->setMaxLength(kFieldLimit);
+    CharacterLimit::Apply(passwordEdit, kFieldLimit);
     passwordEdit->setGeometry(230, 95, 225, 26);
 
     useMyAccountButton = new QPushButton(QStringLiteral("Use My Account"), this);
@@ -59,7 +60,7 @@ AccountWindow::AccountWindow(const QString& loginName, QWidget* parent) : QDialo
         userIdEdit->setText(loginName);
         userIdEdit->setEnabled(false);
     } else {
-        userIdEdit->setMaxLength(kFieldLimit);
+        CharacterLimit::Apply(userIdEdit, kFieldLimit);
     }
     setTabOrder(passwordEdit, useMyAccountButton);
     setTabOrder(useMyAccountButton, useDefaultsButton);
@@ -80,11 +81,11 @@ void AccountWindow::UseMyAccount()
 {
     userId = userIdEdit->text();
     password = passwordEdit->text();
-    if (userId.size() > kFieldLimit) {
+    if (CharacterLimit::Count(userId) > kFieldLimit) {
         MessageBox::stop(QStringLiteral("User ID is too long. Maximum size is 50 characters.    "));
         return;
     }
-    if (password.size() > kFieldLimit) {
+    if (CharacterLimit::Count(password) > kFieldLimit) {
         MessageBox::stop(QStringLiteral("Password is too long. Maximum size is 50 characters.    "));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "content/PageWindow.h"
 #include "content/ZodiacSigns.h"
+#include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -58,7 +59,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
 
     emailEdit = new QLineEdit(this);
     emailEdit->setObjectName(QStringLiteral("email"));
-    emailEdit->setMaxLength(kEmailLimit);
+    CharacterLimit::Apply(emailEdit, kEmailLimit);
     emailEdit->setGeometry(140, 105, 435, 28);
 
     formList = new QComboBox(this);
@@ -165,7 +166,7 @@ void ScheduleWindow::Save()
         MessageBox::stop(QStringLiteral("Please enter Email Address first.    "));
         return;
     }
-    if (email.toUcs4().size() > kEmailLimit) {
+    if (CharacterLimit::Count(email) > kEmailLimit) {
         MessageBox::stop(QStringLiteral("Email Address is limited to 100 characters.    "));
         return;
     }

@@ -138,6 +138,27 @@ private slots:
     }
 
     // A file that cannot be written keeps the editor open with a message.
+    // The fields hold 100 characters as the user counts them, two-unit emoji
+    // included; what is typed or pasted beyond that is cut where it was put.
+    void textFieldsHoldOneHundredCharacters()
+    {
+        ProfileEditorWindow editor;
+        auto* description = Child<QLineEdit>(&editor, "description");
+        const QString smile = QString::fromUcs4(U"\U0001F600");
+        description->insert(smile.repeated(99));
+        description->insert(smile + smile);
+        QCOMPARE(description->text(), smile.repeated(100));
+        description->setCursorPosition(2);
+        QTest::keyClicks(description, QStringLiteral("x"));
+        QCOMPARE(description->text(), smile.repeated(100));
+
+        auto* fullName = Child<QLineEdit>(&editor, "fullName");
+        fullName->insert(QStringLiteral("end"));
+        fullName->setCursorPosition(0);
+        fullName->insert(QString(120, QLatin1Char('a')));
+        QCOMPARE(fullName->text(), QString(97, QLatin1Char('a')) + QStringLiteral("end"));
+    }
+
     void unwritableProfileIsReported()
     {
         ProfileEditorWindow editor;
