@@ -116,8 +116,8 @@ struct Encoder {
 
 // Plugins are matched through the MIME types their metadata lists, and only the
 // match is loaded. Qt's own writer loads every image plugin installed (with
-// libtiff, libwebp and more behind them) to choose one, which cost the scheduled
-// run a third of its time.
+// libtiff, libwebp and more behind them) to choose one, which cost each
+// scheduled run several milliseconds and 1.5 MB.
 Encoder PluginEncoder(const QByteArray& mimeType)
 {
     for (const QString& root : QCoreApplication::libraryPaths()) {
