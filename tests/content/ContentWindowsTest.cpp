@@ -6,13 +6,13 @@
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"
 #include "reports/DailyAnalysisWindow.h"
+#include "support/WindowTest.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <functional>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -44,16 +44,15 @@ QString PlainText(PageView* view)
 
 class ContentWindowsTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home;
+    std::optional<WindowTest::Session> env;
 
 private slots:
     void initTestCase()
     {
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("HOME", home.path().toUtf8());
-        CreateInstallFolders();
+        env.emplace();
         ApplyLook(*qApp);
     }
+    void cleanupTestCase() { env.reset(); }
 
     void referencePagesOpenInTheirWindows()
     {
@@ -168,7 +167,7 @@ private slots:
         QVERIFY(ReadInstalled("help.htm").contains("at least one profile first"));
 
         // A link to anything but a ".htm" page leaves the page as it is.
-        QFile other(home.filePath("notes.txt"));
+        QFile other(env->FilePath("notes.txt"));
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.write("not a page");
         other.close();

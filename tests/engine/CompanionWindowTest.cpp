@@ -5,12 +5,12 @@
 #include "platform/Paths.h"
 #include "platform/PrintService.h"
 #include "profiles/ProfileFiles.h"
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,16 +36,15 @@ int CountPixels(const QImage& image, const QRect& area, const QColor& colour)
 
 class CompanionWindowTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home;
+    std::optional<WindowTest::Session> env;
 
 private slots:
     void initTestCase()
     {
-        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-        qputenv("HOME", home.path().toUtf8());
-        CreateInstallFolders();
+        env.emplace();
         ApplyLook(*qApp);
     }
+    void cleanupTestCase() { env.reset(); }
 
     void nothingIsDrawnBeforeTheResultIsReady()
     {
@@ -87,7 +86,7 @@ private slots:
         window.show();
         window.Analyse(SaveTestProfile("carl", "Carl", {1, 1, 1970}), SaveTestProfile("dora", "Dora", {3, 21, 1980}));
         // Capricorn and Aries are least compatible.
-        const QString pdf = home.filePath("companion.pdf");
+        const QString pdf = env->FilePath("companion.pdf");
         PrintService::setNextPdfOutput(pdf);
         QTest::mouseClick(window.PrintButton(), Qt::LeftButton);
         QProcess text;
@@ -106,7 +105,7 @@ private slots:
         QVERIFY(catcher.seen);
         QCOMPARE(catcher.title, QString(" Companion Analysis"));
         QCOMPARE(catcher.size, QSize(680, 300));
-        QFile reading(home.filePath("data/moravel/reading.htm"));
+        QFile reading(env->FilePath("data/moravel/reading.htm"));
         QVERIFY(reading.open(QIODevice::ReadOnly));
         QVERIFY(reading.readAll().contains("<b>Companion Analysis Explained</b>"));
     }

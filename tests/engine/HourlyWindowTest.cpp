@@ -2,12 +2,12 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PrintService.h"
+#include "support/WindowTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -36,11 +36,9 @@ class HourlyWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-        QVERIFY(QDir().mkpath(QString::fromStdString(ReportsDir())));
-        MessageBox::setTestMode(true);
+        env.emplace();
     }
+    void cleanupTestCase() { env.reset(); }
 
     void flatDaysRiseTwiceAndAreStored()
     {
@@ -130,7 +128,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir dir;
+    std::optional<WindowTest::Session> env;
 };
 
 QTEST_MAIN(HourlyWindowTest)

@@ -7,13 +7,13 @@
 #include "platform/Paths.h"
 #include "platform/PrintService.h"
 #include "reports/DailyAnalysisWindow.h"
+#include "support/WindowTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -40,11 +40,7 @@ class DailyAnalysisWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-        QVERIFY(QDir().mkpath(QString::fromStdString(ReportsDir())));
-        MessageBox::setTestMode(true);
-        SetTodayForTesting(Date{6, 1, 2005});
+        env.emplace(Date{6, 1, 2005});
         profile = InstallDir() + "Anna.ini";
         QFile file(QString::fromStdString(profile));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -52,6 +48,7 @@ private slots:
     }
 
     void init() { MessageBox::clearHistory(); }
+    void cleanupTestCase() { env.reset(); }
 
     void titleAndStepping()
     {
@@ -205,7 +202,7 @@ private slots:
     {
         DailyAnalysisWindow window;
         Open(window, {3, 15, 2004});
-        const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+        const QString pdf = env->FilePath(QStringLiteral("window.pdf"));
         PrintService::setNextPdfOutput(pdf);
         QTest::mouseClick(window.Button(QStringLiteral("Print")), Qt::LeftButton);
         QProcess text;
@@ -289,7 +286,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    QTemporaryDir dir;
+    std::optional<WindowTest::Session> env;
     std::string profile;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/PrintService.h"
 #include "reports/PrintOptionsWindow.h"
 #include "reports/Printing.h"
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -50,11 +50,9 @@ class PrintingTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-        QVERIFY(QDir().mkpath(QString::fromStdString(ReportsDir())));
-        MessageBox::setTestMode(true);
+        env.emplace();
     }
+    void cleanupTestCase() { env.reset(); }
 
     void optionsWindowRules()
     {
@@ -123,7 +121,7 @@ private slots:
         set.evilEyeText = "Evil Eye Reading: Be careful.";
         set.lotteryText = "Lottery Numbers: 1 2 3 4 5 6";
         const QString title = QStringLiteral("Daily Analysis - March 15, 2004  - Anna Lee -  Automatic Calibration");
-        const QString pdf = dir.filePath(QStringLiteral("daily.pdf"));
+        const QString pdf = env->FilePath(QStringLiteral("daily.pdf"));
         PrintService::setNextPdfOutput(pdf);
         PrintDailyReport(title, set, QStringLiteral("Verdana"));
 
@@ -167,14 +165,14 @@ private slots:
 
     void cancelPrintsNothing()
     {
-        const QStringList before = QDir(dir.path()).entryList({QStringLiteral("*.pdf")});
+        const QStringList before = QDir(QString::fromStdString(env->Root())).entryList({QStringLiteral("*.pdf")});
         PrintService::setNextCancel();
         PrintDailyReport(QStringLiteral("x"), DailyReadingSet{}, QStringLiteral("Verdana"));
-        const QString picture = dir.filePath(QStringLiteral("picture.jpg"));
+        const QString picture = env->FilePath(QStringLiteral("picture.jpg"));
         QImage(800, 480, QImage::Format_RGB888).save(picture);
         PrintService::setNextCancel();
         PrintReportImage(picture, QStringLiteral("picture.jpg"));
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}), before);
+        QCOMPARE(QDir(QString::fromStdString(env->Root())).entryList({QStringLiteral("*.pdf")}), before);
         QVERIFY(MessageBox::history().isEmpty());
     }
 
@@ -184,7 +182,7 @@ private slots:
         red.fill(Qt::black);
         const QString hourly = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
         QVERIFY(red.save(hourly, "JPEG", 100));
-        const QString pdf = dir.filePath(QStringLiteral("photo.pdf"));
+        const QString pdf = env->FilePath(QStringLiteral("photo.pdf"));
         PrintService::setNextPdfOutput(pdf);
         MessageBox::setNextAnswer(MessageBox::No);
         QString title;
@@ -211,9 +209,9 @@ private slots:
     {
         QImage picture(800, 600, QImage::Format_RGB888);
         picture.fill(Qt::black);
-        const QString path = dir.filePath(QStringLiteral("report.jpg"));
+        const QString path = env->FilePath(QStringLiteral("report.jpg"));
         QVERIFY(picture.save(path, "JPEG", 100));
-        const QString pdf = dir.filePath(QStringLiteral("tiled.pdf"));
+        const QString pdf = env->FilePath(QStringLiteral("tiled.pdf"));
         PrintService::setNextPdfOutput(pdf);
         double baseWidth = 0.0;
         WhenModalOpens<PrintOptionsWindow>([&baseWidth](PrintOptionsWindow& options) {
@@ -249,7 +247,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir dir;
+    std::optional<WindowTest::Session> env;
 };
 
 QTEST_MAIN(PrintingTest)

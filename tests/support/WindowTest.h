@@ -35,6 +35,9 @@ public:
         SetTodayForTesting(today);
     }
     ~Session() { SetTodayForTesting(std::nullopt); }
+
+    // A path below the test's temporary folder.
+    QString FilePath(const QString& name) const { return QString::fromStdString(Root()) + "/" + name; }
 };
 
 // The texts of the message boxes shown so far.
