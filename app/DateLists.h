@@ -1,13 +1,15 @@
 #pragma once
 
+#include "engine/Calendar.h"
+
 class QComboBox;
 
 // The date choosers shared by the main window and the profile editor: months
-// "1".."12", years "2005" down to "1900" (entry i is year 2005 - i), and days
+// "1".."12", years "2099" down to "1900" (entry i is year 2099 - i), and days
 // "1" to the month's last day.
 namespace DateLists {
-constexpr int NewestYear = 2005;
-constexpr int OldestYear = 1900;
+constexpr int NewestYear = NewestListedYear;
+constexpr int OldestYear = OldestListedYear;
 
 void FillMonths(QComboBox* months);
 void FillYears(QComboBox* years);

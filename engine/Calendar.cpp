@@ -87,7 +87,7 @@ int DayCount(const Date& from, const Date& to)
 
 int DaysInMonth(int month, int year)
 {
-    if (month < 1 || month > 12 || year < 1900 || year > 2005)
+    if (month < 1 || month > 12 || year < OldestListedYear || year > NewestListedYear)
         return 31;
     if (month == 4 || month == 6 || month == 9 || month == 11)
         return 30;

@@ -12,6 +12,10 @@ int DayNumber(int day, int month, int year);
 
 // Days from `from` to `to`, negative when `to` is earlier.
 int DayCount(const Date& from, const Date& to);
+
+// The years a user can choose; outside them every month counts 31 days.
+constexpr int OldestListedYear = 1900;
+constexpr int NewestListedYear = 2099;
 int DaysInMonth(int month, int year);
 // True when the first date is the same as or later than the second.
 bool IsOnOrAfter(int year1, int month1, int day1, int year2, int month2, int day2);

@@ -1,6 +1,7 @@
 #include "app/InteractiveRun.h"
 #include "app/MainWindow.h"
 #include "content/PageWindow.h"
+#include "engine/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
@@ -162,8 +163,9 @@ private slots:
         auto* month = Child<QComboBox>(&window, "month");
         auto* day = Child<QComboBox>(&window, "day");
         auto* year = Child<QComboBox>(&window, "year");
-        QCOMPARE(year->count(), 106);
-        QCOMPARE(year->itemText(0), QStringLiteral("2005"));
+        QCOMPARE(year->count(), 200);
+        QCOMPARE(year->itemText(0), QStringLiteral("2099"));
+        QCOMPARE(year->itemText(199), QStringLiteral("1900"));
         QCOMPARE(year->currentText(), QStringLiteral("2004"));
         QCOMPARE(day->currentText(), QStringLiteral("31"));
 
@@ -177,19 +179,23 @@ private slots:
 
         year->setCurrentIndex(0);
         QCOMPARE(day->count(), 28);
-        QCOMPARE(window.SelectedDate(), (Date{2, 28, 2005}));
-        year->setCurrentIndex(105);
+        QCOMPARE(window.SelectedDate(), (Date{2, 28, 2099}));
+        year->setCurrentIndex(2099 - 2026);
+        QCOMPARE(day->count(), 28);
+        year->setCurrentIndex(2099 - 2028);
+        QCOMPARE(day->count(), 29);
+        year->setCurrentIndex(199);
         QCOMPARE(day->count(), 29);
         QCOMPARE(window.SelectedDate(), (Date{2, 28, 1900}));
 
-        year->setCurrentIndex(1);
+        year->setCurrentIndex(2099 - 2004);
         month->setCurrentIndex(0);
         day->setCurrentIndex(30);
         QCOMPARE(window.SelectedDate(), (Date{1, 31, 2004}));
         QVERIFY(Child<QPushButton>(&window, "dreams")->isEnabled());
 
         // A date before the birthday is refused by Analyze Day and Dreams.
-        year->setCurrentIndex(2005 - 1970);
+        year->setCurrentIndex(2099 - 1970);
         month->setCurrentIndex(2);
         day->setCurrentIndex(2);
         Click(&window, "analyzeDay");
@@ -217,14 +223,35 @@ private slots:
         QVERIFY(shownTitle.startsWith(QStringLiteral("Daily Analysis - March 4, 1970  - ")));
     }
 
-    void yearListWithoutTodaysYear()
+    // Run under faketime by its own test entries, which name the day they set.
+    void yearListFollowsTheSystemClock()
     {
-        SetTodayForTesting(Date{12, 7, 2026});
+        const QStringList expected = qEnvironmentVariable("MORAVEL_EXPECTED_TODAY").split('/');
+        if (expected.size() != 3)
+            QSKIP("needs faketime and MORAVEL_EXPECTED_TODAY=month/day/year");
+        SetTodayForTesting(std::nullopt);
+        const Date today{expected[0].toInt(), expected[1].toInt(), expected[2].toInt()};
+        QCOMPARE(Today(), today);
+        SaveProfiles({Person("Kid", "Kid Lee", {5, 10, 2010})});
         MainWindow window;
         window.show();
-        QCOMPARE(Child<QComboBox>(&window, "year")->currentIndex(), -1);
-        QCOMPARE(Child<QComboBox>(&window, "day")->currentText(), QStringLiteral("7"));
-        QCOMPARE(window.SelectedDate(), (Date{12, 7, 2026}));
+        auto* year = Child<QComboBox>(&window, "year");
+        // A year outside the list leaves it without a selection; the date stays today.
+        QCOMPARE(year->currentText(), today.year <= 2099 ? QString::number(today.year) : QString());
+        QCOMPARE(Child<QComboBox>(&window, "day")->count(), DaysInMonth(today.month, today.year));
+        QCOMPARE(window.SelectedDate(), today);
+
+        ClickRow(Child<QTreeWidget>(&window, "profileList"), 0);
+        Date shownDate;
+        WhenModal([&](QWidget* modal) {
+            auto* daily = qobject_cast<DailyAnalysisWindow*>(modal);
+            QVERIFY(daily);
+            shownDate = daily->ShownDate();
+            daily->close();
+        });
+        Click(&window, "analyzeDay");
+        QCOMPARE(shownDate, today);
+        QVERIFY(Shown().isEmpty());
     }
 
     void deleteRows()

@@ -57,7 +57,7 @@ TEST(Calendar, DayCountCountsEveryFourthYearAsLeap)
 TEST(Calendar, DaysInMonthIsOnOrAfterMonthName)
 {
     struct Case { int month, year, days; };
-    for (const Case c : {Case{2, 1900, 29}, {2, 2004, 29}, {2, 2003, 28}, {2, 2006, 31}, {2, 1899, 31}, {4, 2000, 30},
+    for (const Case c : {Case{2, 1900, 29}, {2, 2004, 29}, {2, 2003, 28}, {2, 2026, 28}, {2, 2028, 29}, {2, 2099, 28}, {2, 2100, 31}, {2, 1899, 31}, {4, 2000, 30},
                          {6, 2000, 30}, {9, 2000, 30}, {11, 2000, 30}, {12, 2000, 31}, {0, 2000, 31}, {13, 2000, 31}})
         EXPECT_EQ(DaysInMonth(c.month, c.year), c.days) << c.month << "/" << c.year;
 

@@ -27,7 +27,7 @@ bool RunEditor(ProfileEditorWindow& editor, const std::string& description, std:
 void SetDate(QWidget* editor, const char* prefix, int month, int day, int year)
 {
     const QString p = QLatin1String(prefix);
-    Child<QComboBox>(editor, (p + "Year").toLatin1())->setCurrentIndex(2005 - year);
+    Child<QComboBox>(editor, (p + "Year").toLatin1())->setCurrentIndex(2099 - year);
     Child<QComboBox>(editor, (p + "Month").toLatin1())->setCurrentIndex(month - 1);
     Child<QComboBox>(editor, (p + "Day").toLatin1())->setCurrentIndex(day - 1);
 }
@@ -94,6 +94,24 @@ private slots:
             QCOMPARE(Shown(), message.isEmpty() ? QStringList() : QStringList{message});
         }
         QCOMPARE(ReadProfileFile(InstallDir() + "P1970.ini").motherBirthday, (Date{12, 31, 1970}));
+    }
+
+    // The year lists reach 2099, so children of today have birthdays to choose.
+    void recentBirthday()
+    {
+        ProfileEditorWindow editor;
+        const bool saved = RunEditor(editor, {}, [&] {
+            auto* year = Child<QComboBox>(&editor, "birthYear");
+            QCOMPARE(year->count(), 200);
+            QCOMPARE(year->itemText(0), QStringLiteral("2099"));
+            QCOMPARE(year->currentText(), QStringLiteral("1900"));
+            Type(&editor, "Kid", "Kid Lee");
+            SetDate(&editor, "birth", 5, 10, 2010);
+            Click(&editor, "save");
+        });
+        QVERIFY(saved);
+        QVERIFY(Shown().isEmpty());
+        QVERIFY(ReadFile(InstallDir() + "Kid.ini").find("YourMonth:5\nYourDate:10\nYourYear:2010\n") != std::string::npos);
     }
 
     // Editing asks before replacing the profile's own file; unticking a parent drops its lines.
@@ -196,7 +214,7 @@ private slots:
             QVERIFY(editor.ZodiacImage().endsWith("/aries.gif"));
             QVERIFY(ReadFile(InstallDir() + "sign_r.htm").find(InstallDir() + "aries.gif\"") != std::string::npos);
             WriteFile(InstallDir() + "sign_r.htm", "");
-            Child<QComboBox>(&editor, "birthYear")->setCurrentIndex(2);
+            Child<QComboBox>(&editor, "birthYear")->setCurrentIndex(2099 - 2003);
             QVERIFY(ReadFile(InstallDir() + "sign_r.htm").empty());  // same sign: the page is left alone
 
             if (!qEnvironmentVariableIsEmpty("MORAVEL_SCREENSHOT_DIR")) {
