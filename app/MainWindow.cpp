@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutWindow.h"
-#include "app/DateLists.h"
 #include "content/ContentPageWindows.h"
 #include "content/HelpWizard.h"
 #include "content/PageWindow.h"
@@ -10,6 +9,7 @@
 #include "engine/CompanionWindow.h"
 #include "mail/ModalRun.h"
 #include "platform/Clock.h"
+#include "platform/ComboLists.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
 #include "platform/Look.h"
@@ -61,29 +61,6 @@ const QString kBeforeBirth = QStringLiteral("You can't analyze a date before you
 constexpr int kWidth = 780;
 constexpr int kHeight = 520;
 constexpr int kTipHeight = 85;
-
-QPushButton* MakeButton(const QString& caption, const QString& name, const QString& tip, QWidget* parent,
-                        const QRect& place)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(ControlFont());
-    button->setGeometry(place);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
-
-QComboBox* MakeDateList(const QString& name, const QString& tip, QWidget* parent, const QRect& place)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setFont(ControlFont());
-    combo->setGeometry(place);
-    combo->setToolTip(tip);
-    combo->setMaxVisibleItems(12);
-    return combo;
-}
 
 QString CalibrationLabel(bool manual)
 {
@@ -139,12 +116,12 @@ void MainWindow::CreateControls()
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(10, 4, 760, 378);
 
-    addButton = MakeButton(QStringLiteral("Add Profile"), QStringLiteral("addProfile"),
-                           QStringLiteral("add new profile"), this, {28, 24, 150, 34});
-    editButton = MakeButton(QStringLiteral("Edit Profile"), QStringLiteral("editProfile"),
-                            QStringLiteral("edit existing profile"), this, {188, 24, 150, 34});
-    deleteButton = MakeButton(QStringLiteral("Delete Profile"), QStringLiteral("deleteProfile"),
-                              QStringLiteral("delete existing profile"), this, {348, 24, 150, 34});
+    addButton = MakeButton(QStringLiteral("Add Profile"), QStringLiteral("addProfile"), this, {28, 24, 150, 34},
+                           QStringLiteral("add new profile"));
+    editButton = MakeButton(QStringLiteral("Edit Profile"), QStringLiteral("editProfile"), this, {188, 24, 150, 34},
+                            QStringLiteral("edit existing profile"));
+    deleteButton = MakeButton(QStringLiteral("Delete Profile"), QStringLiteral("deleteProfile"), this, {348, 24, 150, 34},
+                              QStringLiteral("delete existing profile"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/pictures/moravel.png"))
@@ -190,9 +167,9 @@ void MainWindow::CreateControls()
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { EditProfile(); });
 
     MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, this, 50)->setGeometry(12, 394, 118, 28);
-    monthList = MakeDateList(QStringLiteral("month"), QStringLiteral("select month"), this, {132, 392, 56, 32});
-    dayList = MakeDateList(QStringLiteral("day"), QStringLiteral("select date"), this, {192, 392, 56, 32});
-    yearList = MakeDateList(QStringLiteral("year"), QStringLiteral("select year"), this, {252, 392, 76, 32});
+    monthList = MakeChoiceList(QStringLiteral("month"), this, {132, 392, 56, 32}, QStringLiteral("select month"));
+    dayList = MakeChoiceList(QStringLiteral("day"), this, {192, 392, 56, 32}, QStringLiteral("select date"));
+    yearList = MakeChoiceList(QStringLiteral("year"), this, {252, 392, 76, 32}, QStringLiteral("select year"));
     MakeLabel(QStringLiteral("Select any date from your past, present or future."), LabelColour::White, this, 100)
         ->setGeometry(334, 394, 436, 28);
 
@@ -205,18 +182,18 @@ void MainWindow::CreateControls()
         picture->setGeometry(kWidth / 2 - 12 * 40 / 2 + i * 40 + 6, 434, 28, 28);
     }
 
-    analyzeButton = MakeButton(QStringLiteral("Analyze Day"), QStringLiteral("analyzeDay"),
-                               QStringLiteral("full daily analysis"), this, {10, 474, 120, 36});
-    scheduleButton = MakeButton(QStringLiteral("Schedule"), QStringLiteral("schedule"),
-                                QStringLiteral("schedule daily report delivery"), this, {138, 474, 120, 36});
-    openReportButton = MakeButton(QStringLiteral("Open Report"), QStringLiteral("openReport"),
-                                  QStringLiteral("open any saved daily report"), this, {266, 474, 120, 36});
-    companionButton = MakeButton(QStringLiteral("Companion"), QStringLiteral("companion"),
-                                 QStringLiteral("companion analysis"), this, {394, 474, 120, 36});
-    dreamsButton = MakeButton(QStringLiteral("Dreams"), QStringLiteral("dreams"),
-                              QStringLiteral("dream interpretation"), this, {522, 474, 120, 36});
-    helpButton = MakeButton(QStringLiteral("Help"), QStringLiteral("help"), QStringLiteral("help wizard"), this,
-                            {650, 474, 120, 36});
+    analyzeButton = MakeButton(QStringLiteral("Analyze Day"), QStringLiteral("analyzeDay"), this, {10, 474, 120, 36},
+                               QStringLiteral("full daily analysis"));
+    scheduleButton = MakeButton(QStringLiteral("Schedule"), QStringLiteral("schedule"), this, {138, 474, 120, 36},
+                                QStringLiteral("schedule daily report delivery"));
+    openReportButton = MakeButton(QStringLiteral("Open Report"), QStringLiteral("openReport"), this, {266, 474, 120, 36},
+                                  QStringLiteral("open any saved daily report"));
+    companionButton = MakeButton(QStringLiteral("Companion"), QStringLiteral("companion"), this, {394, 474, 120, 36},
+                                 QStringLiteral("companion analysis"));
+    dreamsButton = MakeButton(QStringLiteral("Dreams"), QStringLiteral("dreams"), this, {522, 474, 120, 36},
+                              QStringLiteral("dream interpretation"));
+    helpButton = MakeButton(QStringLiteral("Help"), QStringLiteral("help"), this, {650, 474, 120, 36},
+                            QStringLiteral("help wizard"));
     analyzeButton->setDefault(true);
 
     connect(addButton, &QPushButton::clicked, this, &MainWindow::AddProfile);

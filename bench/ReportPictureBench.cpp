@@ -1,4 +1,5 @@
 // The report picture: composing, encoding, and both as the scheduled run does them.
+#include "platform/ImageEncoder.h"
 #include "reports/ReportPicture.h"
 
 #include <QBuffer>

@@ -1,6 +1,7 @@
 #include "engine/DailyReadingSet.h"
 
-void ComputeDailyReadingSet(DailyReadingSet& set, const std::string& profilePath, int year, int month, int day)
+void ComputeDailyReadingSet(DailyReadingSet& set, const std::string& profilePath, int year, int month, int day,
+                            ReadingRange range)
 {
     if (profilePath.empty())
         return;
@@ -11,7 +12,8 @@ void ComputeDailyReadingSet(DailyReadingSet& set, const std::string& profilePath
     set.title = "Daily Analysis - " + engine.TitleDatePart();
     for (int i = 0; i < CycleCount; ++i) {
         const int value = engine.Reading(static_cast<CycleKind>(i));
-        set.readings[static_cast<std::size_t>(i)] = value <= 0 ? 3 : value >= 100 ? 99 : value;
+        set.readings[static_cast<std::size_t>(i)] =
+            range == ReadingRange::Unlimited ? value : value <= 0 ? 3 : value >= 100 ? 99 : value;
     }
     set.dayReadingText = engine.DayReadingText();
     set.evilEyeText = engine.EvilEyeText();

@@ -15,6 +15,10 @@ struct DailyReadingSet {
     std::string zodiacText;
 };
 
-// Fills `set` for the profile file and date; readings limited to 3..99.
-// An empty path computes nothing and leaves `set` as it was.
-void ComputeDailyReadingSet(DailyReadingSet& set, const std::string& profilePath, int year, int month, int day);
+// The windows show readings limited to 3..99; the scheduled report shows them as computed.
+enum class ReadingRange { Limited, Unlimited };
+
+// Fills `set` for the profile file and date. An empty path computes nothing and
+// leaves `set` as it was.
+void ComputeDailyReadingSet(DailyReadingSet& set, const std::string& profilePath, int year, int month, int day,
+                            ReadingRange range = ReadingRange::Limited);

@@ -1,14 +1,13 @@
 #include "engine/HourlyWindow.h"
 
 #include "platform/DataFile.h"
+#include "platform/ImageEncoder.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/TextPainter.h"
 #include "platform/WaitCursor.h"
-#include "reports/Printing.h"
-#include "reports/ReportPicture.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,26 +15,6 @@
 
 namespace {
 using namespace DrawColour;
-
-QFont DrawingFont(const QString& face, int pixels)
-{
-    QFont font(face);
-    font.setPixelSize(pixels);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
-// Text placed by its top-left corner.
-void DrawText(QPainter& painter, double x, double y, const QString& text, const QColor& colour)
-{
-    painter.setPen(colour);
-    painter.drawText(QPointF(x, y + QFontMetricsF(painter.font()).ascent()), text);
-}
-
-void SetQuality(QPainter& painter)
-{
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
 
 QString HourlyImagePath()
 {
@@ -82,18 +61,19 @@ double HourlyWindow::ChartTop() const
 
 void HourlyWindow::DrawChart(QPainter& painter, double chartTop, const HourlyCurve& curve, const QString& fontFace)
 {
-    painter.setFont(DrawingFont(fontFace, 12));
-    DrawText(painter, 10, chartTop + 94, QStringLiteral("100"), Black);
+    TextPainter text(painter);
+    text.SetFont(ReportFont(12, fontFace));
+    text.Draw(QStringLiteral("100"), 10, chartTop + 94, Black);
     for (int i = 1; i <= 9; ++i)
-        DrawText(painter, 18, chartTop + 94 + 30 * i, QString::number(100 - 10 * i), Black);
-    DrawText(painter, 26, chartTop + 394, QStringLiteral("0"), Black);
+        text.Draw(QString::number(100 - 10 * i), 18, chartTop + 94 + 30 * i, Black);
+    text.Draw(QStringLiteral("0"), 26, chartTop + 394, Black);
 
     painter.setPen(QPen(Black, 4, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(53, chartTop + 94), QPointF(53, chartTop + 405));
     painter.drawLine(QPointF(51, chartTop + 403), QPointF(723, chartTop + 403));
 
     for (int h = 0; h <= 24; ++h)
-        DrawText(painter, 54 + 27 * h, chartTop + 409, QString::asprintf("%02d", h), Black);
+        text.Draw(QString::asprintf("%02d", h), 54 + 27 * h, chartTop + 409, Black);
     for (int h = 0; h <= 24; ++h) {
         const double x = 54 + 27 * h + (h == 12 ? 11 : 12);
         const bool marked = h == 0 || h == 12 || h == 24;
@@ -101,24 +81,25 @@ void HourlyWindow::DrawChart(QPainter& painter, double chartTop, const HourlyCur
         painter.drawLine(QPointF(x, chartTop + 400), QPointF(x, chartTop + 403 - 3 * curve.hourValue[h]));
     }
 
-    painter.setFont(DrawingFont(fontFace, 24));
+    text.SetFont(ReportFont(24, fontFace));
     const auto phaseColour = [](const std::string& word) { return word == " Rising " ? Yellow : White; };
-    DrawText(painter, 150, chartTop + 320, QString::fromStdString(curve.firstPhase), phaseColour(curve.firstPhase));
-    DrawText(painter, 480, chartTop + 320, QString::fromStdString(curve.secondPhase), phaseColour(curve.secondPhase));
+    text.Draw(QString::fromStdString(curve.firstPhase), 150, chartTop + 320, phaseColour(curve.firstPhase));
+    text.Draw(QString::fromStdString(curve.secondPhase), 480, chartTop + 320, phaseColour(curve.secondPhase));
 }
 
 void HourlyWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    SetQuality(painter);
+    SetDrawingQuality(painter);
     const double chartTop = ChartTop();
-    painter.setFont(DrawingFont(fontFace, 12));
-    DrawText(painter, 20, chartTop, chartHeading, Yellow);
-    DrawText(painter, 20, chartTop + 28,
-             QStringLiteral("Try to schedule important events and tasks during the \"Rising Phase\"."), White);
-    DrawText(painter, 20, chartTop + 53,
-             QStringLiteral("Try to avoid important events and tasks during the \"Falling Phase\"."), Black);
+    TextPainter text(painter);
+    text.SetFont(ReportFont(12, fontFace));
+    text.Draw(chartHeading, 20, chartTop, Yellow);
+    text.Draw(QStringLiteral("Try to schedule important events and tasks during the \"Rising Phase\"."), 20,
+              chartTop + 28, White);
+    text.Draw(QStringLiteral("Try to avoid important events and tasks during the \"Falling Phase\"."), 20,
+              chartTop + 53, Black);
     DrawChart(painter, chartTop, ComputeHourlyCurve(values), fontFace);
 }
 
@@ -137,10 +118,11 @@ bool HourlyWindow::SaveHourlyImage()
         image.fill(Grey);
         {
             QPainter painter(&image);
-            SetQuality(painter);
-            painter.setFont(DrawingFont(fontFace, 12));
-            DrawText(painter, 20, 25, windowTitle(), Black);
-            DrawText(painter, 20, 53, chartHeading, White);
+            SetDrawingQuality(painter);
+            TextPainter text(painter);
+            text.SetFont(ReportFont(12, fontFace));
+            text.Draw(windowTitle(), 20, 25, Black);
+            text.Draw(chartHeading, 20, 53, White);
             DrawChart(painter, 25, ComputeHourlyCurve(values), fontFace);
         }
         saved = SaveImage(image, path);
@@ -153,7 +135,7 @@ bool HourlyWindow::SaveHourlyImage()
 void HourlyWindow::PrintHourly()
 {
     if (SaveHourlyImage())
-        PrintHourlyReport();
+        emit printSavedImage();
 }
 
 void HourlyWindow::keyPressEvent(QKeyEvent* event)

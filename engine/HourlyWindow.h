@@ -9,8 +9,8 @@ class QPainter;
 class QPushButton;
 
 // One cycle reading spread over the 24 hours of a day, from the day before to the
-// day after. Print (or F2) saves the chart as "hourly.jpg" and prints it; the file
-// is removed when the window closes.
+// day after. Print (or F2) saves the chart as "hourly.jpg" and asks the owner to
+// print it; the file is removed when the window closes.
 class HourlyWindow : public QDialog {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
 
     // Writes InstallDir + "hourly.jpg" (800 x 480); false, after its message, on failure.
     bool SaveHourlyImage();
-    // The Print button and F2: save, then print the saved picture.
+    // The Print button and F2: save, then ask for the saved picture to be printed.
     void PrintHourly();
 
     const HourlyValues& Values() const { return values; }
@@ -31,6 +31,10 @@ public:
     static void DrawChart(QPainter& painter, double chartTop, const HourlyCurve& curve, const QString& fontFace);
 
     void done(int result) override;
+
+signals:
+    // InstallDir + "hourly.jpg" holds the chart and is to be printed now.
+    void printSavedImage();
 
 protected:
     void showEvent(QShowEvent* event) override;

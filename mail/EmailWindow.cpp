@@ -22,17 +22,6 @@ constexpr int ToLimit = 500;
 constexpr int SubjectLimit = 50;
 constexpr int MessageLimit = 200;
 
-QPushButton* MakeButton(const QString& text, const QString& tip, QWidget* parent, const QRect& place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setFont(ControlFont());
-    button->setAutoDefault(false);
-    button->setGeometry(place);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
-
 QLineEdit* PlaceLabel(const QString& text, const QColor& colour, QWidget* parent, const QRect& place,
                       int maxLength = 32767)
 {
@@ -83,15 +72,18 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     resizeBox->setPalette(blue);
     resizeButton = MakeButton(QStringLiteral("Resize"), {}, this, {180, 350, 95, 30});
 
-    emailButton = MakeButton(QStringLiteral("Email"), QStringLiteral("email daily report"), this, {15, 388, 95, 32});
-    clearButton = MakeButton(QStringLiteral("Clear"), QStringLiteral("clear to, subject and message fields"), this,
-                             {118, 388, 95, 32});
-    cancelButton = MakeButton(QStringLiteral("Cancel"), QStringLiteral("cancel and close"), this, {221, 388, 95, 32});
+    emailButton = MakeButton(QStringLiteral("Email"), {}, this, {15, 388, 95, 32},
+                             QStringLiteral("email daily report"));
+    clearButton = MakeButton(QStringLiteral("Clear"), {}, this, {118, 388, 95, 32},
+                             QStringLiteral("clear to, subject and message fields"));
+    cancelButton = MakeButton(QStringLiteral("Cancel"), {}, this, {221, 388, 95, 32},
+                              QStringLiteral("cancel and close"));
     emailButton->setDefault(true);
 
     // Right: the address book.
     PlaceLabel(QStringLiteral("Contacts:"), LabelColour::Green, this, {425, 10, 200, 24});
-    copyButton = MakeButton(QStringLiteral("<<----"), QStringLiteral("select email contact"), this, {352, 35, 66, 30});
+    copyButton = MakeButton(QStringLiteral("<<----"), {}, this, {352, 35, 66, 30},
+                            QStringLiteral("select email contact"));
     contactList = new QTreeWidget(this);
     contactList->setGeometry(425, 36, 292, 300);
     contactList->setColumnCount(2);
@@ -116,12 +108,17 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     }
     contactList->setPalette(listColours);
 
-    addButton = MakeButton(QStringLiteral("Add"), QStringLiteral("add email contact"), this, {425, 346, 92, 32});
-    editButton = MakeButton(QStringLiteral("Edit"), QStringLiteral("edit email contact"), this, {525, 346, 92, 32});
-    deleteButton = MakeButton(QStringLiteral("Delete"), QStringLiteral("delete email contact"), this, {625, 346, 92, 32});
+    addButton = MakeButton(QStringLiteral("Add"), {}, this, {425, 346, 92, 32}, QStringLiteral("add email contact"));
+    editButton = MakeButton(QStringLiteral("Edit"), {}, this, {525, 346, 92, 32}, QStringLiteral("edit email contact"));
+    deleteButton = MakeButton(QStringLiteral("Delete"), {}, this, {625, 346, 92, 32},
+                              QStringLiteral("delete email contact"));
 
     for (QWidget* field : std::initializer_list<QWidget*>{toField, subjectField, messageField})
         field->setFont(ControlFont());
+    // Return sends only through the Email button, whichever button has the focus.
+    for (QPushButton* button : {resizeButton, emailButton, clearButton, cancelButton, copyButton, addButton,
+                                editButton, deleteButton})
+        button->setAutoDefault(false);
 
     const QList<QWidget*> order = {toField,      subjectField, messageField, resizeBox, resizeButton,
                                    emailButton,  clearButton,  cancelButton, contactList, copyButton,

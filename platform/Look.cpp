@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
@@ -30,12 +31,24 @@ QFont ControlFont()
     return font;
 }
 
-QFont ReportFont(int pixels)
+QFont ReportFont(int pixels, const QString& face)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(face);
     font.setPixelSize(pixels);
     font.setWeight(QFont::Bold);
     return font;
+}
+
+QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place,
+                        const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(ControlFont());
+    button->setGeometry(place);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
 }
 
 QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)

@@ -6,6 +6,8 @@
 
 class QApplication;
 class QLineEdit;
+class QPushButton;
+class QRect;
 class QWidget;
 
 // The program family's look: Fusion, a mid-grey face, black text.
@@ -13,8 +15,8 @@ void ApplyLook(QApplication& app);
 
 // "Arial" bold, 16 pixels: buttons, lists and text fields.
 QFont ControlFont();
-// "Verdana" bold at `pixels`: report drawing.
-QFont ReportFont(int pixels = 12);
+// "Verdana" (or `face`) bold at `pixels`: report drawing.
+QFont ReportFont(int pixels = 12, const QString& face = QStringLiteral("Verdana"));
 
 namespace LabelColour {
 inline const QColor White{255, 255, 255};
@@ -35,6 +37,10 @@ inline const QColor Grey{128, 128, 128};
 inline const QColor Green{0, 255, 0};
 inline const QColor Red{255, 0, 0};
 }
+
+// A push button in the control font.
+QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place,
+                        const QString& tip = {});
 
 // A label: a read-only, frameless field with its own text colour on the dialog face.
 QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength = 32767);

@@ -1,11 +1,11 @@
 #include "profiles/ProfileEditorWindow.h"
 
-#include "app/DateLists.h"
 #include "content/ContentPageWindows.h"
 #include "content/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "content/ZodiacSigns.h"
 #include "platform/CharacterLimit.h"
+#include "platform/ComboLists.h"
 #include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -28,16 +28,6 @@ constexpr int kZodiacWidth = 60;
 constexpr int kMaxText = 100;
 constexpr int kDateX = 330;
 
-QComboBox* MakeDateList(const QString& name, QWidget* parent, int x, int y, int width)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setFont(ControlFont());
-    combo->setGeometry(x, y, width, 32);
-    combo->setMaxVisibleItems(12);
-    return combo;
-}
-
 QCheckBox* MakeCheckBox(const QString& text, const QString& name, QWidget* parent, const QRect& place)
 {
     auto* box = new QCheckBox(text, parent);
@@ -49,15 +39,6 @@ QCheckBox* MakeCheckBox(const QString& text, const QString& name, QWidget* paren
     palette.setColor(QPalette::Disabled, QPalette::WindowText, LabelColour::Blue);
     box->setPalette(palette);
     return box;
-}
-
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(ControlFont());
-    button->setGeometry(place);
-    return button;
 }
 
 QLineEdit* MakeEdit(const QString& name, QWidget* parent, const QRect& place)
@@ -113,9 +94,9 @@ void ProfileEditorWindow::CreateControls()
     const int rowY[RowCount] = {94, 180, 218, 304, 342};
     auto createRow = [&](Row row) {
         const QString prefix = QLatin1String(prefixes[row]);
-        rows[row].month = MakeDateList(prefix + QStringLiteral("Month"), this, kDateX, rowY[row], 56);
-        rows[row].day = MakeDateList(prefix + QStringLiteral("Day"), this, kDateX + 60, rowY[row], 56);
-        rows[row].year = MakeDateList(prefix + QStringLiteral("Year"), this, kDateX + 120, rowY[row], 78);
+        rows[row].month = MakeChoiceList(prefix + QStringLiteral("Month"), this, {kDateX, rowY[row], 56, 32});
+        rows[row].day = MakeChoiceList(prefix + QStringLiteral("Day"), this, {kDateX + 60, rowY[row], 56, 32});
+        rows[row].year = MakeChoiceList(prefix + QStringLiteral("Year"), this, {kDateX + 120, rowY[row], 78, 32});
     };
     createRow(Birthday);
 
@@ -123,7 +104,8 @@ void ProfileEditorWindow::CreateControls()
     yearButton->setToolTip(QStringLiteral("birth year reading"));
     signButton = MakeButton(QStringLiteral("Sign"), QStringLiteral("signPage"), this, {kDateX + 64, 132, 60, 32});
     signButton->setToolTip(QStringLiteral("zodiac sign"));
-    numberButton = MakeButton(QStringLiteral("Number"), QStringLiteral("numberPage"), this, {kDateX + 128, 132, 80, 32});
+    numberButton =
+        MakeButton(QStringLiteral("Number"), QStringLiteral("numberPage"), this, {kDateX + 128, 132, 80, 32});
     numberButton->setToolTip(QStringLiteral("soul number"));
 
     motherBox = MakeCheckBox(QStringLiteral("Use Mother's Birthday"), QStringLiteral("useMother"), this,

@@ -10,14 +10,16 @@
 #include "mail/EmailReport.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
+#include "platform/ImageEncoder.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "platform/ReportBars.h"
+#include "platform/TextPainter.h"
 #include "platform/WaitCursor.h"
 #include "reports/Printing.h"
 #include "reports/ReportPicture.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPushButton>
 
@@ -32,51 +34,34 @@ constexpr int RowPicture = 15;      // small pictures along the bottom
 constexpr int ButtonRowY = 536;
 constexpr int ButtonRowHeight = 30;
 
-struct Bar {
-    const char* label;
-    int labelX;
-    int barX;
-    QColor colour;
-};
-const Bar Bars[CycleCount] = {
-    {"Emotional", 154, 185, Blue},     {"Physical", 264, 290, Red},  {"Intellectual", 364, 400, White},
-    {"Intuition", 476, 506, Green},    {"Fortune", 594, 620, Yellow},
-};
-
-void DrawText(QPainter& painter, double x, double y, const QString& text, const QColor& colour)
-{
-    painter.setPen(colour);
-    painter.drawText(QPointF(x, y + QFontMetricsF(painter.font()).ascent()), text);
-}
+static_assert(ReportBars.size() == CycleCount);
 
 void DrawReport(QPainter& painter, double top, const DailyReadingSet& set, const QString& fontFace)
 {
-    QFont font(fontFace);
-    font.setPixelSize(12);
-    font.setWeight(QFont::Bold);
-    painter.setFont(font);
-
-    DrawText(painter, 90, top, QString::fromStdString(set.zodiacText), Black);
-    DrawText(painter, 90, top + 25, QString::fromStdString(set.soulNumberText), DarkRed);
-    DrawText(painter, 90, top + 50, QString::fromStdString(set.dayReadingText), White);
-    DrawText(painter, 90, top + 75, QString::fromStdString(set.evilEyeText), Blue);
-    DrawText(painter, 90, top + 100, QString::fromStdString(set.lotteryText), Yellow);
-    DrawText(painter, 90, top + 130, QStringLiteral("Other Day Readings"), Black);
-    DrawText(painter, 86, top + 160, QStringLiteral("100"), Black);
+    TextPainter text(painter);
+    text.SetFont(ReportFont(12, fontFace));
+    text.Draw(QString::fromStdString(set.zodiacText), 90, top, Black);
+    text.Draw(QString::fromStdString(set.soulNumberText), 90, top + 25, DarkRed);
+    text.Draw(QString::fromStdString(set.dayReadingText), 90, top + 50, White);
+    text.Draw(QString::fromStdString(set.evilEyeText), 90, top + 75, Blue);
+    text.Draw(QString::fromStdString(set.lotteryText), 90, top + 100, Yellow);
+    text.Draw(QStringLiteral("Other Day Readings"), 90, top + 130, Black);
+    text.Draw(QStringLiteral("100"), 86, top + 160, Black);
     for (int i = 1; i <= 9; ++i)
-        DrawText(painter, 94, top + 160 + 30 * i, QString::number(100 - 10 * i), Black);
-    DrawText(painter, 102, top + 460, QStringLiteral("0"), Black);
-    for (const Bar& bar : Bars)
-        DrawText(painter, bar.labelX, top + 470, QString::fromLatin1(bar.label), Black);
+        text.Draw(QString::number(100 - 10 * i), 94, top + 160 + 30 * i, Black);
+    text.Draw(QStringLiteral("0"), 102, top + 460, Black);
+    for (const ReportBar& bar : ReportBars)
+        text.Draw(QString::fromLatin1(bar.label), bar.labelX, top + 470, Black);
 
     painter.setPen(QPen(Black, 4, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(130, top + 160), QPointF(130, top + 460));
     painter.drawLine(QPointF(130, top + 460), QPointF(700, top + 460));
 
     for (int i = 0; i < CycleCount; ++i) {
-        const Bar& bar = Bars[i];
+        const ReportBar& bar = ReportBars[static_cast<std::size_t>(i)];
         painter.setPen(QPen(bar.colour, 40, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(bar.barX, top + 458), QPointF(bar.barX, top + 458 - 3.0 * set.readings[i]));
+        const int reading = set.readings[static_cast<std::size_t>(i)];
+        painter.drawLine(QPointF(bar.barX, top + 458), QPointF(bar.barX, top + 458 - 3.0 * reading));
     }
 }
 
@@ -290,6 +275,7 @@ void DailyAnalysisWindow::OpenHourly(int kind)
     values.dayValue = HourlyDayValue(kind, baseDate, title);
     {
         HourlyWindow hourly(values, title, QString::fromStdString(HourlyChartHeading(kind)), this);
+        connect(&hourly, &HourlyWindow::printSavedImage, &hourly, [] { PrintHourlyReport(); });
         hourly.exec();
     }
     Now();
@@ -297,7 +283,7 @@ void DailyAnalysisWindow::OpenHourly(int kind)
 
 void DailyAnalysisWindow::Print()
 {
-    PrintDailyReport(*this);
+    PrintDailyReport(windowTitle(), readingSet, fontFace);
 }
 
 void DailyAnalysisWindow::Save()
@@ -358,7 +344,7 @@ void DailyAnalysisWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    SetDrawingQuality(painter);
 
     // The zodiac column along the left edge and the small pictures beside the centre buttons.
     for (int i = 0; i < 12; ++i) {

@@ -1,5 +1,6 @@
 #include "reports/PrintOptionsWindow.h"
 
+#include "platform/ComboLists.h"
 #include "platform/Look.h"
 #include "platform/Paths.h"
 #include "reports/PrintLayout.h"
@@ -126,13 +127,7 @@ void PrintOptionsWindow::Initialise()
         control->setFont(ControlFont());
 
     resolutionText = (QString::number(resolutionX) + QStringLiteral(" X ") + QString::number(resolutionY)).left(50);
-    {
-        const QSignalBlocker blocker(resizeList);
-        resizeList->clear();
-        for (int p = 100; p >= 1; --p)
-            resizeList->addItem(QString::number(p) + QLatin1Char('%'));
-        resizeList->setCurrentIndex(0);
-    }
+    FillPercentages(resizeList);
     percent = 100;
     RefillTile();
     height = ToHundredths(height);

@@ -3,12 +3,11 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PrintService.h"
+#include "platform/TextPainter.h"
 #include "platform/WaitCursor.h"
-#include "reports/DailyAnalysisWindow.h"
 #include "reports/PrintLayout.h"
 #include "reports/PrintOptionsWindow.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -64,11 +63,6 @@ PrintPage Measure(QPrinter& printer)
     return page;
 }
 
-void SetQuality(QPainter& painter)
-{
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
-
 // The shared layout of the two image prints.
 void PrintImage(const QString& imagePath, const QString& sourceName)
 {
@@ -78,7 +72,7 @@ void PrintImage(const QString& imagePath, const QString& sourceName)
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    SetQuality(painter);
+    SetDrawingQuality(painter);
     const PrintPage page = Measure(printer);
 
     const QImage image(imagePath);
@@ -112,11 +106,6 @@ void PrintImage(const QString& imagePath, const QString& sourceName)
 }
 }
 
-void PrintDailyReport(const DailyAnalysisWindow& window)
-{
-    PrintDailyReport(window.windowTitle(), window.ReadingSet(), window.FontFace());
-}
-
 void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -126,7 +115,7 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     if (!painter.begin(&printer))
         return;
     const WaitCursor wait;
-    SetQuality(painter);
+    SetDrawingQuality(painter);
     const PrintPage page = Measure(printer);
 
     const std::vector<std::string> lines{title.toStdString(), set.zodiacText, set.soulNumberText,
@@ -137,12 +126,11 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     QFont font(fontFace);
     font.setPixelSize(std::max(1, qRound(DailyPrintTextHeight * page.dpiY)));
     font.setWeight(QFont::Normal);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const double ascent = QFontMetricsF(font, &printer).ascent();
+    TextPainter text(painter, &printer);
+    text.SetFont(font);
     for (const PrintText& item : layout.texts) {
         const QPointF topLeft = page.At(item.x, item.y);
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), QString::fromStdString(item.text));
+        text.Draw(QString::fromStdString(item.text), topLeft.x(), topLeft.y(), Qt::black);
     }
     for (const PrintLine& line : layout.lines) {
         painter.setPen(QPen(Qt::black, line.width * page.dpiX, Qt::SolidLine, Qt::FlatCap));

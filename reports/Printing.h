@@ -4,11 +4,8 @@
 
 #include <QString>
 
-class DailyAnalysisWindow;
-
-// Prints the daily report in black and white through the print service.
-void PrintDailyReport(const DailyAnalysisWindow& window);
-// The same page from its parts: the title line, the readings and texts, the drawing face.
+// Prints the daily report in black and white through the print service: the
+// title line, the readings and texts, the drawing face.
 void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace);
 // Prints InstallDir + "hourly.jpg" with the print options.
 void PrintHourlyReport();

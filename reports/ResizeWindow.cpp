@@ -1,12 +1,13 @@
 #include "reports/ResizeWindow.h"
 
 #include "content/PageView.h"
+#include "platform/ComboLists.h"
 #include "platform/DataFile.h"
+#include "platform/ImageEncoder.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/WaitCursor.h"
-#include "reports/ReportPicture.h"
 #include "reports/ResizeRules.h"
 
 #include <QCheckBox>
@@ -98,13 +99,7 @@ void ResizeWindow::ResizeToggled(bool ticked)
     resizeOn = ticked;
     if (ticked) {
         percentageList->show();
-        {
-            const QSignalBlocker quiet(percentageList);
-            percentageList->clear();
-            for (int percent = 100; percent >= 1; --percent)
-                percentageList->addItem(QString::number(percent) + QLatin1Char('%'));
-            percentageList->setCurrentIndex(0);
-        }
+        FillPercentages(percentageList);
         newWidth = sourceWidth;
         newHeight = sourceHeight;
     } else {

@@ -1,10 +1,10 @@
 #include "schedule/UnattendedRun.h"
 
 #include "engine/DailyReadingSet.h"
-#include "engine/ReadingEngine.h"
 #include "mail/MapiMailer.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
+#include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
 #include "reports/ReportPicture.h"
 
@@ -17,25 +17,11 @@ const char* const ReadingLabels[CycleCount] = {
     "Fortune Reading: ",
 };
 
-// Today's readings as the scheduled report shows them: not limited to 3..99.
-DailyReadingSet ComputeTodaysSet(const std::string& profilePath, bool withSignAndSoul)
+DailyReadingSet TodaysSet(const std::string& profilePath)
 {
     const Date today = Today();
-    ReadingEngine engine(profilePath);
-    engine.SetTargetDate(today.year, today.month, today.day);
-    engine.ComputeNumbers();
-
     DailyReadingSet set;
-    set.title = "Daily Analysis - " + engine.TitleDatePart();
-    for (int kind = 0; kind < CycleCount; ++kind)
-        set.readings[static_cast<std::size_t>(kind)] = engine.Reading(static_cast<CycleKind>(kind));
-    set.dayReadingText = engine.DayReadingText();
-    set.evilEyeText = engine.EvilEyeText();
-    set.lotteryText = engine.LotteryText();
-    if (withSignAndSoul) {
-        set.zodiacText = engine.ZodiacText();
-        set.soulNumberText = engine.SoulNumberText();
-    }
+    ComputeDailyReadingSet(set, profilePath, today.year, today.month, today.day, ReadingRange::Unlimited);
     return set;
 }
 
@@ -62,7 +48,7 @@ void SendReport(const std::string& email, const std::string& note, const std::st
 
 std::string ComposePlainReport(const std::string& profilePath)
 {
-    const DailyReadingSet set = ComputeTodaysSet(profilePath, false);
+    const DailyReadingSet set = TodaysSet(profilePath);
     std::string text = set.title + "\n";
     for (int kind = 0; kind < CycleCount; ++kind)
         text += ReadingLabels[kind] + std::to_string(set.readings[static_cast<std::size_t>(kind)]) + "%\n";
@@ -77,7 +63,7 @@ bool RenderReportFile(const std::string& profilePath)
     const std::string path = ReportPicturePath();
     if (FileExists(path))
         MakeWritableAndDelete(path);
-    const DailyReadingSet set = ComputeTodaysSet(profilePath, true);
+    const DailyReadingSet set = TodaysSet(profilePath);
     // Drawing text needs the application's font database.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || !HasEncoder("image/jpeg"))
         return false;

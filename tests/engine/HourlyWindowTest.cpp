@@ -2,6 +2,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PrintService.h"
+#include "reports/Printing.h"
 #include "support/WindowTest.h"
 
 #include <QDir>
@@ -101,6 +102,7 @@ private slots:
     {
         const QString hourly = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
         HourlyWindow window({40, 60, 20}, QStringLiteral("Hourly Analysis - y"), QStringLiteral("h"));
+        connect(&window, &HourlyWindow::printSavedImage, &window, [] { PrintHourlyReport(); });
         window.show();
         QVERIFY(window.PrintButton()->focusPolicy() != Qt::StrongFocus);
         const int dialogs = PrintService::dialogCount();

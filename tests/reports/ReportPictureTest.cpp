@@ -1,9 +1,7 @@
+#include "platform/ImageEncoder.h"
 #include "reports/ReportPicture.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QImageWriter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -152,43 +150,6 @@ private slots:
         QVERIFY(box.top() >= 509);
         QVERIFY(box.bottom() < 530);
         QVERIFY(box.right() < 594);
-    }
-
-    void encoderIsFoundByMimeType()
-    {
-        QVERIFY(HasEncoder("image/jpeg"));
-        QVERIFY(!HasEncoder("image/jpg"));
-        QTemporaryDir dir;
-        const QImage composed = ComposeReportPicture(SampleSet(50), ReportVariant::Window);
-        QVERIFY(!SaveImage(composed, dir.filePath("x.jpg"), "image/x-none"));
-        QVERIFY(!SaveImage(composed, dir.filePath("missing/folder/x.jpg")));
-        QVERIFY(!QFile::exists(dir.filePath("x.jpg")));
-        // A failed save leaves an earlier picture as it was.
-        const QString path = dir.filePath("keep.jpg");
-        QVERIFY(SaveImage(composed, path));
-        const qint64 size = QFileInfo(path).size();
-        QVERIFY(!SaveImage(QImage(), path));
-        QCOMPARE(QFileInfo(path).size(), size);
-    }
-
-    // The encoder is reached without Qt's writer, yet writes what it writes, for
-    // a plugin format (JPEG) and a built-in one (PNG).
-    void savedBytesMatchQtsWriter()
-    {
-        QTemporaryDir dir;
-        const QImage composed = ComposeReportPicture(SampleSet(70), ReportVariant::Unattended);
-        for (const auto& [mimeType, format] : {std::pair{"image/jpeg", "jpeg"}, std::pair{"image/png", "png"}}) {
-            const QString path = dir.filePath(QStringLiteral("saved.") + format);
-            QVERIFY(SaveImage(composed, path, mimeType));
-            QBuffer expected;
-            expected.open(QIODevice::WriteOnly);
-            QImageWriter writer(&expected, format);
-            writer.setQuality(100);
-            QVERIFY(writer.write(composed));
-            QFile saved(path);
-            QVERIFY(saved.open(QIODevice::ReadOnly));
-            QVERIFY2(saved.readAll() == expected.data(), format);
-        }
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "mail/ModalRun.h"
 #include "platform/FileDialog.h"
+#include "platform/ImageEncoder.h"
 #include "platform/PrintService.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"

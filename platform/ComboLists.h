@@ -2,7 +2,17 @@
 
 #include "engine/Calendar.h"
 
+#include <QString>
+
 class QComboBox;
+class QRect;
+class QWidget;
+
+// A choice list in the control font, twelve entries high when open.
+QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip = {});
+
+// "100%" down to "1%", the first selected. Emits no change signals.
+void FillPercentages(QComboBox* list);
 
 // The date choosers shared by the main window and the profile editor: months
 // "1".."12", years "2099" down to "1900" (entry i is year 2099 - i), and days

@@ -1,10 +1,31 @@
-#include "app/DateLists.h"
+#include "platform/ComboLists.h"
 
-#include "engine/Calendar.h"
+#include "platform/Look.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <algorithm>
+
+QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setFont(ControlFont());
+    combo->setGeometry(place);
+    if (!tip.isEmpty())
+        combo->setToolTip(tip);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+void FillPercentages(QComboBox* list)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (int percent = 100; percent >= 1; --percent)
+        list->addItem(QString::number(percent) + QLatin1Char('%'));
+    list->setCurrentIndex(0);
+}
 
 namespace DateLists {
 

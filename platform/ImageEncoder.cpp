@@ -1,0 +1,107 @@
+#include "platform/ImageEncoder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QImage>
+#include <QImageIOPlugin>
+#include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <QSaveFile>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// An encoder found by MIME type: a plugin's format, or one of Qt's built-in
+// formats (PNG, BMP, ...) when `plugin` is null; no encoder when `format` is empty.
+struct Encoder {
+    QImageIOPlugin* plugin = nullptr;
+    QByteArray format;
+};
+
+// Plugins are matched through the MIME types their metadata lists, and only the
+// match is loaded. Qt's own writer loads every image plugin installed (with
+// libtiff, libwebp and more behind them) to choose one, which cost each
+// scheduled run several milliseconds and 1.5 MB.
+Encoder PluginEncoder(const QByteArray& mimeType)
+{
+    for (const QString& root : QCoreApplication::libraryPaths()) {
+        const QDir dir(root + QStringLiteral("/imageformats"));
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+            QPluginLoader loader(dir.filePath(name));
+            const QJsonObject meta = loader.metaData().value(QStringLiteral("MetaData")).toObject();
+            const QJsonArray mimeTypes = meta.value(QStringLiteral("MimeTypes")).toArray();
+            const QJsonArray keys = meta.value(QStringLiteral("Keys")).toArray();
+            for (qsizetype i = 0; i < std::min(mimeTypes.size(), keys.size()); ++i) {
+                if (mimeTypes.at(i).toString().toLatin1() != mimeType)
+                    continue;
+                const QByteArray key = keys.at(i).toString().toLatin1();
+                auto* plugin = qobject_cast<QImageIOPlugin*>(loader.instance());
+                if (plugin && plugin->capabilities(nullptr, key).testFlag(QImageIOPlugin::CanWrite))
+                    return {plugin, key};
+            }
+        }
+    }
+    return {};
+}
+
+Encoder FindEncoder(const QByteArray& mimeType)
+{
+    if (Encoder encoder = PluginEncoder(mimeType); encoder.plugin)
+        return encoder;
+    // The first encoder of Qt's list whose MIME type matches exactly.
+    if (!QImageWriter::supportedMimeTypes().contains(mimeType))
+        return {};
+    const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(mimeType);
+    return formats.isEmpty() ? Encoder{} : Encoder{nullptr, formats.first()};
+}
+
+// Plugins stay loaded for the life of the program, so an answer holds.
+Encoder EncoderFor(const QByteArray& mimeType)
+{
+    static QHash<QByteArray, Encoder> found;
+    const auto known = found.constFind(mimeType);
+    return known != found.cend() ? *known : *found.insert(mimeType, FindEncoder(mimeType));
+}
+
+bool Encode(const Encoder& encoder, const QImage& image, QIODevice& device)
+{
+    if (!encoder.plugin) {
+        QImageWriter writer(&device, encoder.format);
+        writer.setQuality(100);
+        return writer.write(image);
+    }
+    const std::unique_ptr<QImageIOHandler> handler(encoder.plugin->create(&device, encoder.format));
+    if (!handler)
+        return false;
+    if (handler->supportsOption(QImageIOHandler::Quality))
+        handler->setOption(QImageIOHandler::Quality, 100);
+    return handler->write(image);
+}
+
+}  // namespace
+
+bool HasEncoder(const QByteArray& mimeType)
+{
+    return !EncoderFor(mimeType).format.isEmpty();
+}
+
+bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeType)
+{
+    const Encoder encoder = EncoderFor(mimeType);
+    if (encoder.format.isEmpty() || image.isNull())
+        return false;
+    // Written beside the target and renamed over it, so a failed save never
+    // leaves half a picture behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!Encode(encoder, image, file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
