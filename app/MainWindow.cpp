@@ -516,8 +516,10 @@ void MainWindow::DeleteProfile()
                                                      "If you delete it, daily email delivery will end too.    \n\n"
                                                      "Do you want to continue?    ")))
                 continue;
-            if (SchedulerLink::EnsureSchedulerRunning())
-                SchedulerLink::DeleteWorkItem();
+            // Editing the crontab needs no daemon: a line left behind would start a
+            // run without its task every day.
+            SchedulerLink::EnsureSchedulerRunning();
+            SchedulerLink::DeleteWorkItem();
             DeleteTaskFile();
         }
         DeleteProfileFile(description);

@@ -28,9 +28,23 @@ RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments)
     const std::string taskPath = TaskFilePath();
     if (commandLine != taskPath)
         return choice;
+    choice.namesTaskFile = true;
     choice.task = ReadTaskFile(taskPath);
     choice.unattended = choice.task.IsPresent();
     return choice;
+}
+
+bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform)
+{
+    for (const char* value : {display, waylandDisplay, qpaPlatform})
+        if (value && value[0])
+            return true;
+    return false;
+}
+
+bool EndsSilently(const RunModeChoice& choice, bool displayAvailable)
+{
+    return choice.namesTaskFile && !choice.unattended && !displayAvailable;
 }
 
 std::vector<std::string> DisplaySettingsCommand()

@@ -17,6 +17,7 @@ bool SystemIsRefused();
 bool ScreenIsAdequate(int width, int depth);
 
 struct RunModeChoice {
+    bool namesTaskFile = false;  // the command line is the task file's path
     bool unattended = false;
     TaskFileContents task;  // read only when the command line named the task file
 };
@@ -25,6 +26,15 @@ struct RunModeChoice {
 // one blank they must equal InstallDir + "task.dtr" exactly, and the task file
 // must name a profile and an address; anything else is the interactive run.
 RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments);
+
+// Whether a window could be shown, from DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM
+// (null when unset): a platform chosen by hand (offscreen, eglfs, vnc...) needs no
+// display server. Cron sets none of them.
+bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform);
+
+// A start by the task file's path whose task is gone, with nowhere to show a window,
+// ends silently: cron would mail the failure every day.
+bool EndsSilently(const RunModeChoice& choice, bool displayAvailable);
 
 // The desktop's display settings: the first known settings program found on PATH,
 // with its arguments; empty when none is installed.

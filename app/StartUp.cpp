@@ -70,6 +70,9 @@ int RunStartUp(int argc, char* argv[])
 
     // Decided before any application object exists: a scheduled run has no display.
     const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
+    if (EndsSilently(mode, DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                            std::getenv("QT_QPA_PLATFORM"))))
+        return 0;
     if (mode.unattended) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);

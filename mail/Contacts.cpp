@@ -8,6 +8,9 @@
 namespace {
 const std::string NameKey = "Name:";
 const std::string EmailKey = "Email:";
+// Big enough for any line the contact window writes: the longer key, 100 characters
+// of up to four bytes, CR LF and the terminating NUL. Longer hand-made lines split.
+constexpr std::size_t lineBuffer = 6 + 100 * 4 + 2 + 1;
 
 std::string LowerAscii(std::string text)
 {
@@ -27,7 +30,7 @@ std::vector<Contact> ReadContacts(const std::string& path)
 {
     std::vector<std::string> lines;
     std::vector<Contact> contacts;
-    if (!ReadLinesBuffered(path, 330, lines))
+    if (!ReadLinesBuffered(path, lineBuffer, lines))
         return contacts;
     std::string name;
     for (const std::string& line : lines) {

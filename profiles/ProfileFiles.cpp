@@ -93,6 +93,10 @@ bool IsValidProfileFileName(const std::string& description)
 {
     if (description.empty() || description == "." || description == "..")
         return false;
+    // "mv.ini" is the profile index and "contacts.ini" the address book. File names
+    // are case-sensitive here, so "MV" or "Contacts" name files of their own.
+    if (description == "mv" || description == "contacts")
+        return false;
     // A slash leaves InstallDir; NUL, CR and LF would cut or break the file's lines.
     return description.find_first_of(std::string_view("/\r\n\0", 4)) == std::string::npos;
 }

@@ -39,7 +39,8 @@ bool SaveProfile(const ProfileRecord& record);
 void DeleteProfileFile(const std::string& description);
 bool IndexExists(const std::string& folder);
 
-// A description that can safely name a file in InstallDir: no "/", not "." or "..", not empty.
+// A description that can safely name a file in InstallDir: no "/", not "." or "..", not empty,
+// and not "mv" or "contacts" (the index and the address book).
 bool IsValidProfileFileName(const std::string& description);
 std::string ProfilePath(const std::string& description);
 

@@ -2,6 +2,7 @@
 
 #include "platform/Process.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Crontab {
@@ -97,16 +98,18 @@ std::string CronQuote(const std::string& text)
     return result;
 }
 
-std::string WorkItemCommand(const std::string& installDir, const char* xdgDataHome)
+std::string WorkItemCommand(const std::string& installDir)
 {
-    const std::string xdg = xdgDataHome ? xdgDataHome : "";
-    if (installDir.find('\n') != std::string::npos || xdg.find('\n') != std::string::npos)
+    if (installDir.find('\n') != std::string::npos)
         return {};
-    std::string command = "cd " + CronQuote(installDir) + " && ";
-    if (xdgDataHome)
-        command += "XDG_DATA_HOME=" + CronQuote(xdg) + " ";
-    command += CronQuote(installDir + "Kestrane") + " " + CronQuote(installDir + "task.dtr");
-    return command;
+    std::string parent = installDir;
+    while (!parent.empty() && parent.back() == '/')
+        parent.pop_back();
+    parent.erase(std::min(parent.size(), parent.rfind('/')));
+    if (parent.empty())
+        parent = "/";
+    return "cd " + CronQuote(installDir) + " && XDG_DATA_HOME=" + CronQuote(parent) + " " +
+           CronQuote(installDir + "Kestrane") + " " + CronQuote(installDir + "task.dtr");
 }
 
 std::string AddDisabledWorkItem(const std::string& table, const std::string& command)

@@ -14,9 +14,10 @@ WorkItemState FindWorkItem(const std::string& table);
 
 // The shell command that starts the delivery: enter installDir, then run its
 // "Kestrane" with its "task.dtr" as the one argument, every path quoted for the
-// shell and for cron's "%". xdgDataHome (null when unset) is passed on.
+// shell and for cron's "%". XDG_DATA_HOME is always set, to installDir's parent, so
+// that a run under cron finds installDir whatever HOME cron gives it.
 // Empty when a path holds a line break, which no crontab line can carry.
-std::string WorkItemCommand(const std::string& installDir, const char* xdgDataHome);
+std::string WorkItemCommand(const std::string& installDir);
 
 // The table with the disabled line appended (no time fields: no trigger yet).
 // A last line without a line end gains one, as crontab needs it.

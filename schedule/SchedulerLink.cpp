@@ -55,7 +55,7 @@ bool WriteTable(const std::string& crontab, const std::string& table)
 
 std::string Command()
 {
-    return Crontab::WorkItemCommand(InstallDir(), std::getenv("XDG_DATA_HOME"));
+    return Crontab::WorkItemCommand(InstallDir());
 }
 
 bool StartCommandSucceeds(const std::vector<std::string>& argv)

@@ -134,9 +134,13 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     // 1. A running main program stops everything before anything is changed.
     if (MainProgramRunning())
         return RemovalOutcome::ProgramRunning;
-    const std::string mainProgram = InstallDir() + "Kestrane";
+    // An install folder that is a symbolic link is the link only: every path through
+    // it would reach what it points at, which is never touched.
+    const std::string installFolder = WithoutClosingSlash(InstallDir());
     struct stat info{};
-    if (::lstat(mainProgram.c_str(), &info) == 0)
+    const bool linkedInstall = ::lstat(installFolder.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    const std::string mainProgram = InstallDir() + "Kestrane";
+    if (!linkedInstall && ::lstat(mainProgram.c_str(), &info) == 0)
         MakeWritableAndDelete(mainProgram);
 
     // 2. Where we were started from.
@@ -158,11 +162,14 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
             MakeWritableAndDelete(places->desktopShortcut);
     }
 
-    // 6. Reports, then everything else.
-    const std::string installFolder = WithoutClosingSlash(InstallDir());
+    // 6. Reports, then everything else; a linked install folder loses its link.
     const std::string reportsFolder = WithoutClosingSlash(ReportsDir());
-    list.Empty(reportsFolder);
-    list.Empty(installFolder);
+    if (linkedInstall) {
+        ::unlink(installFolder.c_str());
+    } else {
+        list.Empty(reportsFolder);
+        list.Empty(installFolder);
+    }
 
     // 7. Never stand in a folder about to be removed.
     std::string folder = startFolder;
@@ -176,7 +183,9 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     list.RemoveFolders();
     if (places)
         ::rmdir(WithoutClosingSlash(places->groupFolder).c_str());
-    ::rmdir(reportsFolder.c_str());
-    ::rmdir(installFolder.c_str());
+    if (!linkedInstall) {
+        ::rmdir(reportsFolder.c_str());
+        ::rmdir(installFolder.c_str());
+    }
     return RemovalOutcome::Removed;
 }

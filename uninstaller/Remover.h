@@ -13,7 +13,8 @@ bool MainProgramRunning();
 
 // Removes the product: the work item, the menu entries of `systemName`, the desktop
 // entry, every file and folder under ReportsDir and InstallDir, and the folders
-// themselves. Symbolic links are removed, never followed. Failures other than a
+// themselves. Symbolic links are removed, never followed: an InstallDir that is a
+// link loses the link and nothing behind it. Failures other than a
 // running main program are ignored.
 RemovalOutcome RemoveProduct(const std::string& systemName);
 

@@ -15,20 +15,21 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
         std::vector<std::string> arguments;
         std::string taskText;  // empty: no task file
         bool unattended;
+        bool silentWithoutDisplay;  // the task is gone and no window can be shown
     };
     std::string upper = taskPath;
     upper[upper.size() - 8] = 'T';  // "Task.dtr"
     const std::string folder = env.InstallDir();
     const Case cases[] = {
-        {"exact path", {taskPath}, complete, true},
-        {"arguments joined with a blank the path lacks", {folder.substr(0, 5), folder.substr(5) + "task.dtr"}, complete, false},
-        {"other letter case", {upper}, complete, false},
-        {"extra argument", {taskPath, "x"}, complete, false},
-        {"trailing blank", {taskPath + " "}, complete, false},
-        {"no arguments", {}, complete, false},
-        {"task file without Email", {taskPath}, "Profile:" + folder + "Anna.ini\nTime:7:5AM\nType:1\n", false},
-        {"task file with an empty Profile", {taskPath}, "Profile:\nEmail:a@b.org\n", false},
-        {"no task file", {taskPath}, "", false},
+        {"exact path", {taskPath}, complete, true, false},
+        {"arguments joined with a blank the path lacks", {folder.substr(0, 5), folder.substr(5) + "task.dtr"}, complete, false, false},
+        {"other letter case", {upper}, complete, false, false},
+        {"extra argument", {taskPath, "x"}, complete, false, false},
+        {"trailing blank", {taskPath + " "}, complete, false, false},
+        {"no arguments", {}, complete, false, false},
+        {"task file without Email", {taskPath}, "Profile:" + folder + "Anna.ini\nTime:7:5AM\nType:1\n", false, true},
+        {"task file with an empty Profile", {taskPath}, "Profile:\nEmail:a@b.org\n", false, true},
+        {"no task file", {taskPath}, "", false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -37,6 +38,8 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
             std::ofstream(taskPath) << c.taskText;
         const RunModeChoice choice = ChooseRunMode(c.arguments);
         EXPECT_EQ(choice.unattended, c.unattended);
+        EXPECT_EQ(EndsSilently(choice, false), c.silentWithoutDisplay);
+        EXPECT_FALSE(EndsSilently(choice, true));  // with a display: the interactive run
         if (c.unattended) {
             EXPECT_EQ(choice.task.email, "a@b.org");
             EXPECT_EQ(choice.task.UnattendedType(), 1);
@@ -48,6 +51,17 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
     std::filesystem::create_directories(env.Root() + "/da ta/moravel");
     std::ofstream(env.Root() + "/da ta/moravel/task.dtr") << "Profile:p\nEmail:e\n";
     EXPECT_TRUE(ChooseRunMode({env.Root() + "/da", "ta/moravel/task.dtr"}).unattended);
+}
+
+// Any display server, or a platform chosen by hand such as "offscreen", can show a
+// window; cron sets none of them, and an empty value counts as unset.
+TEST(RunMode, DisplayIsAServerOrAChosenPlatform)
+{
+    EXPECT_FALSE(DisplayAvailable(nullptr, nullptr, nullptr));
+    EXPECT_FALSE(DisplayAvailable("", "", ""));
+    EXPECT_TRUE(DisplayAvailable(":0", nullptr, nullptr));
+    EXPECT_TRUE(DisplayAvailable(nullptr, "wayland-0", nullptr));
+    EXPECT_TRUE(DisplayAvailable(nullptr, nullptr, "offscreen"));
 }
 
 TEST(RunMode, SystemAndScreenRules)

@@ -29,17 +29,43 @@ TEST(Contacts, ReadCarriesTheNameOverAndSkipsOtherLines)
     EXPECT_EQ(contacts[2].name, "Bob");
 }
 
-TEST(Contacts, LongLinesComeInPiecesOf329Bytes)
+TEST(Contacts, LongLinesComeInPiecesOf408Bytes)
 {
     TempEnvironment env;
     const std::string path = ContactsPath();
-    // The piece after the first 329 bytes starts with "Email:" and so counts as a line of its own.
-    WriteRaw(path, "Name:" + std::string(324, 'n') + "Email:tail@x\nEmail:real@x\n");
+    // The piece after the first 408 bytes starts with "Email:" and so counts as a line of its own.
+    WriteRaw(path, "Name:" + std::string(403, 'n') + "Email:tail@x\nEmail:real@x\n");
     const auto contacts = ReadContacts(path);
     ASSERT_EQ(contacts.size(), 2u);
-    EXPECT_EQ(contacts[0].name, std::string(324, 'n'));
+    EXPECT_EQ(contacts[0].name, std::string(403, 'n'));
     EXPECT_EQ(contacts[0].email, "tail@x");
     EXPECT_EQ(contacts[1].email, "real@x");
+}
+
+// The longest values the contact window accepts: 100 characters of four bytes each.
+TEST(Contacts, LongestValuesComeBackWhole)
+{
+    TempEnvironment env;
+    std::string name, email;
+    for (int i = 0; i < 100; ++i) {
+        name += "\xF0\x9F\x98\x80";   // U+1F600
+        email += "\xF0\x9F\x8C\x8D";  // U+1F30D
+    }
+    const std::vector<Contact> contacts = {{name, email}, {"Bob", "b@y"}};
+    ASSERT_TRUE(WriteContacts(ContactsPath(), contacts));
+    for (int round = 0; round < 2; ++round) {  // saved back what was read: still whole
+        const auto back = ReadContacts(ContactsPath());
+        ASSERT_EQ(back.size(), 2u);
+        EXPECT_EQ(back[0].name, name);
+        EXPECT_EQ(back[0].email, email);
+        EXPECT_EQ(back[1].name, "Bob");
+        ASSERT_TRUE(WriteContacts(ContactsPath(), back));
+    }
+    // Written by hand with CR LF line ends, too.
+    WriteRaw(ContactsPath(), "Name:" + name + "\r\nEmail:" + email + "\r\n");
+    const auto crlf = ReadContacts(ContactsPath());
+    ASSERT_EQ(crlf.size(), 1u);
+    EXPECT_EQ(crlf[0].email, email);
 }
 
 TEST(Contacts, WriteRoundTripsAndFailsWithoutAFolder)

@@ -58,12 +58,18 @@ private slots:
             Click(&editor, "save");
             Type(&editor, "..", "");
             Click(&editor, "save");
+            Type(&editor, "mv", "");
+            Click(&editor, "save");
+            Type(&editor, "contacts", "");
+            Click(&editor, "save");
             Type(&editor, "Ann", "");
             Click(&editor, "save");
             QVERIFY(editor.isVisible());
         });
         QVERIFY(!saved);
         QCOMPARE(Shown(), QStringList({"Please enter Profile Description first.    ",
+                                       "Profile Description is not a valid file name.    ",
+                                       "Profile Description is not a valid file name.    ",
                                        "Profile Description is not a valid file name.    ",
                                        "Profile Description is not a valid file name.    ",
                                        "Please enter Full Name first.    "}));

@@ -141,13 +141,22 @@ TEST(ProfileFiles, UnsafeDescriptionsAreNeverWritten)
     ProfileRecord record;
     record.fullName = "x";
     for (const std::string& bad : {std::string(), std::string("."), std::string(".."), std::string("../escape"),
-                                   std::string("a/b"), std::string("line\nbreak"), std::string("nul\0x", 5)}) {
+                                   std::string("a/b"), std::string("line\nbreak"), std::string("nul\0x", 5),
+                                   std::string("mv"), std::string("contacts")}) {
         record.description = bad;
         EXPECT_FALSE(IsValidProfileFileName(bad)) << bad;
         EXPECT_FALSE(SaveProfile(record)) << bad;
     }
     EXPECT_FALSE(std::filesystem::exists(env.Root() + "/data/escape.ini"));
     EXPECT_TRUE(IsValidProfileFileName("Anna Lee (2) \xc3\xa9.x"));
+    // Only the exact names of the index and the address book are reserved.
+    for (const char* good : {"MV", "Mv", "contact", "Contacts", "mv2"})
+        EXPECT_TRUE(IsValidProfileFileName(good)) << good;
+
+    // A profile called "contacts" can neither be saved nor delete the address book.
+    WriteRaw(env.InstallDir() + "contacts.ini", "Name:A\nEmail:a@b\n");
+    DeleteProfileFile("contacts");
+    EXPECT_TRUE(std::filesystem::exists(env.InstallDir() + "contacts.ini"));
 
     // Deleting by such a name touches nothing outside InstallDir.
     WriteRaw(env.Root() + "/data/outside.ini", "x");

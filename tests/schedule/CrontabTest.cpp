@@ -71,13 +71,14 @@ TEST(Crontab, StatesOfMarkedLines)
 
 TEST(Crontab, CommandQuotesPathsAndPassesTheDataFolder)
 {
-    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/", nullptr),
-              "cd '/home/u/.local/share/moravel/' && '/home/u/.local/share/moravel/Kestrane' "
-              "'/home/u/.local/share/moravel/task.dtr'");
-    EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/", "/x y"),
+    // The data folder is always given, so cron's own HOME cannot move InstallDir.
+    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/"),
+              "cd '/home/u/.local/share/moravel/' && XDG_DATA_HOME='/home/u/.local/share' "
+              "'/home/u/.local/share/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
+    EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/"),
               "cd '/x y/moravel/' && XDG_DATA_HOME='/x y' '/x y/moravel/Kestrane' '/x y/moravel/task.dtr'");
+    EXPECT_EQ(Crontab::WorkItemCommand("/moravel/"), "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
     // Quotes close around cron's "%", so a backslash before it stays the text's own.
     EXPECT_EQ(Crontab::CronQuote("it's 5%\\%"), "'it'\\''s 5'\\%'\\'\\%''");
-    EXPECT_EQ(Crontab::WorkItemCommand("/a\nb/", nullptr), "");
-    EXPECT_EQ(Crontab::WorkItemCommand("/a/", "/a\n"), "");
+    EXPECT_EQ(Crontab::WorkItemCommand("/a\nb/"), "");
 }

@@ -4,6 +4,7 @@
 #include "schedule/SchedulerLink.h"
 #include "support/CrontabStub.h"
 #include "support/TempEnvironment.h"
+#include "support/TestVariables.h"
 
 #include <algorithm>
 #include <csignal>
@@ -87,7 +88,7 @@ TEST(SchedulerLink, LifecycleOfTheWorkItemInAnEmptyCrontab)
     EXPECT_FALSE(stub.HasTable());
 
     ASSERT_TRUE(SchedulerLink::CreateWorkItem());
-    const std::string command = Crontab::WorkItemCommand(InstallDir(), std::getenv("XDG_DATA_HOME"));
+    const std::string command = Crontab::WorkItemCommand(InstallDir());
     EXPECT_EQ(stub.Table(), "# " + command + " # Daily Analysis Report\n");
     EXPECT_FALSE(SchedulerLink::WorkItemExists());  // disabled: not registered
     EXPECT_FALSE(SchedulerLink::CreateWorkItem());  // the line exists
@@ -209,6 +210,31 @@ TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadFile(InstallDir() + "ran"),
               data + "/moravel\n1\n" + InstallDir() + "task.dtr\n" + data + "\n");
+}
+
+// Scheduled with XDG_DATA_HOME unset, run by a cron that gives another HOME: the
+// line's own XDG_DATA_HOME still leads the run to the InstallDir that scheduled it.
+TEST(SchedulerLink, LineFindsInstallDirWhateverHomeCronGives)
+{
+    TempEnvironment env;
+    CrontabStub stub(env);
+    UnsetTestVariable("XDG_DATA_HOME");
+    const std::string install = env.Root() + "/home/.local/share/moravel/";
+    ASSERT_EQ(InstallDir(), install);
+    std::filesystem::create_directories(install);
+    WriteFile(install + "Kestrane", "#!/bin/sh\nprintf '%s\\n' \"$XDG_DATA_HOME\" > ran\n", true);
+    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
+    ASSERT_TRUE(SchedulerLink::ActivateWorkItem(5, 4));
+    std::string line = stub.Table();
+    line.pop_back();
+
+    const pid_t shell = Spawn({"/usr/bin/env", "-u", "XDG_DATA_HOME", "HOME=/nonexistent", "/bin/sh", "-c",
+                               CronCommandOf(line)});
+    ASSERT_GT(shell, 0);
+    int status = 0;
+    ::waitpid(shell, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(install + "ran"), env.Root() + "/home/.local/share\n");
 }
 
 TEST(SchedulerLink, DeleteEndsARunningDelivery)

@@ -139,13 +139,35 @@ TEST(Remover, SymbolicLinksAreRemovedNeverFollowed)
     EXPECT_EQ(ReadFile(outside + "/sub/keep2.txt"), "keep");
     EXPECT_EQ(fs::status(outside + "/keep.txt").permissions() & fs::perms::owner_write, fs::perms::none);
 
-    // An install folder that is itself a link is left alone, and so is what it points at.
-    RemovalEnvironment second;
-    fs::remove_all(second.InstallDir());
-    fs::create_directory_symlink(outside, second.InstallDir().substr(0, second.InstallDir().size() - 1));
+}
+
+// An install folder that is itself a link is the link only: it goes, and the
+// programs, profiles and reports it points at stay as they were.
+TEST(Remover, LinkedInstallFolderLosesOnlyTheLink)
+{
+    RemovalEnvironment env;
+    env.Populate();
+    const std::string link = env.InstallDir().substr(0, env.InstallDir().size() - 1);
+    const std::string real = env.Root() + "/elsewhere/moravel";
+    fs::create_directories(env.Root() + "/elsewhere");
+    fs::rename(link, real);
+    fs::create_directory_symlink(real, link);
+    const auto snapshot = [&] {
+        std::vector<std::string> entries;
+        for (const auto& entry : fs::recursive_directory_iterator(real))
+            entries.push_back(entry.path().string() + "=" + (entry.is_regular_file() ? ReadFile(entry.path()) : ""));
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    const auto before = snapshot();
+    ASSERT_GE(before.size(), 10u);
+
     EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
-    EXPECT_TRUE(fs::is_symlink(second.InstallDir().substr(0, second.InstallDir().size() - 1)));
-    EXPECT_EQ(ReadFile(outside + "/keep.txt"), "keep");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    EXPECT_EQ(snapshot(), before);
+    // What lies outside InstallDir goes as usual.
+    EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/moravel"));
+    EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/Moravel.desktop"));
 }
 
 TEST(Remover, RunningMainProgramStopsEverything)

@@ -1,0 +1,33 @@
+// Any "contacts.ini": the reader, and what it read written back and read again.
+#include "FuzzFile.h"
+#include "mail/Contacts.h"
+
+namespace {
+// A line the reader takes whole: key, value and LF within its 408 bytes, no CR.
+bool FitsOneLine(const std::string& key, const std::string& value)
+{
+    return key.size() + value.size() + 1 <= 408 && value.find('\r') == std::string::npos;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const std::string path = FuzzInstallDir() + "contacts.ini";
+    WriteFuzzFile(path, data, size);
+    const std::vector<Contact> contacts = ReadContacts(path);
+    if (!WriteContacts(path, contacts))
+        std::abort();
+    const std::vector<Contact> back = ReadContacts(path);
+    // Whatever the window could have written comes back as it was.
+    bool allFit = true;
+    for (const Contact& contact : contacts)
+        allFit = allFit && FitsOneLine("Name:", contact.name) && FitsOneLine("Email:", contact.email);
+    if (allFit) {
+        if (back.size() != contacts.size())
+            std::abort();
+        for (std::size_t i = 0; i < back.size(); ++i)
+            if (back[i].name != contacts[i].name || back[i].email != contacts[i].email)
+                std::abort();
+    }
+    return 0;
+}
