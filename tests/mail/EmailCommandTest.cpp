@@ -183,8 +183,9 @@ private slots:
 
         QFile::remove(client + ".args");
         qputenv("STUB_CLIENT_EXIT", "1");
+        const QString small = MakePicture("Ann.jpg", 100, 100);
         AnswerEmail("a@x.org", "Today", "");
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(small, [] { return QString(); }, nullptr);
         qunsetenv("STUB_CLIENT_EXIT");
         QVERIFY(Arguments(client).contains(QStringLiteral("a@x.org")));
         QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
@@ -195,7 +196,7 @@ private slots:
         QFile::remove(client + ".args");
         QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", Bin() + "/sendmail");
         AnswerEmail("a@x.org", "Both", "");
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(small, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(ReadMail()["subject"].toString(), QStringLiteral("Both"));
         QVERIFY(!QFile::exists(client + ".args"));
@@ -292,17 +293,9 @@ private slots:
 
 private:
     static constexpr const char* ClientStub =
-        "#!/bin/sh
-for a in "$@"; do printf '%s\n' "$a"; done > "$0.args"
-exit ${STUB_CLIENT_EXIT:-0}
-";
-    static constexpr const char* HeldStub = "#!/bin/sh
-/bin/cat > /dev/null
-: > "$0.running"
-"
-                                            "while [ ! -e "$0.go" ]; do /bin/sleep 0.02; done
-exit 0
-";
+        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\nexit ${STUB_CLIENT_EXIT:-0}\n";
+    static constexpr const char* HeldStub = "#!/bin/sh\n/bin/cat > /dev/null\n: > \"$0.running\"\n"
+                                            "while [ ! -e \"$0.go\" ]; do /bin/sleep 0.02; done\nexit 0\n";
 
     QString Bin() const { return QString::fromStdString(env->Root()) + "/bin"; }
 
@@ -325,8 +318,7 @@ exit 0
         QFile file(stub + ".args");
         if (!file.open(QIODevice::ReadOnly))
             return {};
-        QStringList lines = QString::fromUtf8(file.readAll()).split('
-');
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         return lines;
