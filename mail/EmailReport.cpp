@@ -1,6 +1,7 @@
 #include "mail/EmailReport.h"
 
 #include "mail/EmailWindow.h"
+#include "mail/MailProgramRun.h"
 #include "mail/MapiMailer.h"
 #include "mail/ModalRun.h"
 #include "platform/DataFile.h"
@@ -8,9 +9,38 @@
 #include "platform/WaitCursor.h"
 #include "reports/ResizeRules.h"
 
-bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath)
+#include <QCoreApplication>
+#include <set>
+
+namespace {
+// Resized copies handed to a mail client, which reads them after the send; they
+// go when the application object ends, that is when the main window has closed.
+std::set<std::string>& KeptCopies()
 {
-    MapiMailer mailer;
+    static std::set<std::string> kept;
+    return kept;
+}
+
+void DeleteKeptCopies()
+{
+    for (const std::string& copy : KeptCopies()) {
+        if (FileExists(copy))
+            MakeWritableAndDelete(copy);
+    }
+    KeptCopies().clear();
+}
+
+void DeleteWhenQuitting(const std::string& path)
+{
+    if (KeptCopies().empty())
+        qAddPostRoutine(DeleteKeptCopies);
+    KeptCopies().insert(path);
+}
+}
+
+bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, QWidget* owner)
+{
+    MapiMailer mailer(MapiMailer::Delivery::SendmailOrMailClient);
     if (mailer.TakeError() != 0) {
         MessageBox::stop(SendFailedMessage);
         return false;
@@ -18,9 +48,15 @@ bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath)
     bool sent = false;
     {
         WaitCursor wait;
+        mailer.SetProgramRunner([owner](MapiMailer::Program program, const std::vector<std::string>& argv,
+                                        const std::string& input) {
+            return RunMailProgram(owner, program, argv, input);
+        });
         FillReportMail(mailer, mail, savedReportPath);
         sent = mailer.Send(0);
-        if (mail.resized)
+        if (mail.resized && mailer.UsesMailClient())
+            DeleteWhenQuitting(mail.attachmentPath);
+        else if (mail.resized)
             MakeWritableAndDelete(mail.attachmentPath);
     }
     if (!sent)
@@ -40,5 +76,5 @@ void RunEmailCommand(const QString& savedReportPath, const std::function<QString
     EmailWindow window(path, QString::fromStdString(LastPathPart(path.toStdString())), parent);
     if (RunModal(window) != QDialog::Accepted)
         return;
-    SendReportMail(window.Result(), path.toStdString());
+    SendReportMail(window.Result(), path.toStdString(), parent);
 }

@@ -10,9 +10,12 @@ class QWidget;
 
 inline const QString SendFailedMessage = QStringLiteral("Unable to send email. Make sure you use a MAPI client.  ");
 
-// Sends what the e-mail window collected through MapiMailer, deletes a resized copy
-// afterwards, and shows the failure message; true when the mail went out.
-bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath);
+// Sends what the e-mail window collected through MapiMailer (sendmail, else the
+// desktop's mail client) with the owner's windows taking no input meanwhile, and
+// shows the failure message; true when the mail went out or reached the client.
+// A resized copy is deleted after sendmail has read it; one handed to the mail
+// client stays until the application quits (or the next resize replaces it).
+bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, QWidget* owner = nullptr);
 
 // The daily window's Email command. Without a saved picture it asks for one and runs
 // `save`, which sets savedReportPath when the user saves; then the e-mail window

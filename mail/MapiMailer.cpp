@@ -15,6 +15,15 @@
 namespace {
 
 std::optional<std::vector<std::string>> fallbackOverride;
+std::optional<std::string> searchPathOverride;
+
+std::string SearchPath()
+{
+    if (searchPathOverride)
+        return *searchPathOverride;
+    const char* path = std::getenv("PATH");
+    return path ? path : "/usr/local/bin:/usr/bin:/bin";
+}
 
 std::vector<std::string> FallbackPaths()
 {
@@ -37,13 +46,29 @@ bool IsPresent(const std::string& path)
     return ::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+std::vector<std::string> SearchFolders()
+{
+    std::vector<std::string> list;
+    std::istringstream folders(SearchPath());
+    std::string folder;
+    while (std::getline(folders, folder, ':'))
+        list.push_back(folder.empty() ? std::string(".") : folder);
+    return list;
+}
+
+std::string FindProgram(const std::string& name)
+{
+    for (const std::string& folder : SearchFolders()) {
+        if (IsUsableProgram(folder + "/" + name))
+            return folder + "/" + name;
+    }
+    return {};
+}
+
 bool PresentOnPath(const std::string& name)
 {
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "");
-    std::string folder;
-    while (std::getline(folders, folder, ':')) {
-        if (IsPresent((folder.empty() ? std::string(".") : folder) + "/" + name))
+    for (const std::string& folder : SearchFolders()) {
+        if (IsPresent(folder + "/" + name))
             return true;
     }
     return false;
@@ -295,9 +320,14 @@ void MapiMailer::SetFallbackPathsForTesting(std::optional<std::vector<std::strin
     fallbackOverride = std::move(paths);
 }
 
-MapiMailer::MapiMailer()
+void MapiMailer::SetSearchPathForTesting(std::optional<std::string> folders)
 {
-    sendmailPath = FindOnPath("sendmail");
+    searchPathOverride = std::move(folders);
+}
+
+MapiMailer::MapiMailer(Delivery delivery)
+{
+    sendmailPath = FindProgram("sendmail");
     if (!sendmailPath.empty())
         return;
     bool present = PresentOnPath("sendmail");
@@ -307,6 +337,11 @@ MapiMailer::MapiMailer()
             return;
         }
         present = present || IsPresent(candidate);
+    }
+    if (delivery == Delivery::SendmailOrMailClient) {
+        mailClientPath = FindProgram("xdg-email");
+        if (!mailClientPath.empty())
+            return;
     }
     lastError = present ? 2 : 1;
 }
@@ -422,7 +457,7 @@ bool MapiMailer::Send(unsigned long)
         }
     } clear{*this};
 
-    if (sendmailPath.empty() || recipients.empty())
+    if ((sendmailPath.empty() && mailClientPath.empty()) || recipients.empty())
         return false;
     // A line break in a header value would let it write headers of its own.
     if (HoldsLineBreak(subject) || HoldsLineBreak(originatorName))
@@ -436,11 +471,34 @@ bool MapiMailer::Send(unsigned long)
             return false;
     }
 
+    const std::string note = noteText;
     const std::size_t length = noteText.size();
     for (std::size_t i = 0; i < attachments.size(); ++i) {
         noteText += ' ';
         attachments[i].position = length + i;
     }
+    const ProgramRunner run = programRunner ? programRunner : [](Program, const std::vector<std::string>& argv,
+                                                                 const std::string& input) {
+        return RunProcess(argv, input);
+    };
+    if (!mailClientPath.empty()) {
+        // The client's compose window takes the parts; the user sends from there.
+        std::vector<std::string> argv = {mailClientPath, "--utf8"};
+        if (!subject.empty())
+            argv.insert(argv.end(), {"--subject", subject});
+        if (!note.empty())
+            argv.insert(argv.end(), {"--body", note});
+        for (const Attachment& file : attachments)
+            argv.insert(argv.end(), {"--attach", file.path});
+        for (const std::string& recipient : recipients) {
+            const std::size_t first = recipient.find_first_not_of(" \t");
+            if (first != std::string::npos)
+                argv.push_back(recipient.substr(first, recipient.find_last_not_of(" \t") + 1 - first));
+        }
+        const ProcessResult result = run(Program::MailClient, argv, {});
+        return result.started && result.exitCode == 0;
+    }
+
     MessageParts parts{recipients, subject, noteText, {}};
     for (const Attachment& file : attachments) {
         std::string bytes;
@@ -454,6 +512,6 @@ bool MapiMailer::Send(unsigned long)
         argv.push_back("-F");
         argv.push_back(originatorName);
     }
-    const ProcessResult result = RunProcess(argv, BuildMessage(parts));
+    const ProcessResult result = run(Program::Sendmail, argv, BuildMessage(parts));
     return result.started && result.exitCode == 0;
 }

@@ -19,10 +19,11 @@ PagePair EmailHelpPagePair()
         "be sent.",
         "A mail account must be set up in Outlook Express, and Outlook Express must stay your default mail program. "
         "If another program makes itself the default mail handler later, make Outlook Express the default again.",
-        "On Linux, Moravel sends every report through the system's sendmail program. To set up e-mail, install any "
+        "On Linux, the daily delivery and direct sending go through the system's sendmail program: install any "
         "sendmail-compatible program, such as msmtp (package msmtp-mta), nullmailer, postfix or exim4, and enter your "
-        "mail account in its settings (for msmtp, the file .msmtprc in your home folder). A test message sent with "
-        "'sendmail -t' from a terminal shows that the daily reports can go out.",
+        "mail account in its settings (for msmtp, the file .msmtprc in your home folder). Without one, the Email "
+        "button of the daily report opens your desktop's mail client with the report attached, and you send it from "
+        "there; the daily delivery cannot be sent without one.",
     };
     for (const char* paragraph : paragraphs)
         text += PageParagraph(paragraph);

@@ -2,6 +2,7 @@
 
 #include "content/PageWindow.h"
 #include "content/ZodiacSigns.h"
+#include "mail/MapiMailer.h"
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -202,6 +203,10 @@ void ScheduleWindow::Save()
         return;
     }
     MessageBox::information(SuccessText(profilePath, email, fullColour));
+    // The daily run mails through sendmail only; a desktop mail client cannot take it.
+    if (MapiMailer probe; probe.TakeError() != 0)
+        MessageBox::information(QStringLiteral("Daily delivery needs a mail transfer program such as msmtp-mta. "
+                                               "Without one, no daily report can be sent.    "));
     accept();
 }
 

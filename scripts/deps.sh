@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
-                qt6-webengine-dev fonts-liberation fonts-dejavu-core xdg-user-dirs)
+                qt6-webengine-dev fonts-liberation fonts-dejavu-core xdg-user-dirs xdg-utils)
 # msmtp, not msmtp-mta: the tests call it through their own wrapper, and msmtp-mta would
 # replace a mail system the machine already has.
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp

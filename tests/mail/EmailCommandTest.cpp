@@ -1,6 +1,8 @@
 #include "engine/DailyReadingSet.h"
 #include "mail/EmailReport.h"
 #include "mail/EmailWindow.h"
+#include "mail/MailProgramRun.h"
+#include "mail/MapiMailer.h"
 #include "mail/ModalRun.h"
 #include "platform/FileDialog.h"
 #include "platform/Look.h"
@@ -22,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <QTimer>
 
 namespace {
 QString Reports()
@@ -86,6 +89,9 @@ private slots:
         QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", bin + "/sendmail");
         oldPath = qgetenv("PATH");
         qputenv("PATH", bin.toUtf8() + ":" + oldPath);
+        // Only the test's own folder is searched, whatever mail system the machine has.
+        MapiMailer::SetSearchPathForTesting(bin.toStdString());
+        MapiMailer::SetFallbackPathsForTesting(std::vector<std::string>{});
         mailOut = QString::fromStdString(env->Root()) + "/mail.json";
         qputenv("STUB_MAIL_OUT", mailOut.toUtf8());
         qunsetenv("STUB_MAIL_EXIT");
@@ -93,6 +99,9 @@ private slots:
     void cleanup()
     {
         SetModalDriverForTesting({});
+        MapiMailer::SetSearchPathForTesting(std::nullopt);
+        MapiMailer::SetFallbackPathsForTesting(std::nullopt);
+        SetMailTimeLimitForTesting(0);
         qputenv("PATH", oldPath);
         env.reset();
     }
@@ -157,6 +166,84 @@ private slots:
         QVERIFY(!QFile::exists(Reports() + "_T_Big.jpg"));  // the copy goes even then
     }
 
+    // Without sendmail the desktop's mail client gets the parts, and the resized
+    // copy stays for it to read.
+    void withoutSendmailTheMailClientComposesTheMessage()
+    {
+        const QString client = InstallStub("xdg-email", ClientStub);
+        QFile::remove(Bin() + "/sendmail");
+        const QString report = MakePicture("Big.jpg", 1600, 1200);
+        AnswerEmail("a@x.org;b@y.org;", "Today", "See you", 50);
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QVERIFY(MessageBox::history().isEmpty());
+        const QString copy = Reports() + "_T_Big.jpg";
+        QCOMPARE(Arguments(client), (QStringList{"--utf8", "--subject", "Today", "--body", "See you", "--attach",
+                                                 copy, "a@x.org", "b@y.org"}));
+        QVERIFY(QFile::exists(copy));
+
+        QFile::remove(client + ".args");
+        qputenv("STUB_CLIENT_EXIT", "1");
+        const QString small = MakePicture("Ann.jpg", 100, 100);
+        AnswerEmail("a@x.org", "Today", "");
+        RunEmailCommand(small, [] { return QString(); }, nullptr);
+        qunsetenv("STUB_CLIENT_EXIT");
+        QVERIFY(Arguments(client).contains(QStringLiteral("a@x.org")));
+        QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
+        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
+
+        // With sendmail there too, sendmail takes the message and the client is not run.
+        MessageBox::clearHistory();
+        QFile::remove(client + ".args");
+        QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", Bin() + "/sendmail");
+        AnswerEmail("a@x.org", "Both", "");
+        RunEmailCommand(small, [] { return QString(); }, nullptr);
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(ReadMail()["subject"].toString(), QStringLiteral("Both"));
+        QVERIFY(!QFile::exists(client + ".args"));
+    }
+
+    // While sendmail runs, a click on the owner window does nothing; the stub
+    // goes on only after the click.
+    void theOwnerTakesNoClicksWhileSendmailRuns()
+    {
+        const QString stub = InstallStub("sendmail", HeldStub);
+        const QString report = MakePicture("Ann.jpg", 100, 100);
+        QWidget owner;
+        auto* button = new QPushButton(QStringLiteral("Now"), &owner);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        bool enabledDuringSend = true;
+        std::function<void(int)> clickWhenRunning = [&](int attempts) {
+            if (!QFile::exists(stub + ".running") && attempts > 0)
+                return QTimer::singleShot(10, [&, attempts] { clickWhenRunning(attempts - 1); });
+            enabledDuringSend = button->isEnabled();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QFile go(stub + ".go");
+            QVERIFY(go.open(QIODevice::WriteOnly));
+        };
+        QTimer::singleShot(0, [&] { clickWhenRunning(1000); });
+        AnswerEmail("a@x.org", "s", "");
+        RunEmailCommand(report, [] { return QString(); }, &owner);
+        QVERIFY(QFile::exists(stub + ".go"));
+        QVERIFY(!enabledDuringSend);
+        QCOMPARE(clicks, 0);
+        QVERIFY(MessageBox::history().isEmpty());
+        QVERIFY(button->isEnabled());
+    }
+
+    // A sendmail that never ends is ended at the time limit and the send fails.
+    void aHungSendmailIsEnded()
+    {
+        InstallStub("sendmail", "#!/bin/sh\nexec /bin/sleep 600\n");
+        SetMailTimeLimitForTesting(300);
+        const QString report = MakePicture("Ann.jpg", 100, 100);
+        AnswerEmail("a@x.org", "s", "");
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
+    }
+
     void cancellingTheWindowSendsNothing()
     {
         const QString report = MakePicture("Ann.jpg", 100, 100);
@@ -205,6 +292,38 @@ private slots:
     }
 
 private:
+    static constexpr const char* ClientStub =
+        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\nexit ${STUB_CLIENT_EXIT:-0}\n";
+    static constexpr const char* HeldStub = "#!/bin/sh\n/bin/cat > /dev/null\n: > \"$0.running\"\n"
+                                            "while [ ! -e \"$0.go\" ]; do /bin/sleep 0.02; done\nexit 0\n";
+
+    QString Bin() const { return QString::fromStdString(env->Root()) + "/bin"; }
+
+    // Writes a shell stub as `program` into the searched folder, replacing what is there.
+    QString InstallStub(const QString& program, const char* script)
+    {
+        const QString path = Bin() + "/" + program;
+        QFile::remove(path);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(script);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+    static QStringList Arguments(const QString& stub)
+    {
+        QFile file(stub + ".args");
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
     QJsonObject ReadMail()
     {
         QFile file(mailOut);

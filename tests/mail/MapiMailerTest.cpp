@@ -200,6 +200,24 @@ TEST_F(MailerTest, MissingOrUnusableSendmailIsReportedOnce)
     }
 }
 
+// The desktop's mail client stands in for a missing sendmail only where asked
+// for (the interactive send); the daily run never opens a compose window.
+TEST_F(MailerTest, TheMailClientStandsInOnlyWhenAskedFor)
+{
+    ::setenv("PATH", bin.c_str(), 1);
+    WriteFile(bin + "xdg-email", "#!/bin/sh\nexit 0\n", 0755);
+    MapiMailer daily;
+    EXPECT_EQ(daily.TakeError(), 1);
+    EXPECT_FALSE(daily.UsesMailClient());
+
+    MapiMailer interactive(MapiMailer::Delivery::SendmailOrMailClient);
+    EXPECT_EQ(interactive.TakeError(), 0);
+    EXPECT_TRUE(interactive.UsesMailClient());
+    InstallStub();
+    MapiMailer withSendmail(MapiMailer::Delivery::SendmailOrMailClient);
+    EXPECT_FALSE(withSendmail.UsesMailClient());
+}
+
 TEST_F(MailerTest, FailuresOfSendmailOrAttachmentGiveFalse)
 {
     InstallStub(1);

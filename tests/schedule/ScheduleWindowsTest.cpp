@@ -1,3 +1,4 @@
+#include "mail/MapiMailer.h"
 #include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -49,6 +50,24 @@ QString ReadAll(const std::string& path)
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+// Mail programs are looked for only in the stub's folder, which holds a sendmail
+// when asked for.
+class MailSearch {
+public:
+    MailSearch(const CrontabStub& stub, bool withSendmail)
+    {
+        if (withSendmail)
+            stub.Write("sendmail", "#!/bin/sh\nexit 0\n", true);
+        MapiMailer::SetSearchPathForTesting(stub.dir);
+        MapiMailer::SetFallbackPathsForTesting(std::vector<std::string>{});
+    }
+    ~MailSearch()
+    {
+        MapiMailer::SetSearchPathForTesting(std::nullopt);
+        MapiMailer::SetFallbackPathsForTesting(std::nullopt);
+    }
+};
 
 const std::string kActiveLine = "0 6 * * * old # Daily Analysis Report\n";
 }
@@ -120,6 +139,7 @@ private slots:
         TempEnvironment env;
         CrontabStub stub(env);
         stub.LetStartsSucceed();
+        const MailSearch search(stub, true);
         stub.SetTable("MAILTO=me\n");
         ScheduleWindow window;
         window.SetProfilePath(env.InstallDir() + "Anna.ini");
@@ -144,6 +164,28 @@ private slots:
         QCOMPARE(ScheduleWindow::SuccessText("/x/B.ini", QStringLiteral("b@c"), 0),
                  QStringLiteral("Daily Analysis Report was scheduled successfully.     \nProfile: B.ini    \n"
                                 "Email To: b@c     \nDeliver report in plain text.     "));
+    }
+
+    // Without a sendmail the delivery is saved, and a second box says it cannot go out.
+    void withoutSendmailSaveWarnsAfterTheSuccess()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        stub.LetStartsSucceed();
+        const MailSearch search(stub, false);
+        ScheduleWindow window;
+        window.SetProfilePath(env.InstallDir() + "Anna.ini");
+        window.show();
+        Type(window, "email", QStringLiteral("a@b"));
+        Click(window, "save");
+
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QVERIFY(ReadTaskFile().email == "a@b");
+        QVERIFY(stub.Table().find("# Daily Analysis Report\n") != std::string::npos);
+        QCOMPARE(Shown(), (QStringList{ScheduleWindow::SuccessText(env.InstallDir() + "Anna.ini", "a@b", 0),
+                                       QStringLiteral("Daily delivery needs a mail transfer program such as "
+                                                      "msmtp-mta. Without one, no daily report can be sent.    ")}));
+        QCOMPARE(MessageBox::history()[1].icon, MessageBox::Information);
     }
 
     // Opening removes the old item, also when the window is then closed unsaved.
