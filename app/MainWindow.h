@@ -42,7 +42,8 @@ private:
     void SetRow(int row, const ProfileIndexEntry& entry);
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
-    void PlaceWindow();
+    // Returns the frame's rectangle.
+    QRect PlaceWindow();
 
     // Date lists.
     void MonthChanged();

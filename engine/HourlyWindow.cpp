@@ -1,6 +1,7 @@
 #include "engine/HourlyWindow.h"
 
 #include "platform/DataFile.h"
+#include "platform/FrameWatch.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -68,6 +69,11 @@ void HourlyWindow::showEvent(QShowEvent* event)
         printButton->setFont(ControlFont());
         setWindowTitle(hourlyTitle);
         windowHeight = frameGeometry().height();
+        // The frame comes later under a window manager: the outer height is its height.
+        FrameWatch::WhenFramed(this, [this] {
+            windowHeight = FrameWatch::OuterSize(this).height();
+            update();
+        });
     }
     QDialog::showEvent(event);
 }

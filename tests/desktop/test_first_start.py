@@ -1,0 +1,66 @@
+"""The first start as a new user meets it: the welcome page, then the main window
+with its Quick Tip line, and the end of the run."""
+
+import os
+import unittest
+
+from desktop import DesktopTest, wait_until
+
+MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
+WELCOME = r"^ Moravel 2005 - Take full control"
+WHITE = (255, 255, 255)
+GREY = (128, 128, 128)
+
+
+class FirstStart(DesktopTest):
+    def test_welcome_escape_main_window_and_close(self):
+        desktop, user = self.desktop, self.user
+        program = user.kestrane()
+
+        welcome = desktop.wait_window(WELCOME)
+        self.assertOnTopWithFocus(welcome)
+        # 730 x 320 is the window, frame included, centred on the screen.
+        desktop.wait_outer(welcome, (147, 224, 730, 320))
+        frame = desktop.frame(welcome)
+        # The content page follows the grey entry page; its highlighted words are white.
+        desktop.wait_colour(frame_area(frame), WHITE, "the welcome text")
+
+        # Escape reaches the window although the page view has the focus.
+        desktop.key("Escape")
+        desktop.wait_gone(welcome)
+
+        main = desktop.wait_window(MAIN)
+        tip = desktop.wait_window(r"^Quick Tip$")
+        desktop.wait_active(main)
+        _, _, mw, mh = desktop.frame(main).outer
+        # Centred with room for the tip line below it; the tip right under it, as wide.
+        mx, my = (1024 - mw) // 2, (768 - (mh + 85)) // 2
+        desktop.wait_outer(main, (mx, my, mw, mh))
+        desktop.wait_outer(tip, (mx, my + mh, mw, 85))
+        self.saveShot("first-start-main")
+
+        # The tip line refuses to close; the box says so and the line stays.
+        desktop.click(tip, 5, 5)
+        desktop.wait_active(tip)
+        desktop.key("Escape")
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        self.assertIn(tip, desktop.windows())
+
+        # Escape in the main window ends the run and removes the generated pages.
+        desktop.click(main, 390, 440)
+        desktop.wait_active(main)
+        desktop.key("Escape")
+        wait_until(lambda: program.poll() is not None, "Kestrane to end")
+        self.assertEqual(program.returncode, 0)
+        self.assertEqual([name for name in os.listdir(user.install_dir) if name.endswith(".htm")], [])
+
+
+def frame_area(frame):
+    return (frame.x, frame.y, frame.width, frame.height)
+
+
+if __name__ == "__main__":
+    unittest.main()
