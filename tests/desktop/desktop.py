@@ -332,7 +332,8 @@ class User:
         self.data = os.path.join(root, "data")
         self.install_dir = os.path.join(self.data, "moravel") + "/"
         self.runtime = os.path.join(root, "runtime")
-        for folder in (self.home, self.data, self.runtime, os.path.join(root, "config"),
+        self.bin = os.path.join(root, "bin")  # programs that stand in for the system's, first on PATH
+        for folder in (self.home, self.data, self.runtime, self.bin, os.path.join(root, "config"),
                        os.path.join(root, "cache")):
             os.makedirs(folder, exist_ok=True)
         os.chmod(self.runtime, 0o700)
@@ -354,8 +355,23 @@ class User:
             "QTWEBENGINE_DISABLE_SANDBOX": "1",
             "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu",
             # A private crontab; no system service is started.
-            "PATH": FAKE_SYSTEM + ":" + os.environ.get("PATH", "/usr/bin:/bin"),
+            "PATH": ":".join((self.bin, FAKE_SYSTEM, os.environ.get("PATH", "/usr/bin:/bin"))),
         }
+
+    def stub(self, name, script):
+        """A program of the given name, first on the programs' PATH."""
+        path = os.path.join(self.bin, name)
+        with open(path, "w") as out:
+            out.write("#!/bin/sh\n" + script + "\n")
+        os.chmod(path, 0o755)
+
+    def crontab(self):
+        """The private crontab of the stand-in `crontab` program."""
+        path = os.path.join(self.home, ".moravel-test-crontab")
+        if not os.path.exists(path):
+            return ""
+        with open(path, encoding="utf-8") as table:
+            return table.read()
 
     def path(self, name):
         return os.path.join(self.install_dir, name)
