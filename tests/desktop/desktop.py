@@ -333,7 +333,8 @@ class User:
         self.install_dir = os.path.join(self.data, "moravel") + "/"
         self.runtime = os.path.join(root, "runtime")
         self.bin = os.path.join(root, "bin")  # programs that stand in for the system's, first on PATH
-        for folder in (self.home, self.data, self.runtime, self.bin, os.path.join(root, "config"),
+        self.tmp = os.path.join(root, "tmp")
+        for folder in (self.home, self.data, self.runtime, self.bin, self.tmp, os.path.join(root, "config"),
                        os.path.join(root, "cache")):
             os.makedirs(folder, exist_ok=True)
         os.chmod(self.runtime, 0o700)
@@ -351,6 +352,7 @@ class User:
             "XDG_CONFIG_HOME": os.path.join(self.root, "config"),
             "XDG_CACHE_HOME": os.path.join(self.root, "cache"),
             "XDG_RUNTIME_DIR": self.runtime,
+            "TMPDIR": self.tmp,
             "QT_QPA_PLATFORM": "xcb",
             "QTWEBENGINE_DISABLE_SANDBOX": "1",
             "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu",
@@ -394,6 +396,16 @@ class User:
 
     def kestrane(self, *args):
         return self.desktop.start(self, self.path("Kestrane"), *args)
+
+    def installer(self):
+        return self.desktop.start(self, self.path("installer"))
+
+    def uninstall(self):
+        return self.desktop.start(self, self.path("uninstall"))
+
+    @property
+    def menu(self):
+        return os.path.join(self.data, "applications", "moravel")
 
 
 class DesktopTest(unittest.TestCase):

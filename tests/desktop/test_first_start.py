@@ -37,6 +37,7 @@ class FirstStart(DesktopTest):
         mx, my = (1024 - mw) // 2, (768 - (mh + 85)) // 2
         desktop.wait_outer(main, (mx, my, mw, mh))
         desktop.wait_outer(tip, (mx, my + mh, mw, 85))
+        wait_until(lambda: desktop.above(tip, main), "the tip line above the main window")
         self.saveShot("first-start-main")
 
         # The tip line refuses to close; the box says so and the line stays.
