@@ -22,6 +22,7 @@ SOURCE_DIR = os.environ.get("MORAVEL_SOURCE_DIR", os.path.dirname(os.path.dirnam
 BINARY_DIR = os.environ.get("MORAVEL_BINARY_DIR", os.path.join(SOURCE_DIR, "build"))
 FAKE_SYSTEM = os.path.join(SOURCE_DIR, "tests", "support", "fake-system")
 SCREEN = (1024, 768)
+MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 WAIT = 30.0  # seconds any one window may take to appear or go
 
 _libc = ctypes.CDLL(None, use_errno=True)
@@ -227,6 +228,15 @@ class Desktop:
             return wait_until(found, "a window titled %r" % title, limit)
         except Timeout as error:
             raise Timeout("%s; windows shown: %s" % (error, self.titles())) from None
+
+    def wait_main(self, limit=WAIT):
+        """The main window, once it stands where it belongs: centred by its frame, with
+        room for the tip line below it. It moves there after the frame is known, so a
+        click that comes earlier could land beside its target."""
+        main = self.wait_window(MAIN, limit)
+        _, _, width, height = self.frame(main).outer
+        self.wait_outer(main, ((SCREEN[0] - width) // 2, (SCREEN[1] - (height + 85)) // 2, width, height), limit)
+        return main
 
     def wait_gone(self, wid, limit=WAIT):
         wait_until(lambda: wid not in self.windows(), "window %s to close" % hex(wid), limit)

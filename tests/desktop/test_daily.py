@@ -7,7 +7,6 @@ import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
 
-MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 DAILY = r"^Daily Analysis - "
 HOURLY = r"^Hourly Analysis - "
 VIEWER = r"^To print Daily Report in color click on the F2 key$"
@@ -35,7 +34,7 @@ class Daily(DesktopTest):
         super().setUp()
         self.user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
         self.program = self.user.kestrane()
-        self.main = self.desktop.wait_window(MAIN)
+        self.main = self.desktop.wait_main()
         self.desktop.wait_active(self.main)
 
     def open_daily(self):

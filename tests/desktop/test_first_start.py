@@ -6,7 +6,6 @@ import unittest
 
 from desktop import DesktopTest, wait_until
 
-MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 WELCOME = r"^ Moravel 2005 - Take full control"
 WHITE = (255, 255, 255)
 GREY = (128, 128, 128)
@@ -29,13 +28,12 @@ class FirstStart(DesktopTest):
         desktop.key("Escape")
         desktop.wait_gone(welcome)
 
-        main = desktop.wait_window(MAIN)
+        # The main window, centred by its frame with room for the tip line, which
+        # stands right under the frame, as wide, 85 high with its own frame.
+        main = desktop.wait_main()
         tip = desktop.wait_window(r"^Quick Tip$")
         desktop.wait_active(main)
-        _, _, mw, mh = desktop.frame(main).outer
-        # Centred with room for the tip line below it; the tip right under it, as wide.
-        mx, my = (1024 - mw) // 2, (768 - (mh + 85)) // 2
-        desktop.wait_outer(main, (mx, my, mw, mh))
+        mx, my, mw, mh = desktop.frame(main).outer
         desktop.wait_outer(tip, (mx, my + mh, mw, 85))
         wait_until(lambda: desktop.above(tip, main), "the tip line above the main window")
         self.saveShot("first-start-main")

@@ -8,7 +8,6 @@ from desktop import DesktopTest, wait_until
 
 OPTIONS = r"^Installation Options$"
 WELCOME = r"^ Moravel 2005 - Take full control"
-MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 
 # Places in the installer's client area.
 INSTALL = (225, 231)
@@ -47,7 +46,7 @@ class Install(DesktopTest):
         welcome = desktop.wait_window(WELCOME)
         self.assertOnTopWithFocus(welcome)
         desktop.key("Escape")
-        main = desktop.wait_window(MAIN)
+        main = desktop.wait_main()
         desktop.wait_active(main)
         desktop.key("Escape")
         wait_until(lambda: not desktop.windows(), "Moravel to close")
@@ -59,7 +58,7 @@ class Install(DesktopTest):
 
         # While Moravel runs nothing is removed.
         program = user.kestrane()
-        main = desktop.wait_window(MAIN)
+        main = desktop.wait_main()
         desktop.wait_active(main)
         uninstall = user.uninstall()
         window = desktop.wait_window(r"^Uninstall Moravel$")

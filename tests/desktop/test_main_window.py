@@ -6,7 +6,6 @@ import unittest
 
 from desktop import DesktopTest, wait_until
 
-MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 NAVY = (0, 0, 96)  # the zodiac picture's disc
 
 # Places in the main window's client area.
@@ -29,7 +28,7 @@ SAVE = (355, 407)
 class MainWindow(DesktopTest):
     def start(self):
         program = self.user.kestrane()
-        main = self.desktop.wait_window(MAIN)
+        main = self.desktop.wait_main()
         self.desktop.wait_active(main)
         return program, main
 

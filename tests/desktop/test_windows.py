@@ -5,7 +5,6 @@ import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
 
-MAIN = r"^Moravel 2005  -  For entertainment purposes only$"
 SCHEDULE = r"^Schedule Daily Analysis Report via Email Delivery$"
 CURRENT = r"^Currently Scheduled Daily Report$"
 
@@ -29,7 +28,7 @@ class Windows(DesktopTest):
         for description, name in profiles:
             self.user.add_profile(description, name, 8, 15, 1966)
         self.program = self.user.kestrane()
-        main = self.desktop.wait_window(MAIN)
+        main = self.desktop.wait_main()
         self.desktop.wait_active(main)
         return main
 
