@@ -122,6 +122,8 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     yearList->setCurrentIndex(DateLists::YearEntry(selectedDate.year));
     DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
 
+    for (QComboBox* combo : {monthList, dayList, yearList})
+        KeyPressWatch::Watch(combo);
     connect(monthList, &QComboBox::currentIndexChanged, this, &MainWindow::MonthChanged);
     connect(dayList, &QComboBox::currentIndexChanged, this, &MainWindow::DayChanged);
     connect(yearList, &QComboBox::currentIndexChanged, this, &MainWindow::YearChanged);
@@ -359,13 +361,22 @@ void MainWindow::MonthChanged()
     selectedDate.month = monthList->currentIndex() + 1;
     DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
     selectedDate.day = dayList->currentIndex() + 1;
-    UpdateButtons();
+    UpdateButtonsAfterDate();
 }
 
 void MainWindow::DayChanged()
 {
     selectedDate.day = dayList->currentIndex() + 1;
+    UpdateButtonsAfterDate();
+}
+
+void MainWindow::UpdateButtonsAfterDate()
+{
+    QWidget* focused = focusWidget();
     UpdateButtons();
+    // A date walked with the arrow keys keeps the focus in its list.
+    if (KeyPressWatch::Handling() && focused)
+        focused->setFocus();
 }
 
 void MainWindow::YearChanged()

@@ -52,6 +52,7 @@ private:
 
     void SelectionChanged();
     void UpdateButtons();
+    void UpdateButtonsAfterDate();
     void UpdateDreams();
     void ShowTip(const QString& text);
     void ShowListTip();

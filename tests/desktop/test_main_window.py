@@ -1,6 +1,7 @@
 """The main window and the profile editor under a window manager, driven with the
 mouse and the keyboard."""
 
+import datetime
 import os
 import unittest
 
@@ -109,6 +110,17 @@ class MainWindow(DesktopTest):
         desktop.key("Return")
         daily = desktop.wait_window(r"^Daily Analysis - ")
         self.assertIn("Cleo Park", desktop.title(daily))
+
+    def test_the_arrow_keys_walk_the_date_lists(self):
+        desktop, user = self.desktop, self.user
+        user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+        _, main = self.start()
+        # From the list to the month, to January, two months on, and Enter analyses March.
+        desktop.click(main, *row(0))
+        desktop.key("Tab", "Home", "Down", "Down")
+        desktop.key("Return")
+        daily = desktop.wait_window(r"^Daily Analysis - ")
+        self.assertIn("March %d, " % datetime.date.today().day, desktop.title(daily))
 
 
 if __name__ == "__main__":
