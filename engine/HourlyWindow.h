@@ -25,7 +25,6 @@ public:
     const HourlyValues& Values() const { return values; }
     const QString& ChartHeading() const { return chartHeading; }
     double ChartTop() const;
-    int WindowHeight() const { return windowHeight; }
     QPushButton* PrintButton() const { return printButton; }
 
     // The chart (axes, hour bars, labels and phase words) with its vertical origin at chartTop.

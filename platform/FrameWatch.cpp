@@ -4,6 +4,14 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace {
+QMargins Margins(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+}
+
 FrameWatch::FrameWatch(QWidget* window, std::function<void()> action)
     : QObject(window), window(window), action(std::move(action))
 {
@@ -15,14 +23,6 @@ void FrameWatch::WhenFramed(QWidget* window, std::function<void()> action)
 {
     if (window)
         new FrameWatch(window, std::move(action));
-}
-
-namespace {
-QMargins Margins(const QWidget* window)
-{
-    const QWindow* handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
 }
 
 QSize FrameWatch::OuterSize(const QWidget* window)

@@ -10,8 +10,8 @@ class QWidget;
 // A window manager frames a window only after it is shown: until then Qt knows the
 // window's inner size alone. FrameWatch runs an action once, as soon as the frame
 // of a shown top-level window is known, for the rules that need the outer size.
-// Without a frame (offscreen, no window manager) the action never runs, so it
-// only corrects what was set up from the inner size.
+// Without a frame (no window manager) the action never runs, so it only corrects
+// what was set up from the inner size.
 class FrameWatch : public QObject {
     Q_OBJECT
 public:

@@ -32,7 +32,6 @@ public:
     const QString& SavedReportPath() const { return savedReportPath; }
     // The top of the report on screen, from the window's outer height.
     double ReportTop() const;
-    int WindowHeight() const { return windowHeight; }
 
     // The commands behind the buttons.
     void PrevDay();
