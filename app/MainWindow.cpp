@@ -12,6 +12,8 @@
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
+#include "platform/FrameWatch.h"
+#include "platform/KeyPressWatch.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -97,6 +99,8 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     yearList->setCurrentIndex(DateLists::YearEntry(selectedDate.year));
     DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
 
+    for (QComboBox* combo : {monthList, dayList, yearList})
+        KeyPressWatch::Watch(combo);
     connect(monthList, &QComboBox::currentIndexChanged, this, &MainWindow::MonthChanged);
     connect(dayList, &QComboBox::currentIndexChanged, this, &MainWindow::DayChanged);
     connect(yearList, &QComboBox::currentIndexChanged, this, &MainWindow::YearChanged);
@@ -164,6 +168,7 @@ void MainWindow::CreateControls()
         if (!updatingList)
             SelectionChanged();
     });
+    KeyPressWatch::Watch(list);
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { EditProfile(); });
 
     MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, this, 50)->setGeometry(12, 394, 118, 28);
@@ -276,6 +281,16 @@ void MainWindow::showEvent(QShowEvent* event)
         return;
     opened = true;
     PlaceWindow();
+    // Placed again from the frame's size once the window manager has framed the
+    // window, and the tip line goes right under the frame.
+    FrameWatch::WhenFramed(this, [this] {
+        const QRect outer = PlaceWindow();
+        if (tipWindow) {
+            tipWindow->SetSize(outer.width(), kTipHeight);
+            tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
+            tipWindow->raise();
+        }
+    });
     tipsEnabled = true;
     if (profiles.empty()) {
         ShowTip(kTipAddProfile);
@@ -287,16 +302,18 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-void MainWindow::PlaceWindow()
+QRect MainWindow::PlaceWindow()
 {
     const QScreen* screen = this->screen();
     const QSize area = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int w = frameGeometry().width();
-    const int h = frameGeometry().height();
+    const QSize outer = FrameWatch::OuterSize(this);
+    const int w = outer.width();
+    const int h = outer.height();
     const int left = (area.width() - w) / 2 > 0 ? (area.width() - w) / 2 : area.width() - w;
     const int top = (area.height() - (h + kTipHeight)) / 2 > 0 ? (area.height() - (h + kTipHeight)) / 2
                                                                  : area.height() - (h + kTipHeight);
-    move(left, top);
+    FrameWatch::MoveFrame(this, {left, top});
+    return {left, top, w, h};
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
@@ -321,13 +338,22 @@ void MainWindow::MonthChanged()
     selectedDate.month = monthList->currentIndex() + 1;
     DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
     selectedDate.day = dayList->currentIndex() + 1;
-    UpdateButtons();
+    UpdateButtonsAfterDate();
 }
 
 void MainWindow::DayChanged()
 {
     selectedDate.day = dayList->currentIndex() + 1;
+    UpdateButtonsAfterDate();
+}
+
+void MainWindow::UpdateButtonsAfterDate()
+{
+    QWidget* focused = focusWidget();
     UpdateButtons();
+    // A date walked with the arrow keys keeps the focus in its list.
+    if (KeyPressWatch::Handling() && focused)
+        focused->setFocus();
 }
 
 void MainWindow::YearChanged()
@@ -344,8 +370,13 @@ void MainWindow::SelectionChanged()
 {
     const std::vector<int> selected = SelectedRows();
     if (selected.empty()) {
-        // A click on empty space never leaves the list without a selection.
+        // A click on empty space never leaves the list without a selection; the
+        // buttons and the tip follow the one row selected again.
         SelectOnly(firstSelected);
+        secondSelected = -1;
+        secondDescription.clear();
+        tooManySelected = false;
+        UpdateButtons();
         list->setFocus();
         return;
     }
@@ -366,6 +397,9 @@ void MainWindow::SelectionChanged()
         }
     }
     UpdateButtons();
+    // The buttons take the focus after a click; the arrow keys go on moving in the list.
+    if (KeyPressWatch::Handling())
+        list->setFocus();
 }
 
 void MainWindow::UpdateButtons()

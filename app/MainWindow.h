@@ -42,7 +42,8 @@ private:
     void SetRow(int row, const ProfileIndexEntry& entry);
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
-    void PlaceWindow();
+    // Returns the frame's rectangle.
+    QRect PlaceWindow();
 
     // Date lists.
     void MonthChanged();
@@ -51,6 +52,7 @@ private:
 
     void SelectionChanged();
     void UpdateButtons();
+    void UpdateButtonsAfterDate();
     void UpdateDreams();
     void ShowTip(const QString& text);
     void ShowListTip();

@@ -6,7 +6,9 @@
 #include "platform/PrintService.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLibrary>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -58,6 +60,14 @@ PageView::PageView(QWidget* parent) : QWidget(parent)
         return;
     layout->addWidget(browser);
     setFocusProxy(browser);
+    // The browser keeps every key it is given, Escape too; in the dialog around it
+    // Escape does what it does everywhere else in a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(window()))
+            dialog->reject();
+    });
     connect(browser, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
     connect(browser, SIGNAL(printFinished(bool)), this, SIGNAL(printFinished(bool)));
 }

@@ -1,6 +1,7 @@
 #include "content/PageWindow.h"
 
 #include "content/PageView.h"
+#include "platform/FrameWatch.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 
@@ -14,7 +15,7 @@ PageWindow::PageWindow(QWidget* parent) : QDialog(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    resize(300, 200);
+    resize(outerSize);
 }
 
 PageWindow::~PageWindow() = default;
@@ -31,13 +32,18 @@ void PageWindow::SetPage(const QString& path)
 
 void PageWindow::SetPosition(int left, int top)
 {
-    move(left, top);
+    position = {left, top};
+    if (isVisible())
+        FrameWatch::MoveFrame(this, position);
+    else
+        move(position);
     positioned = true;
 }
 
 void PageWindow::SetSize(int width, int height)
 {
-    resize(width, height);
+    outerSize = {width, height};
+    resize(isVisible() ? FrameWatch::InnerSizeFor(this, width, height) : outerSize);
 }
 
 void PageWindow::SetRefuseClose(bool refuse)
@@ -48,7 +54,7 @@ void PageWindow::SetRefuseClose(bool refuse)
 void PageWindow::RunModal()
 {
     if (!positioned)
-        SetPosition(CentreX(width()), CentreY(height()));
+        SetPosition(CentreX(outerSize.width()), CentreY(outerSize.height()));
     setModal(true);
     exec();
 }
@@ -56,7 +62,7 @@ void PageWindow::RunModal()
 void PageWindow::ShowModeless()
 {
     if (!positioned)
-        SetPosition(CentreX(width()), CentreY(height()));
+        SetPosition(CentreX(outerSize.width()), CentreY(outerSize.height()));
     setModal(false);
     show();
 }
@@ -119,6 +125,13 @@ void PageWindow::showEvent(QShowEvent* event)
 {
     EnsureView();
     QDialog::showEvent(event);
+    // The size and place are the frame's: once the frame is known, the inside shrinks
+    // by it and the frame goes where the window was meant to be.
+    FrameWatch::WhenFramed(this, [this] {
+        resize(FrameWatch::InnerSizeFor(this, outerSize.width(), outerSize.height()));
+        if (positioned)
+            FrameWatch::MoveFrame(this, position);
+    });
 }
 
 void PageWindow::resizeEvent(QResizeEvent* event)

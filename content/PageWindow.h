@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 class PageView;
@@ -16,6 +18,7 @@ public:
     void SetTitle(const QString& title);
     void SetPage(const QString& path);
     void SetPosition(int left, int top);
+    // The window's size, its frame included.
     void SetSize(int width, int height);
     void SetRefuseClose(bool refuse);
 
@@ -52,4 +55,6 @@ private:
     QString pagePath;
     bool refuseClose = false;
     bool positioned = false;
+    QPoint position;
+    QSize outerSize{300, 200};  // frame included
 };

@@ -1,6 +1,7 @@
 #include "engine/HourlyWindow.h"
 
 #include "platform/DataFile.h"
+#include "platform/FrameWatch.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -47,6 +48,11 @@ void HourlyWindow::showEvent(QShowEvent* event)
         printButton->setFont(ControlFont());
         setWindowTitle(hourlyTitle);
         windowHeight = frameGeometry().height();
+        // The frame comes later under a window manager: the outer height is its height.
+        FrameWatch::WhenFramed(this, [this] {
+            windowHeight = FrameWatch::OuterSize(this).height();
+            update();
+        });
     }
     QDialog::showEvent(event);
 }

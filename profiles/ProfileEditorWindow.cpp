@@ -7,6 +7,8 @@
 #include "platform/CharacterLimit.h"
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
+#include "platform/FrameWatch.h"
+#include "platform/KeyPressWatch.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
@@ -99,6 +101,8 @@ void ProfileEditorWindow::CreateControls()
         rows[row].year = MakeChoiceList(prefix + QStringLiteral("Year"), this, {kDateX + 120, rowY[row], 78, 32});
     };
     createRow(Birthday);
+    for (QComboBox* combo : {rows[Birthday].month, rows[Birthday].day, rows[Birthday].year})
+        KeyPressWatch::Watch(combo);
 
     yearButton = MakeButton(QStringLiteral("Year"), QStringLiteral("yearPage"), this, {kDateX, 132, 60, 32});
     yearButton->setToolTip(QStringLiteral("birth year reading"));
@@ -228,7 +232,9 @@ void ProfileEditorWindow::BirthdayMoved()
         return;
     zodiacImage = image;
     ShowZodiac();
-    closeButton->setFocus();
+    // After a choice with the mouse; the arrow keys go on through the list.
+    if (!KeyPressWatch::Handling())
+        closeButton->setFocus();
 }
 
 // --- Check boxes ------------------------------------------------------------
@@ -334,17 +340,33 @@ void ProfileEditorWindow::showEvent(QShowEvent* event)
     zodiacImage = ZodiacPicturePath(record.birthday);
     ShowZodiac();
     closeButton->setFocus();
+    // Once framed, the editor is placed by its frame and the picture stands against
+    // the frame's right edge, as high as the frame, above the windows it would hide under.
+    FrameWatch::WhenFramed(this, [this] {
+        const QRect outer = PlaceWindow();
+        if (zodiacWindow)
+            PlaceZodiac(outer);
+    });
 }
 
-void ProfileEditorWindow::PlaceWindow()
+void ProfileEditorWindow::PlaceZodiac(const QRect& outer)
+{
+    zodiacWindow->SetSize(kZodiacWidth, outer.height());
+    zodiacWindow->SetPosition(outer.left() + outer.width(), outer.top());
+    zodiacWindow->raise();
+}
+
+QRect ProfileEditorWindow::PlaceWindow()
 {
     const QScreen* screen = this->screen();
     const QSize area = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int w = frameGeometry().width() + kZodiacWidth;
-    const int h = frameGeometry().height();
+    const QSize outer = FrameWatch::OuterSize(this);
+    const int w = outer.width() + kZodiacWidth;
+    const int h = outer.height();
     const int left = (area.width() - w) / 2 > 0 ? (area.width() - w) / 2 : area.width() - w;
     const int top = (area.height() - h) / 2 > 0 ? (area.height() - h) / 2 : area.height() - h;
-    move(left, top - 20);
+    FrameWatch::MoveFrame(this, {left, top - 20});
+    return {left, top - 20, outer.width(), outer.height()};
 }
 
 // --- The zodiac picture window ----------------------------------------------
@@ -362,7 +384,7 @@ void ProfileEditorWindow::ShowZodiac()
     zodiacWindow = new PageWindow(this);
     zodiacWindow->SetTitle(QStringLiteral(" "));
     const QRect outer = frameGeometry();
-    zodiacWindow->SetSize(kZodiacWidth, height());
+    zodiacWindow->SetSize(kZodiacWidth, FrameWatch::OuterSize(this).height());
     zodiacWindow->SetPosition(outer.left() + outer.width(), outer.top());
     zodiacWindow->SetPage(page);
     connect(zodiacWindow, &PageWindow::closedByUser, this, &ProfileEditorWindow::ZodiacClosed);

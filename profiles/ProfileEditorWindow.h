@@ -63,8 +63,10 @@ private:
     void CalibrationToggled(bool on);
 
     void Open(const std::string& description);
-    void PlaceWindow();
+    // Returns the frame's rectangle.
+    QRect PlaceWindow();
     void ShowZodiac();
+    void PlaceZodiac(const QRect& outer);
     void ZodiacClosed();
     void DestroyZodiac();
 

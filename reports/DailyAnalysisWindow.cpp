@@ -10,6 +10,7 @@
 #include "mail/EmailReport.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
+#include "platform/FrameWatch.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
@@ -182,6 +183,11 @@ void DailyAnalysisWindow::Initialise()
     ShowDay(shownDate, false);
     paintReady = true;
     windowHeight = frameGeometry().height();
+    // The frame comes later under a window manager: the outer height is its height.
+    FrameWatch::WhenFramed(this, [this] {
+        windowHeight = FrameWatch::OuterSize(this).height();
+        update();
+    });
     SetStepping(true, true, false, true);
     if (baseDate.year < 1971 || shownDate.year < 1971) {
         prevButton->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "reports/ReportViewWindow.h"
 
+#include "platform/FrameWatch.h"
 #include "reports/Printing.h"
 
 #include <QGuiApplication>
@@ -22,6 +23,7 @@ ReportViewWindow::ReportViewWindow(const QString& path, const QString& name, QWi
     const ViewerOrigin origin = ViewerWindowOrigin(screen.width(), screen.height());
     setFixedSize(AreaWidth, AreaHeight);
     move(origin.x, origin.y);
+    placed = {origin.x, origin.y};
     setWindowTitle(QStringLiteral("To print Daily Report in color click on the F2 key"));
     LoadPicture();
 }
@@ -38,6 +40,17 @@ void ReportViewWindow::LoadPicture()
         scaled = picture;
     else
         scaled = picture.scaled(placement.width, placement.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void ReportViewWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The window is 800 x 600 with its frame; the drawing area stays 800 x 600, as
+    // the picture's placement rules say, and the frame clips what it covers.
+    FrameWatch::WhenFramed(this, [this] {
+        setFixedSize(FrameWatch::InnerSizeFor(this, AreaWidth, AreaHeight));
+        FrameWatch::MoveFrame(this, placed);
+    });
 }
 
 void ReportViewWindow::paintEvent(QPaintEvent* event)

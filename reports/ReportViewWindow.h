@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include "reports/ViewerPlacement.h"
@@ -19,6 +20,7 @@ public:
     ViewerPlacement Placement() const { return placement; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -29,4 +31,5 @@ private:
     QString displayName;
     ViewerPlacement placement;
     QImage scaled;  // the picture at its drawing size, made once
+    QPoint placed;  // the frame's top-left corner
 };

@@ -7,8 +7,11 @@ build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-f
                 qt6-webengine-dev fonts-liberation fonts-dejavu-core xdg-user-dirs xdg-utils)
 # msmtp, not msmtp-mta: the tests call it through their own wrapper, and msmtp-mta would
 # replace a mail system the machine already has.
+# xvfb, openbox, xdotool, x11-utils, imagemagick: the real-display tests (an X server,
+# a window manager, real input, window facts and screenshots).
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp
-               python3-aiosmtpd cron poppler-utils desktop-file-utils procps)
+               python3-aiosmtpd cron poppler-utils desktop-file-utils procps
+               xvfb openbox xdotool x11-utils imagemagick)
 
 wanted=()
 for group in "$@"; do

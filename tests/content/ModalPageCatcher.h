@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QTimer>
+#include <QWindow>
 
 // Waits for the next modal page window, notes what it shows and closes it, so a
 // test can run code that opens one and blocks until it is closed.
@@ -21,14 +22,15 @@ struct ModalPageCatcher {
     {
         QTimer::singleShot(25, [this, triesLeft] {
             auto* window = qobject_cast<PageWindow*>(QApplication::activeModalWidget());
-            if (!window) {
+            // Its size is the frame's once it is on the screen.
+            if (!window || !window->windowHandle() || !window->windowHandle()->isExposed()) {
                 if (triesLeft > 0)
                     Arm(triesLeft - 1);
                 return;
             }
             seen = true;
             title = window->windowTitle();
-            size = window->size();
+            size = window->frameGeometry().size();
             page = window->CurrentPage();
             if (grabTo.isEmpty()) {
                 static_cast<QDialog*>(window)->reject();

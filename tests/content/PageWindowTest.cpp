@@ -67,7 +67,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window.CurrentPage(), Dir(env) + "dream_r.htm", 10000);
         QTRY_VERIFY_WITH_TIMEOUT(PlainText(window.View()).contains("Water in a dream means change."), 10000);
         QCOMPARE(window.windowTitle(), QStringLiteral(" Dream Interpretation"));
-        QCOMPARE(window.size(), QSize(700, 350));
+        QCOMPARE(window.frameGeometry().size(), QSize(700, 350));  // the frame included
     }
 
     // Links to other pages open, links to anything else do not, and the Print link prints.

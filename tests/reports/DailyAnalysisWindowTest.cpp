@@ -1,3 +1,4 @@
+#include "content/ModalPageCatcher.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/HourlyWindow.h"
 #include "platform/Clock.h"
@@ -218,18 +219,12 @@ private slots:
     {
         DailyAnalysisWindow window;
         Open(window, {3, 15, 2004});
-        QString title;
-        QSize size;
-        QTimer::singleShot(0, [&] {
-            QWidget* page = QApplication::activeModalWidget();
-            QVERIFY(page && page != &window);
-            title = page->windowTitle();
-            size = page->size();
-            page->close();
-        });
+        ModalPageCatcher catcher;
+        catcher.Arm();
         QTest::mouseClick(window.Button(QStringLiteral("Explain")), Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral(" Daily Analysis - How To Use"));
-        QCOMPARE(size, QSize(700, 480));
+        QVERIFY(catcher.seen);
+        QCOMPARE(catcher.title, QStringLiteral(" Daily Analysis - How To Use"));
+        QCOMPARE(catcher.size, QSize(700, 480));
         QVERIFY(QFile::exists(QString::fromStdString(InstallDir()) + QStringLiteral("effects.htm")));
         QFile content(QString::fromStdString(InstallDir()) + QStringLiteral("reading.htm"));
         QVERIFY(content.open(QIODevice::ReadOnly));

@@ -1,3 +1,4 @@
+#include "content/ModalPageCatcher.h"
 #include "mail/MapiMailer.h"
 #include "platform/DataFile.h"
 #include "platform/Look.h"
@@ -258,19 +259,12 @@ private slots:
         CrontabStub stub(env);
         ScheduleWindow window;
         window.show();
-        QString title;
-        QSize size;
-        QTimer::singleShot(300, [&] {
-            QWidget* page = QApplication::activeModalWidget();
-            if (!page)
-                return;
-            title = page->windowTitle();
-            size = page->size();
-            page->close();
-        });
+        ModalPageCatcher catcher;
+        catcher.Arm();
         Click(window, "help");
-        QCOMPARE(title, QStringLiteral(" E-mail: Outlook and Outlook Express"));
-        QCOMPARE(size, QSize(720, 450));
+        QVERIFY(catcher.seen);
+        QCOMPARE(catcher.title, QStringLiteral(" E-mail: Outlook and Outlook Express"));
+        QCOMPARE(catcher.size, QSize(720, 450));
         const QString content = ReadAll(env.InstallDir() + "email_r.htm");
         QVERIFY(content.contains(QStringLiteral("E-mail Help - Please Read!")));
         QVERIFY(content.contains(QStringLiteral("This applies to Outlook 2003, Outlook 2002 (SP1, SP2 and SP3), "

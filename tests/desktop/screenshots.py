@@ -1,0 +1,237 @@
+"""Takes the README's pictures of every window from a real display (Xvfb and
+openbox, frames included), driving the installed programs as a user would.
+
+Usage: python3 tests/desktop/screenshots.py [OUTPUT_FOLDER]   (default: docs/)
+"""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from desktop import Desktop, wait_until  # noqa: E402
+
+WELCOME = r"^ Moravel 2005 - Take full control"
+DAILY = r"^Daily Analysis - "
+GREY, WHITE, YELLOW, BLACK, NAVY = (128, 128, 128), (255, 255, 255), (255, 255, 0), (0, 0, 0), (0, 0, 96)
+
+
+def row(index):
+    return (200, 98 + 18 * index)
+
+
+class Camera:
+    def __init__(self, desktop, folder):
+        self.desktop = desktop
+        self.folder = folder
+
+    def shoot(self, name, *windows):
+        """A picture of the windows' frames (together they make a rectangle)."""
+        desktop = self.desktop
+        # The pointer leaves the windows, so no tooltip or hover shows; the page
+        # transitions and the pointer's leaving get a moment to finish.
+        desktop._x(["xdotool", "mousemove", "--sync", "1023", "767"])
+        time.sleep(1.5)
+        rects = [desktop.frame(wid).outer for wid in windows]
+        left = min(x for x, _, _, _ in rects)
+        top = min(y for _, y, _, _ in rects)
+        right = max(x + w for x, _, w, _ in rects)
+        bottom = max(y + h for _, y, _, h in rects)
+        path = os.path.join(self.folder, name + ".png")
+        desktop.screenshot(path, (left, top, right - left, bottom - top))
+        print("wrote", path)
+
+
+def inside(desktop, wid):
+    frame = desktop.frame(wid)
+    return (frame.x, frame.y, frame.width, frame.height)
+
+
+def installer_and_welcome(desktop, camera):
+    user = desktop.new_user("newcomer")
+    os.makedirs(os.path.join(user.home, "Desktop"), exist_ok=True)
+    installer = user.installer()
+    options = desktop.wait_window(r"^Installation Options$")
+    desktop.wait_active(options)
+    camera.shoot("InstallOptionsWindow", options)
+    desktop.click(options, 98, 112)  # no start afterwards
+    desktop.click(options, 225, 231)
+    box = desktop.wait_window(r"^Moravel$")
+    desktop.wait_active(box)
+    desktop.key("Return")
+    wait_until(lambda: installer.poll() is not None, "the installer to end")
+
+    user.kestrane()
+    welcome = desktop.wait_window(WELCOME)
+    desktop.wait_colour(inside(desktop, welcome), WHITE, "the welcome text")
+    camera.shoot("WelcomePage", welcome)
+    desktop.key("Escape")
+    main = desktop.wait_main()
+    desktop.wait_active(main)
+    desktop.key("Escape")
+    wait_until(lambda: not desktop.windows(), "Moravel to close")
+
+    uninstall = user.uninstall()
+    window = desktop.wait_window(r"^Uninstall Moravel$")
+    desktop.wait_active(window)
+    camera.shoot("UninstallWindow", window)
+    desktop.click(window, 157, 119)
+    removed = desktop.wait_window(r"^Moravel Uninstaller$")
+    desktop.wait_active(removed)
+    camera.shoot("RemovedWindow", removed)
+    desktop.key("Escape")
+    desktop.wait_gone(removed)
+    wait_until(lambda: uninstall.poll() is not None, "the uninstaller to end")
+
+
+def page(desktop, camera, name, title, colour):
+    window = desktop.wait_window(title)
+    desktop.wait_active(window)
+    desktop.wait_colour(inside(desktop, window), colour, "the page of " + name)
+    camera.shoot(name, window)
+    desktop.key("Escape")
+    desktop.wait_gone(window)
+
+
+def everyday_windows(desktop, camera):
+    user = desktop.new_user("regular")
+    user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+    user.add_profile("Ben", "Ben Moss", 3, 2, 1980)
+    user.add_profile("Cleo", "Cleo Park", 12, 24, 1990)
+    user.stub("sendmail", "cat > /dev/null")
+    user.stub("systemctl", "exit 0")
+    user.write("contacts.ini", "Name:Ben Moss\nEmail:ben@example.org\nName:Cleo Park\nEmail:cleo@example.org\n")
+    program = user.kestrane()
+    main = desktop.wait_main()
+    tip = desktop.wait_window(r"^Quick Tip$")
+    desktop.wait_active(main)
+    desktop.wait_colour(inside(desktop, tip), YELLOW, "the tip")
+    camera.shoot("MainWindow", main, tip)
+
+    desktop.click(main, 263, 41)  # Edit Profile
+    editor = desktop.wait_window(r"^Profile$")
+    zodiac = desktop.wait_window(r"^ $")
+    desktop.wait_active(editor)
+    desktop.wait_colour(inside(desktop, zodiac), NAVY, "the sign picture")
+    camera.shoot("ProfileEditorWindow", editor, zodiac)
+    desktop.click(editor, 424, 148)  # Sign
+    page(desktop, camera, "SignPage", r"^ Astrology: Zodiac Sign$", YELLOW)
+    desktop.key("Escape")
+    desktop.wait_gone(editor)
+
+    desktop.click(main, 70, 492)  # Analyze Day
+    daily = desktop.wait_window(DAILY)
+    desktop.wait_active(daily)
+    camera.shoot("DailyAnalysisWindow", daily)
+    desktop.click(daily, 746, 28)  # E
+    hourly = desktop.wait_window(r"^Hourly Analysis - ")
+    desktop.wait_active(hourly)
+    camera.shoot("HourlyWindow", hourly)
+    desktop.key("Escape")
+    desktop.wait_gone(hourly)
+    desktop.click(daily, 746, 228)  # S
+    page(desktop, camera, "SuperstitionPage", r"^ Daily Superstition$", BLACK)
+
+    desktop.click(daily, 123, 551)  # Email: save first
+    box = desktop.wait_window(r"^Moravel$")
+    desktop.wait_active(box)
+    desktop.key("Return")
+    dialog = desktop.wait_window(r"^Save Report$")
+    desktop.wait_active(dialog)
+    desktop.type("anna")
+    desktop.key("Return")
+    box = desktop.wait_window(r"^Moravel$")
+    desktop.wait_active(box)
+    desktop.key("Return")
+    email = desktop.wait_window(r"^Email$")
+    desktop.wait_active(email)
+    desktop.type("anna@example.org")
+    camera.shoot("EmailWindow", email)
+    desktop.click(email, 471, 362)  # Add contact
+    contact = desktop.wait_window(r"^Contact Information$")
+    desktop.wait_active(contact)
+    camera.shoot("ContactWindow", contact)
+    desktop.key("Escape")
+    desktop.wait_gone(contact)
+    desktop.click(email, 30, 365)  # Resize report
+    desktop.click(email, 227, 365)  # Resize
+    resize = desktop.wait_window(r"^Quick Resize")
+    desktop.wait_active(resize)
+    camera.shoot("ResizeWindow", resize)
+    desktop.key("Escape")
+    desktop.wait_gone(resize)
+    desktop.key("Escape")
+    desktop.wait_gone(email)
+    desktop.key("Escape")
+    desktop.wait_gone(daily)
+
+    desktop.click(main, 326, 492)  # Open Report
+    dialog = desktop.wait_window(r"^Select Daily Report$")
+    desktop.wait_active(dialog)
+    desktop.type("anna.jpg")
+    desktop.key("Return")
+    viewer = desktop.wait_window(r"^To print Daily Report in color")
+    desktop.wait_active(viewer)
+    camera.shoot("ReportViewWindow", viewer)
+    desktop.key("Return")
+    desktop.wait_gone(viewer)
+
+    desktop.click(main, *row(0))
+    desktop.click(main, *row(1), modifiers=("ctrl",))
+    desktop.click(main, 454, 492)  # Companion
+    companion = desktop.wait_window(r"^Companion Analysis$")
+    desktop.wait_active(companion)
+    camera.shoot("CompanionWindow", companion)
+    desktop.key("Escape")
+    desktop.wait_gone(companion)
+
+    desktop.click(main, *row(0))
+    desktop.click(main, 198, 492)  # Schedule
+    schedule = desktop.wait_window(r"^Schedule Daily Analysis Report via Email Delivery$")
+    desktop.wait_active(schedule)
+    desktop.click(schedule, 357, 119)
+    desktop.type("anna@example.org")
+    camera.shoot("ScheduleWindow", schedule)
+    desktop.click(schedule, 170, 300)  # Save
+    box = desktop.wait_window(r"^Moravel$")
+    desktop.wait_active(box)
+    desktop.key("Return")
+    desktop.wait_gone(schedule)
+    desktop.click(main, 198, 492)
+    current = desktop.wait_window(r"^Currently Scheduled Daily Report$")
+    desktop.wait_active(current)
+    camera.shoot("CurrentScheduleWindow", current)
+    desktop.key("Escape")
+    desktop.wait_gone(current)
+
+    desktop.click(main, 582, 492)  # Dreams
+    page(desktop, camera, "DreamPage", r"^ Dream Interpretation$", YELLOW)
+
+    desktop.click(main, 710, 492)  # Help
+    wizard = desktop.wait_window(r"^Help Wizard$")
+    desktop.wait_active(wizard)
+    desktop.wait_colour(inside(desktop, wizard), (0, 128, 0), "the help page")
+    camera.shoot("HelpWizard", wizard)
+    desktop.key("Escape")
+    desktop.wait_gone(wizard)
+
+    desktop.key("Escape")
+    wait_until(lambda: program.poll() is not None, "Moravel to end")
+
+
+def main():
+    folder = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs"))
+    os.makedirs(folder, exist_ok=True)
+    desktop = Desktop()
+    try:
+        camera = Camera(desktop, folder)
+        installer_and_welcome(desktop, camera)
+        everyday_windows(desktop, camera)
+    finally:
+        desktop.close()
+
+
+if __name__ == "__main__":
+    main()

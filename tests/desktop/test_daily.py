@@ -1,0 +1,167 @@
+"""The daily analysis and what opens from it: stepping days, the hourly window,
+the page windows, saving the report, and the saved report viewer."""
+
+import datetime
+import os
+import unittest
+
+from desktop import DesktopTest, SCREEN, wait_until
+
+DAILY = r"^Daily Analysis - "
+HOURLY = r"^Hourly Analysis - "
+VIEWER = r"^To print Daily Report in color click on the F2 key$"
+
+# Places in the main window's client area.
+ANALYZE_DAY = (70, 492)
+OPEN_REPORT = (326, 492)
+
+# Places in the daily window's client area (the hourly and S buttons form a column).
+def hourly_button(index):
+    return (780 - 12 - 22, 12 + 40 * index + 16)
+
+
+SUPERSTITION = hourly_button(5)
+PREV_DAY, NOW, NEXT_DAY = (301, 551), (390, 551), (479, 551)
+SAVE, EXPLAIN = (657, 551), (733, 551)
+
+
+def date_title(day):
+    return "%s %d, %d  - " % (day.strftime("%B"), day.day, day.year)
+
+
+class Daily(DesktopTest):
+    def setUp(self):
+        super().setUp()
+        self.user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+        self.program = self.user.kestrane()
+        self.main = self.desktop.wait_main()
+        self.desktop.wait_active(self.main)
+
+    def open_daily(self):
+        self.desktop.click(self.main, *ANALYZE_DAY)
+        daily = self.desktop.wait_window(DAILY)
+        self.assertOnTopWithFocus(daily)
+        return daily
+
+    def dark_rows(self, wid, x0, x1, y0, y1):
+        """Rows of the client area, between y0 and y1, that are black from x0 to x1."""
+        frame = self.desktop.frame(wid)
+        data = self.desktop.pixels((frame.x + x0, frame.y + y0, x1 - x0, y1 - y0))
+        width = x1 - x0
+        rows = []
+        for row in range(y1 - y0):
+            line = data[row * width * 3:(row + 1) * width * 3]
+            if all(sum(line[i:i + 3]) < 90 for i in range(0, len(line), 3)):
+                rows.append(y0 + row)
+        return rows
+
+    def assertLineCentre(self, rows, centre):
+        self.assertTrue(rows, "no line drawn")
+        self.assertAlmostEqual((rows[0] + rows[-1] + 1) / 2, centre, delta=0.5, msg="line rows %s" % rows)
+
+    def wait_title(self, wid, text):
+        wait_until(lambda: text in (self.desktop.title(wid) or ""), "the title to show %r" % text)
+
+    def test_days_hourly_window_and_pages(self):
+        desktop = self.desktop
+        daily = self.open_daily()
+        today = datetime.date.today()
+        self.assertIn(date_title(today) + "Anna Lee", desktop.title(daily))
+
+        # The report is placed from the window's outer height: its axis is at top + 460.
+        height = desktop.frame(daily).outer[3]
+        top = (height - 576) * 0.5 if height > 576 else 12
+        wait_until(lambda: self.dark_rows(daily, 134, 150, 400, 520), "the report to be drawn")
+        self.assertLineCentre(self.dark_rows(daily, 134, 150, 400, 520), top + 460)
+        self.saveShot("daily")
+
+        desktop.click(daily, *NEXT_DAY)
+        self.wait_title(daily, date_title(today + datetime.timedelta(days=1)))
+        desktop.click(daily, *PREV_DAY)
+        desktop.click(daily, *PREV_DAY)
+        self.wait_title(daily, date_title(today - datetime.timedelta(days=1)))
+        desktop.click(daily, *NOW)
+        self.wait_title(daily, date_title(today))
+
+        # The hourly window, its chart placed from its outer height; Escape closes it.
+        desktop.click(daily, *hourly_button(0))
+        hourly = desktop.wait_window(HOURLY)
+        self.assertOnTopWithFocus(hourly)
+        self.assertTrue(desktop.title(hourly).endswith("Reading - Emotional"), desktop.title(hourly))
+        height = desktop.frame(hourly).outer[3]
+        top = (height - 474) * 0.5 if height > 474 else 20
+        wait_until(lambda: self.dark_rows(hourly, 76, 84, 380, 450), "the chart to be drawn")
+        self.assertLineCentre(self.dark_rows(hourly, 76, 84, 380, 450), top + 403)
+        self.saveShot("hourly")
+        desktop.key("Escape")
+        desktop.wait_gone(hourly)
+        desktop.wait_active(daily)
+
+        # The next one closes with its close box.
+        desktop.click(daily, *hourly_button(1))
+        hourly = desktop.wait_window(HOURLY)
+        self.assertTrue(desktop.title(hourly).endswith("Reading - Physical"), desktop.title(hourly))
+        desktop.wait_active(hourly)
+        desktop.close_box(hourly)
+        desktop.wait_gone(hourly)
+        desktop.wait_active(daily)
+
+        # The superstition and explanation pages: centred by their frames, closed with Escape.
+        for button, title, size in ((SUPERSTITION, r"^ Daily Superstition$", (730, 350)),
+                                    (EXPLAIN, r"^ Daily Analysis - How To Use$", (700, 480))):
+            desktop.click(daily, *button)
+            page = desktop.wait_window(title)
+            self.assertOnTopWithFocus(page)
+            width, height = size
+            desktop.wait_outer(page, ((SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2, width, height))
+            desktop.key("Escape")
+            desktop.wait_gone(page)
+            desktop.wait_active(daily)
+
+    def test_save_then_open_the_report(self):
+        desktop, user = self.desktop, self.user
+        daily = self.open_daily()
+        desktop.click(daily, *SAVE)
+        dialog = desktop.wait_window(r"^Save Report$")
+        self.assertOnTopWithFocus(dialog)
+        desktop.type("anna-report")
+        desktop.key("Return")
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        saved = os.path.join(user.install_dir, "Reports", "anna-report.jpg")
+        with open(saved, "rb") as picture:
+            self.assertEqual(picture.read(3), b"\xff\xd8\xff")
+        desktop.wait_active(daily)
+        desktop.key("Escape")
+        desktop.wait_gone(daily)
+
+        desktop.wait_active(self.main)
+        desktop.click(self.main, *OPEN_REPORT)
+        dialog = desktop.wait_window(r"^Select Daily Report$")
+        self.assertOnTopWithFocus(dialog)
+        desktop.type("anna-report.jpg")
+        desktop.key("Return")
+        viewer = desktop.wait_window(VIEWER)
+        self.assertOnTopWithFocus(viewer)
+        # 800 x 600 with its frame, centred.
+        desktop.wait_outer(viewer, ((SCREEN[0] - 800) // 2, (SCREEN[1] - 600) // 2, 800, 600))
+        # The picture shows: the Emotional bar is blue.
+        frame = desktop.frame(viewer)
+        wait_until(lambda: any(b > 200 and r < 60 and g < 60 for r, g, b in
+                               desktop.colours((frame.x, frame.y, frame.width, frame.height))),
+                   "the report picture")
+        self.saveShot("viewer")
+        desktop.key("Return")
+        desktop.wait_gone(viewer)
+        desktop.wait_active(self.main)
+
+        # Close ends the run and takes the generated pages with it.
+        desktop.key("Escape")
+        wait_until(lambda: self.program.poll() is not None, "Kestrane to end")
+        self.assertEqual([name for name in os.listdir(user.install_dir) if name.endswith(".htm")], [])
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,94 @@
+"""Installing and removing Moravel as a user does it: the installer's options,
+the program it starts, and the uninstaller with its remover."""
+
+import os
+import unittest
+
+from desktop import DesktopTest, wait_until
+
+OPTIONS = r"^Installation Options$"
+WELCOME = r"^ Moravel 2005 - Take full control"
+
+# Places in the installer's client area.
+INSTALL = (225, 231)
+LAUNCH_BOX = (98, 112)
+# In the uninstaller's.
+YES = (157, 119)
+
+
+class Install(DesktopTest):
+    def install(self, launch):
+        desktop, user = self.desktop, self.user
+        os.makedirs(os.path.join(user.home, "Desktop"), exist_ok=True)  # as a desktop session has it
+        installer = user.installer()
+        options = desktop.wait_window(OPTIONS)
+        self.assertOnTopWithFocus(options)
+        self.saveShot("installer")
+        if not launch:
+            desktop.click(options, *LAUNCH_BOX)
+        desktop.click(options, *INSTALL)
+        desktop.wait_gone(options)
+        if not launch:
+            box = desktop.wait_window(r"^Moravel$")
+            self.assertOnTopWithFocus(box)
+            desktop.key("Return")
+        wait_until(lambda: installer.poll() is not None, "the installer to end")
+        self.assertEqual(installer.returncode, 0)
+
+    def test_install_then_the_first_start(self):
+        desktop, user = self.desktop, self.user
+        self.install(launch=True)
+        for entry in ("Moravel.desktop", "Uninstall.desktop"):
+            self.assertTrue(os.path.exists(os.path.join(user.menu, entry)), entry)
+        self.assertTrue(os.access(os.path.join(user.home, "Desktop", "Moravel.desktop"), os.X_OK))
+
+        # The installer started Moravel on its own: the welcome page, then the main window.
+        welcome = desktop.wait_window(WELCOME)
+        self.assertOnTopWithFocus(welcome)
+        desktop.key("Escape")
+        main = desktop.wait_main()
+        desktop.wait_active(main)
+        desktop.key("Escape")
+        wait_until(lambda: not desktop.windows(), "Moravel to close")
+
+    def test_uninstall_removes_everything_once_moravel_is_closed(self):
+        desktop, user = self.desktop, self.user
+        self.install(launch=False)
+        user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+
+        # While Moravel runs nothing is removed.
+        program = user.kestrane()
+        main = desktop.wait_main()
+        desktop.wait_active(main)
+        uninstall = user.uninstall()
+        window = desktop.wait_window(r"^Uninstall Moravel$")
+        self.assertOnTopWithFocus(window)
+        self.saveShot("uninstall")
+        desktop.click(window, *YES)
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        self.assertTrue(os.path.exists(user.path("Anna.ini")))
+        wait_until(lambda: uninstall.poll() is not None, "the uninstaller to end")
+
+        desktop.wait_active(main)
+        desktop.key("Escape")
+        wait_until(lambda: program.poll() is not None, "Moravel to end")
+
+        uninstall = user.uninstall()
+        window = desktop.wait_window(r"^Uninstall Moravel$")
+        self.assertOnTopWithFocus(window)
+        desktop.click(window, *YES)
+        removed = desktop.wait_window(r"^Moravel Uninstaller$")
+        self.assertOnTopWithFocus(removed)
+        self.saveShot("removed")
+        self.assertFalse(os.path.exists(user.install_dir))
+        self.assertFalse(os.path.exists(user.menu))
+        self.assertFalse(os.path.exists(os.path.join(user.home, "Desktop", "Moravel.desktop")))
+        desktop.key("Escape")
+        desktop.wait_gone(removed)
+
+
+if __name__ == "__main__":
+    unittest.main()

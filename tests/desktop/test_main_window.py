@@ -1,0 +1,127 @@
+"""The main window and the profile editor under a window manager, driven with the
+mouse and the keyboard."""
+
+import datetime
+import os
+import unittest
+
+from desktop import DesktopTest, wait_until
+
+NAVY = (0, 0, 96)  # the zodiac picture's disc
+
+# Places in the main window's client area.
+ADD_PROFILE = (103, 41)
+COMPANION = (454, 492)
+ANALYZE_DAY = (70, 492)
+LIST_EMPTY = (390, 330)
+
+
+def row(index):
+    return (200, 98 + 18 * index)
+
+
+# Places in the profile editor's client area.
+DESCRIPTION = (447, 33)
+FULL_NAME = (447, 71)
+SAVE = (355, 407)
+
+
+class MainWindow(DesktopTest):
+    def start(self):
+        program = self.user.kestrane()
+        main = self.desktop.wait_main()
+        self.desktop.wait_active(main)
+        return program, main
+
+    def tip(self):
+        with open(self.user.path("tip_e.htm"), encoding="cp1252") as page:
+            return page.read()
+
+    def wait_tip(self, text):
+        wait_until(lambda: text in self.tip(), "the tip %r" % text)
+
+    def test_add_profile_with_the_zodiac_picture_beside_the_editor(self):
+        desktop, user = self.desktop, self.user
+        user.write("mv.ini", "")
+        program, main = self.start()
+        desktop.click(main, *ADD_PROFILE)
+        editor = desktop.wait_window(r"^Profile$")
+        zodiac = desktop.wait_window(r"^ $")
+        desktop.wait_active(editor)
+
+        # The picture stands against the editor's right edge, as high as its frame,
+        # and neither the editor nor the main window hides it.
+        _, _, ew, eh = desktop.frame(editor).outer
+        ex, ey = (1024 - (ew + 60)) // 2, (768 - eh) // 2 - 20
+        desktop.wait_outer(editor, (ex, ey, ew, eh))
+        desktop.wait_outer(zodiac, (ex + ew, ey, 60, eh))
+        self.assertEqual(desktop.on_top(), zodiac, desktop.titles())
+        self.assertTrue(desktop.above(editor, main), desktop.titles())
+        picture = desktop.frame(zodiac)
+        desktop.wait_colour((picture.x, picture.y, picture.width, picture.height), NAVY, "the sign picture")
+
+        desktop.click(editor, *DESCRIPTION)
+        desktop.type("Anna")
+        desktop.click(editor, *FULL_NAME)
+        desktop.type("Anna Lee")
+        # Month, day and year of the birthday follow in the tab order.
+        desktop.key("Tab", *["Down"] * 7, "Tab", *["Down"] * 14, "Tab")
+        desktop.type("1966")
+        self.saveShot("profile-editor")
+        desktop.click(editor, *SAVE)
+        desktop.wait_gone(editor)
+        desktop.wait_gone(zodiac)
+
+        with open(user.path("Anna.ini"), encoding="utf-8") as profile:
+            self.assertEqual(profile.read(), "Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n")
+        desktop.wait_active(main)
+        desktop.key("Escape")
+        wait_until(lambda: program.poll() is not None, "Kestrane to end")
+        with open(user.path("mv.ini"), encoding="utf-8") as index:
+            self.assertEqual(index.read(), "Profile:Anna Lee\nDescription:Anna\nAdjustment:Automatic\n")
+
+    def test_a_click_on_empty_list_space_after_two_rows_updates_the_buttons(self):
+        desktop, user = self.desktop, self.user
+        user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+        user.add_profile("Ben", "Ben Moss", 3, 2, 1980)
+        _, main = self.start()
+        desktop.click(main, *row(0))
+        desktop.click(main, *row(1), modifiers=("ctrl",))
+        self.wait_tip("Companion button")
+        desktop.click(main, *LIST_EMPTY)
+        # One row is selected again: the tip and the buttons are those of one profile.
+        self.wait_tip("Analyze Day button or click on the Dreams button")
+        desktop.click(main, *COMPANION)
+        desktop.click(main, *ANALYZE_DAY)
+        daily = desktop.wait_window(r"^Daily Analysis - ")
+        self.assertIn("Anna Lee", desktop.title(daily))
+        self.assertEqual(desktop.windows(r"Companion"), [])
+
+    def test_the_arrow_keys_move_through_the_profile_list(self):
+        desktop, user = self.desktop, self.user
+        for description, name in (("Anna", "Anna Lee"), ("Ben", "Ben Moss"), ("Cleo", "Cleo Park")):
+            user.add_profile(description, name, 8, 15, 1966)
+        _, main = self.start()
+        # A click on the selected row puts the focus in the list; two rows down, and
+        # Enter analyses the day of the third profile.
+        desktop.click(main, *row(0))
+        desktop.key("Down", "Down")
+        self.wait_tip("Analyze Day button or click on the Dreams button")
+        desktop.key("Return")
+        daily = desktop.wait_window(r"^Daily Analysis - ")
+        self.assertIn("Cleo Park", desktop.title(daily))
+
+    def test_the_arrow_keys_walk_the_date_lists(self):
+        desktop, user = self.desktop, self.user
+        user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
+        _, main = self.start()
+        # From the list to the month, to January, two months on, and Enter analyses March.
+        desktop.click(main, *row(0))
+        desktop.key("Tab", "Home", "Down", "Down")
+        desktop.key("Return")
+        daily = desktop.wait_window(r"^Daily Analysis - ")
+        self.assertIn("March %d, " % datetime.date.today().day, desktop.title(daily))
+
+
+if __name__ == "__main__":
+    unittest.main()

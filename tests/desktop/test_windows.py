@@ -1,0 +1,133 @@
+"""The schedule windows, the companion analysis and the help wizard, as a user
+reaches them from the main window."""
+
+import unittest
+
+from desktop import DesktopTest, SCREEN, wait_until
+
+SCHEDULE = r"^Schedule Daily Analysis Report via Email Delivery$"
+CURRENT = r"^Currently Scheduled Daily Report$"
+
+# Places in the main window's client area.
+SCHEDULE_BUTTON = (198, 492)
+COMPANION = (454, 492)
+HELP = (710, 492)
+
+
+def row(index):
+    return (200, 98 + 18 * index)
+
+
+# Places in the schedule window's client area.
+EMAIL = (357, 119)
+SAVE, SCHEDULE_HELP = (170, 300), (300, 300)
+
+
+class Windows(DesktopTest):
+    def start(self, *profiles):
+        for description, name in profiles:
+            self.user.add_profile(description, name, 8, 15, 1966)
+        self.program = self.user.kestrane()
+        main = self.desktop.wait_main()
+        self.desktop.wait_active(main)
+        return main
+
+    def assertCentredPage(self, wid, width, height):
+        self.desktop.wait_outer(wid, ((SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2, width, height))
+
+    def test_schedule_then_the_current_schedule(self):
+        desktop, user = self.desktop, self.user
+        user.stub("systemctl", "exit 0")  # the cron service starts when asked
+        main = self.start(("Anna", "Anna Lee"))
+        desktop.click(main, *SCHEDULE_BUTTON)
+        schedule = desktop.wait_window(SCHEDULE)
+        self.assertOnTopWithFocus(schedule)
+        self.saveShot("schedule")
+
+        desktop.click(schedule, *SCHEDULE_HELP)
+        page = desktop.wait_window(r"^ E-mail: Outlook and Outlook Express$")
+        self.assertOnTopWithFocus(page)
+        self.assertCentredPage(page, 720, 450)
+        desktop.key("Escape")
+        desktop.wait_gone(page)
+
+        desktop.wait_active(schedule)
+        desktop.click(schedule, *EMAIL)
+        desktop.type("anna@example.org")
+        desktop.click(schedule, *SAVE)
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        desktop.key("Return")
+        desktop.wait_gone(schedule)
+        self.assertIn("# Daily Analysis Report", user.crontab())
+        with open(user.path("task.dtr"), encoding="utf-8") as task:
+            self.assertIn("Email:anna@example.org", task.read())
+
+        # Next time the current schedule comes first; Escape leaves it as it is.
+        desktop.wait_active(main)
+        desktop.click(main, *SCHEDULE_BUTTON)
+        current = desktop.wait_window(CURRENT)
+        self.assertOnTopWithFocus(current)
+        self.saveShot("current-schedule")
+        desktop.key("Escape")
+        desktop.wait_gone(current)
+        self.assertIn("# Daily Analysis Report", user.crontab())
+
+        # Change (it has the focus) goes on to the schedule window.
+        desktop.wait_active(main)
+        desktop.click(main, *SCHEDULE_BUTTON)
+        current = desktop.wait_window(CURRENT)
+        desktop.wait_active(current)
+        desktop.key("Return")
+        schedule = desktop.wait_window(SCHEDULE)
+        self.assertOnTopWithFocus(schedule)
+        desktop.key("Escape")
+        desktop.wait_gone(schedule)
+        desktop.wait_active(main)
+
+    def test_companion_with_two_profiles(self):
+        desktop = self.desktop
+        main = self.start(("Anna", "Anna Lee"), ("Ben", "Ben Moss"))
+        desktop.click(main, *row(0))
+        desktop.click(main, *row(1), modifiers=("ctrl",))
+        desktop.click(main, *COMPANION)
+        companion = desktop.wait_window(r"^Companion Analysis$")
+        self.assertOnTopWithFocus(companion)
+        self.saveShot("companion")
+        # Explain: the page centred by its frame, closed with Escape.
+        desktop.click(companion, 220, 269)
+        page = desktop.wait_window(r"^ Companion Analysis$")
+        self.assertOnTopWithFocus(page)
+        self.assertCentredPage(page, 680, 300)
+        desktop.key("Escape")
+        desktop.wait_gone(page)
+        desktop.wait_active(companion)
+        desktop.key("Escape")
+        desktop.wait_gone(companion)
+        desktop.wait_active(main)
+
+    def test_help_wizard_closes_with_escape_from_its_page(self):
+        desktop = self.desktop
+        main = self.start(("Anna", "Anna Lee"))
+        desktop.click(main, *HELP)
+        wizard = desktop.wait_window(r"^Help Wizard$")
+        self.assertOnTopWithFocus(wizard)
+        frame = desktop.frame(wizard)
+        desktop.wait_colour((frame.x, frame.y + 60, frame.width, frame.height - 60), (0, 128, 0),
+                            "the help page's Print link")
+        # Another topic from the keyboard, then a click into the page: Escape still closes.
+        desktop.key("Down")
+        desktop.click(wizard, frame.width // 2, frame.height - 40)
+        desktop.key("Escape")
+        desktop.wait_gone(wizard)
+        desktop.wait_active(main)
+        # F1 opens it too.
+        desktop.key("F1")
+        wizard = desktop.wait_window(r"^Help Wizard$")
+        self.assertOnTopWithFocus(wizard)
+        desktop.key("Escape")
+        desktop.wait_gone(wizard)
+
+
+if __name__ == "__main__":
+    unittest.main()
