@@ -38,6 +38,7 @@ class Windows(DesktopTest):
     def test_schedule_then_the_current_schedule(self):
         desktop, user = self.desktop, self.user
         user.stub("systemctl", "exit 0")  # the cron service starts when asked
+        user.stub("sendmail", "cat > /dev/null")  # a mail program: no warning after saving
         main = self.start(("Anna", "Anna Lee"))
         desktop.click(main, *SCHEDULE_BUTTON)
         schedule = desktop.wait_window(SCHEDULE)
