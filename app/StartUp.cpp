@@ -5,6 +5,7 @@
 #include "platform/BrowserSettings.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
+#include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "schedule/UnattendedRun.h"
@@ -88,6 +89,7 @@ int RunStartUp(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
+    OwnerFocus::Install();
     if (!PrimaryScreenPasses())
         return 1;
     SetBrowserFontSize();

@@ -1,5 +1,6 @@
 #include "installer/InstallerRun.h"
 #include "platform/Look.h"
+#include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
@@ -9,5 +10,6 @@ int main(int argc, char* argv[])
     EnterInstallDir();
     QApplication app(argc, argv);
     ApplyLook(app);
+    OwnerFocus::Install();
     return RunInstaller();
 }

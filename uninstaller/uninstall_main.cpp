@@ -1,4 +1,5 @@
 #include "platform/Look.h"
+#include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
 #include "uninstaller/UninstallWindow.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     EnterInstallDir();
     QApplication app(argc, argv);
     ApplyLook(app);
+    OwnerFocus::Install();
     UninstallWindow window;
     window.exec();
     return 0;
