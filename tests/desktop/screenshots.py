@@ -11,14 +11,11 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop import Desktop, wait_until  # noqa: E402
+from main_places import row  # noqa: E402
 
 WELCOME = r"^ Moravel 2005 - Take full control"
 DAILY = r"^Daily Analysis - "
 GREY, WHITE, YELLOW, BLACK, NAVY = (128, 128, 128), (255, 255, 255), (255, 255, 0), (0, 0, 0), (0, 0, 96)
-
-
-def row(index):
-    return (200, 98 + 18 * index)
 
 
 class Camera:

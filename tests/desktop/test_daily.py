@@ -6,14 +6,11 @@ import os
 import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
+from main_places import ANALYZE_DAY, OPEN_REPORT
 
 DAILY = r"^Daily Analysis - "
 HOURLY = r"^Hourly Analysis - "
 VIEWER = r"^To print Daily Report in color click on the F2 key$"
-
-# Places in the main window's client area.
-ANALYZE_DAY = (70, 492)
-OPEN_REPORT = (326, 492)
 
 # Places in the daily window's client area (the hourly and S buttons form a column).
 def hourly_button(index):

@@ -6,18 +6,9 @@ import os
 import unittest
 
 from desktop import DesktopTest, wait_until
+from main_places import ADD_PROFILE, ANALYZE_DAY, COMPANION, LIST_EMPTY, row
 
 NAVY = (0, 0, 96)  # the zodiac picture's disc
-
-# Places in the main window's client area.
-ADD_PROFILE = (103, 41)
-COMPANION = (454, 492)
-ANALYZE_DAY = (70, 492)
-LIST_EMPTY = (390, 330)
-
-
-def row(index):
-    return (200, 98 + 18 * index)
 
 
 # Places in the profile editor's client area.

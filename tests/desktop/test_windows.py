@@ -4,19 +4,10 @@ reaches them from the main window."""
 import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
+from main_places import COMPANION, HELP, SCHEDULE_BUTTON, row
 
 SCHEDULE = r"^Schedule Daily Analysis Report via Email Delivery$"
 CURRENT = r"^Currently Scheduled Daily Report$"
-
-# Places in the main window's client area.
-SCHEDULE_BUTTON = (198, 492)
-COMPANION = (454, 492)
-HELP = (710, 492)
-
-
-def row(index):
-    return (200, 98 + 18 * index)
-
 
 # Places in the schedule window's client area.
 EMAIL = (357, 119)
