@@ -8,6 +8,7 @@
 #include "engine/Calendar.h"
 #include "engine/CompanionWindow.h"
 #include "mail/ModalRun.h"
+#include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
@@ -69,14 +70,6 @@ QString CalibrationLabel(bool manual)
     return manual ? QStringLiteral("Manual") : QStringLiteral("Automatic");
 }
 
-bool EndsInHtm(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-    return tail == ".htm";
-}
 }
 
 MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
@@ -691,7 +684,7 @@ void MainWindow::Close()
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
         const std::string name = entry.path().filename().string();
-        if (EndsInHtm(name) && !entry.is_directory(error))
+        if (EndsWithLowerAscii(name, ".htm") && !entry.is_directory(error))
             MakeWritableAndDelete(entry.path().string());
     }
     QDialog::reject();

@@ -1,5 +1,6 @@
 #include "content/PageWriter.h"
 
+#include "platform/AsciiText.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 
@@ -178,11 +179,5 @@ bool IsAllowedNavigation(const std::string& address)
 {
     if (address.empty() || address == "javascript:window.print()")
         return true;
-    if (address.size() < 4)
-        return false;
-    std::string tail = address.substr(address.size() - 4);
-    for (char& c : tail)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return tail == ".htm";
+    return EndsWithLowerAscii(address, ".htm");
 }

@@ -10,19 +10,6 @@
 #include <system_error>
 
 namespace {
-std::string HomeFolder()
-{
-    const char* home = std::getenv("HOME");
-    return home && home[0] ? home : "/tmp";
-}
-
-std::string WithoutClosingSlash(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
 bool IsDirectory(const std::string& path)
 {
     struct stat info{};

@@ -1,5 +1,6 @@
 #include "mail/Contacts.h"
 
+#include "platform/AsciiText.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 
@@ -11,14 +12,6 @@ const std::string EmailKey = "Email:";
 // Big enough for any line the contact window writes: the longer key, 100 characters
 // of up to four bytes, CR LF and the terminating NUL. Longer hand-made lines split.
 constexpr std::size_t lineBuffer = 6 + 100 * 4 + 2 + 1;
-
-std::string LowerAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 }
 
 std::string ContactsPath()

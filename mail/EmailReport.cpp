@@ -6,8 +6,8 @@
 #include "mail/ModalRun.h"
 #include "platform/DataFile.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
 #include "platform/WaitCursor.h"
-#include "reports/ResizeRules.h"
 
 #include <QCoreApplication>
 #include <set>

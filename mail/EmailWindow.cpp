@@ -6,7 +6,7 @@
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
-#include "reports/ResizeRules.h"
+#include "platform/Paths.h"
 #include "reports/ResizeWindow.h"
 
 #include <QCheckBox>

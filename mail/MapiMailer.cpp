@@ -1,5 +1,7 @@
 #include "mail/MapiMailer.h"
 
+#include "platform/AsciiText.h"
+#include "platform/Paths.h"
 #include "platform/Process.h"
 
 #include <cstdlib>
@@ -221,9 +223,7 @@ std::string NameParameter(const char* key, const std::string& name, bool extende
 std::string ContentTypeOf(const std::string& fileName)
 {
     const std::size_t dot = fileName.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : fileName.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string extension = LowerAscii(dot == std::string::npos ? "" : fileName.substr(dot + 1));
     static const std::pair<const char*, const char*> types[] = {
         {"jpg", "image/jpeg"},  {"jpeg", "image/jpeg"}, {"jpe", "image/jpeg"},     {"png", "image/png"},
         {"gif", "image/gif"},   {"bmp", "image/bmp"},   {"tif", "image/tiff"},     {"tiff", "image/tiff"},
@@ -235,12 +235,6 @@ std::string ContentTypeOf(const std::string& fileName)
             return type;
     }
     return "application/octet-stream";
-}
-
-std::string BaseName(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string HostName()
@@ -440,7 +434,7 @@ std::string MapiMailer::ComposeMessage() const
         std::string bytes;
         if (!ReadWholeFile(file.path, bytes))
             return {};
-        parts.files.emplace_back(file.displayName.empty() ? BaseName(file.path) : file.displayName, std::move(bytes));
+        parts.files.emplace_back(file.displayName.empty() ? LastPathPart(file.path) : file.displayName, std::move(bytes));
     }
     return BuildMessage(parts);
 }
@@ -467,7 +461,7 @@ bool MapiMailer::Send(unsigned long)
             return false;
     }
     for (const Attachment& file : attachments) {
-        if (HoldsLineBreak(file.displayName.empty() ? BaseName(file.path) : file.displayName))
+        if (HoldsLineBreak(file.displayName.empty() ? LastPathPart(file.path) : file.displayName))
             return false;
     }
 
@@ -504,7 +498,7 @@ bool MapiMailer::Send(unsigned long)
         std::string bytes;
         if (!ReadWholeFile(file.path, bytes))
             return false;  // an attachment that cannot be read is not silently left out
-        parts.files.emplace_back(file.displayName.empty() ? BaseName(file.path) : file.displayName, std::move(bytes));
+        parts.files.emplace_back(file.displayName.empty() ? LastPathPart(file.path) : file.displayName, std::move(bytes));
     }
 
     std::vector<std::string> argv = {sendmailPath, "-i", "-t"};

@@ -19,9 +19,7 @@ std::string InstallDir()
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && xdg[0] == '/')
         return WithSlash(xdg) + "moravel/";
-    const char* home = std::getenv("HOME");
-    std::string base = home && home[0] ? home : "/tmp";
-    return WithSlash(base) + ".local/share/moravel/";
+    return WithSlash(HomeFolder()) + ".local/share/moravel/";
 }
 
 std::string ReportsDir()
@@ -37,13 +35,31 @@ std::string TempDir()
     return "/tmp/";
 }
 
+std::string HomeFolder()
+{
+    const char* home = std::getenv("HOME");
+    return home && home[0] ? home : "/tmp";
+}
+
+std::string WithoutClosingSlash(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string LastPathPart(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::string FileNameOfPath(const std::string& path)
 {
     const std::size_t n = path.size();
     if (n >= 4 && path[n - 4] != '.' && path[n - 3] != '.' && path[n - 2] != '.')
         return {};
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return LastPathPart(path);
 }
 
 void CreateInstallFolders()

@@ -11,6 +11,16 @@ std::string ReportsDir();
 // $TMPDIR (with a closing "/"), else "/tmp/".
 std::string TempDir();
 
+// $HOME, else "/tmp"; as given, so it may end in "/".
+std::string HomeFolder();
+
+// The path without closing "/"s; "/" stays "/".
+std::string WithoutClosingSlash(std::string path);
+
+// The text after the last "/", or the whole path when it has none; unlike
+// FileNameOfPath it keeps names with longer extensions ("photo.jpeg").
+std::string LastPathPart(const std::string& path);
+
 // The text after the last "/". Empty when the path is at least 4 characters long
 // and none of its 4th-, 3rd- and 2nd-last characters is "." (no extension of one
 // to three characters).

@@ -1,14 +1,9 @@
 #include "reports/ResizeRules.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Paths.h"
 
 #include <cstdio>
-
-std::string LastPathPart(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string ResizeResultPath(const std::string& sourcePath)
 {
@@ -23,10 +18,7 @@ int ScaledSide(int side, int percent)
 
 std::string ResizeEncoderMime(const std::string& sourcePath)
 {
-    std::string ending = sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : sourcePath;
-    for (char& c : ending)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    const std::string ending = LowerAscii(sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : sourcePath);
     if (ending == ".bmp")
         return "image/bmp";
     if (ending == ".gif")

@@ -4,10 +4,6 @@
 
 // Sizes, names and the size page of the report resizing window.
 
-// The text after the last "/" (the whole path when it has none); unlike
-// FileNameOfPath it keeps names with longer extensions ("photo.jpeg").
-std::string LastPathPart(const std::string& path);
-
 // ReportsDir + "_T_" + the source's file name, whatever folder the source is in.
 std::string ResizeResultPath(const std::string& sourcePath);
 

@@ -1,6 +1,7 @@
 #include "schedule/ProcessTable.h"
 
 #include <algorithm>
+#include <climits>
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
@@ -45,6 +46,26 @@ bool AnyProcessNamed(const std::vector<std::string>& names, const std::string& p
         while (!comm.empty() && (comm.back() == '\n' || comm.back() == '\0'))
             comm.pop_back();
         if (std::find(names.begin(), names.end(), comm) != names.end())
+            return true;
+    }
+    return false;
+}
+
+bool AnyProcessRunning(const std::vector<std::string>& programPaths, const std::string& procRoot)
+{
+    for (int id : ProcessIds(procRoot)) {
+        const std::string link = procRoot + "/" + std::to_string(id) + "/exe";
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
+        if (n <= 0)
+            continue;
+        std::string program(target, static_cast<std::size_t>(n));
+        // The link to a replaced or deleted file ends in " (deleted)".
+        const std::string deleted = " (deleted)";
+        if (program.size() > deleted.size() &&
+            program.compare(program.size() - deleted.size(), deleted.size(), deleted) == 0)
+            program.erase(program.size() - deleted.size());
+        if (std::find(programPaths.begin(), programPaths.end(), program) != programPaths.end())
             return true;
     }
     return false;

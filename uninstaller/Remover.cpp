@@ -3,6 +3,7 @@
 #include "installer/DesktopEntries.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
+#include "schedule/ProcessTable.h"
 #include "schedule/SchedulerLink.h"
 
 #include <algorithm>
@@ -15,13 +16,6 @@
 #include <unistd.h>
 
 namespace {
-std::string WithoutClosingSlash(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
 std::string CurrentDirectory()
 {
     char buffer[PATH_MAX];
@@ -42,30 +36,7 @@ bool MainProgramRunning()
         programs.push_back(WithoutClosingSlash(real) + "/Kestrane");
         std::free(real);
     }
-    DIR* proc = ::opendir("/proc");
-    if (!proc)
-        return false;
-    bool running = false;
-    while (dirent* entry = ::readdir(proc)) {
-        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
-            continue;
-        const std::string link = std::string("/proc/") + entry->d_name + "/exe";
-        char target[PATH_MAX];
-        const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
-        if (n <= 0)
-            continue;
-        std::string exe(target, static_cast<std::size_t>(n));
-        // A program file replaced or deleted under a running process reads "(deleted)".
-        const std::string deleted = " (deleted)";
-        if (exe.size() > deleted.size() && exe.compare(exe.size() - deleted.size(), deleted.size(), deleted) == 0)
-            exe.erase(exe.size() - deleted.size());
-        if (std::find(programs.begin(), programs.end(), exe) != programs.end()) {
-            running = true;
-            break;
-        }
-    }
-    ::closedir(proc);
-    return running;
+    return AnyProcessRunning(programs);
 }
 
 void RemovalList::Add(const std::string& folder)
