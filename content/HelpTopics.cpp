@@ -1,10 +1,10 @@
 #include "content/HelpTopics.h"
 
 #include "content/PageWriter.h"
+#include "platform/DataFile.h"
 #include "platform/Paths.h"
 
 #include <array>
-#include <fstream>
 
 namespace {
 struct Topic {
@@ -119,10 +119,5 @@ std::string HelpPagePath()
 
 bool WriteHelpPage(const std::string& topicText)
 {
-    std::ofstream out(HelpPagePath(), std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << HelpPageBytes(topicText);
-    out.flush();
-    return static_cast<bool>(out);
+    return WriteFileAtomically(HelpPagePath(), HelpPageBytes(topicText));
 }

@@ -5,7 +5,6 @@
 #include "platform/Look.h"
 #include "platform/MessageBox.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -94,6 +93,7 @@ void PageWindow::ShowPage(const QString& title, const QString& entryPath, int wi
     window.RunModal();
 }
 
+// The close box and Escape both come here; a refused close leaves the window shown.
 void PageWindow::reject()
 {
     if (refuseClose) {
@@ -104,12 +104,6 @@ void PageWindow::reject()
     QDialog::reject();
     if (wasVisible && !isModal())
         emit closedByUser();
-}
-
-void PageWindow::closeEvent(QCloseEvent* event)
-{
-    // QDialog turns the close box into reject(); a refused close leaves the window shown.
-    QDialog::closeEvent(event);
 }
 
 void PageWindow::keyPressEvent(QKeyEvent* event)
@@ -132,11 +126,6 @@ void PageWindow::showEvent(QShowEvent* event)
         if (positioned)
             FrameWatch::MoveFrame(this, position);
     });
-}
-
-void PageWindow::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
 }
 
 void PageWindow::EnsureView()

@@ -43,10 +43,8 @@ signals:
     void closedByUser();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void EnsureView();

@@ -34,8 +34,9 @@ struct PrintPage {
     QRectF Rect(const InchRect& r) const { return {r.x * dpiX, r.y * dpiY, r.width * dpiX, r.height * dpiY}; }
 };
 
-// The print dialog and the raster rule; false when nothing is to be printed.
-bool ChoosePrinter(QPrinter& printer)
+// The print dialog and the raster rule, then the painter on the chosen printer;
+// false when nothing is to be printed.
+bool StartPrinting(QPrinter& printer, QPainter& painter)
 {
     printer.setDocName(QStringLiteral("Report"));
     if (!PrintService::choosePrinter(printer))
@@ -44,6 +45,9 @@ bool ChoosePrinter(QPrinter& printer)
         MessageBox::stop(QStringLiteral("Set your printer to graphics mode: raster.    "));
         return false;
     }
+    if (!painter.begin(&printer))
+        return false;
+    SetDrawingQuality(painter);
     return true;
 }
 
@@ -67,12 +71,9 @@ PrintPage Measure(QPrinter& printer)
 void PrintImage(const QString& imagePath, const QString& sourceName)
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!ChoosePrinter(printer))
-        return;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!StartPrinting(printer, painter))
         return;
-    SetDrawingQuality(painter);
     const PrintPage page = Measure(printer);
 
     const QImage image(imagePath);
@@ -109,13 +110,10 @@ void PrintImage(const QString& imagePath, const QString& sourceName)
 void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace)
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!ChoosePrinter(printer))
-        return;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!StartPrinting(printer, painter))
         return;
     const WaitCursor wait;
-    SetDrawingQuality(painter);
     const PrintPage page = Measure(printer);
 
     const std::vector<std::string> lines{title.toStdString(), set.zodiacText, set.soulNumberText,

@@ -53,6 +53,23 @@ bool WriteTable(const std::string& crontab, const std::string& table)
     return result.started && result.exitCode == 0;
 }
 
+// The user's table as read now, with the crontab program that wrote it.
+struct UserTable {
+    std::string program;
+    std::string text;
+    Crontab::WorkItemState workItem = Crontab::WorkItemState::Missing;
+};
+
+// False when there is no crontab program or the table cannot be read.
+bool ReadUserTable(UserTable& table)
+{
+    table.program = FindOnPath("crontab");
+    if (table.program.empty() || !ReadTable(table.program, table.text))
+        return false;
+    table.workItem = Crontab::FindWorkItem(table.text);
+    return true;
+}
+
 std::string Command()
 {
     return Crontab::WorkItemCommand(InstallDir());
@@ -82,50 +99,43 @@ bool EnsureSchedulerRunningIn(const std::string& procRoot)
 
 bool WorkItemExists()
 {
-    const std::string crontab = FindOnPath("crontab");
-    std::string table;
-    return !crontab.empty() && ReadTable(crontab, table) &&
-           Crontab::FindWorkItem(table) == Crontab::WorkItemState::Enabled;
+    UserTable table;
+    return ReadUserTable(table) && table.workItem == Crontab::WorkItemState::Enabled;
 }
 
 bool DeleteWorkItem()
 {
-    const std::string crontab = FindOnPath("crontab");
-    std::string table;
-    if (crontab.empty() || !ReadTable(crontab, table) ||
-        Crontab::FindWorkItem(table) == Crontab::WorkItemState::Missing)
+    UserTable table;
+    if (!ReadUserTable(table) || table.workItem == Crontab::WorkItemState::Missing)
         return false;
     // A delivery in progress is ended first, as removing the line would not stop it.
     for (int id : FindProcesses("Kestrane", InstallDir() + "task.dtr"))
         ::kill(id, SIGTERM);
-    return WriteTable(crontab, Crontab::RemoveWorkItem(table));
+    return WriteTable(table.program, Crontab::RemoveWorkItem(table.text));
 }
 
 bool CreateWorkItem()
 {
-    const std::string crontab = FindOnPath("crontab");
     const std::string command = Command();
-    std::string table;
-    if (crontab.empty() || command.empty() || !ReadTable(crontab, table) ||
-        Crontab::FindWorkItem(table) != Crontab::WorkItemState::Missing)
+    UserTable table;
+    if (command.empty() || !ReadUserTable(table) || table.workItem != Crontab::WorkItemState::Missing)
         return false;
-    return WriteTable(crontab, Crontab::AddDisabledWorkItem(table, command));
+    return WriteTable(table.program, Crontab::AddDisabledWorkItem(table.text, command));
 }
 
 bool ActivateWorkItem(int hour, int minute)
 {
-    const std::string crontab = FindOnPath("crontab");
     const std::string command = Command();
-    std::string table;
-    if (crontab.empty() || command.empty() || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
-        !ReadTable(crontab, table) || Crontab::FindWorkItem(table) == Crontab::WorkItemState::Missing)
+    UserTable table;
+    if (command.empty() || hour < 0 || hour > 23 || minute < 0 || minute > 59 || !ReadUserTable(table) ||
+        table.workItem == Crontab::WorkItemState::Missing)
         return false;
     if (NeedsAccount(SystemName()) && Prompt()) {
         // The account only matters to schedulers that ask for one; it is never stored.
         std::string userId, password;
         Prompt()(userId, password);
     }
-    return WriteTable(crontab, Crontab::ActivateWorkItem(table, hour, minute, command));
+    return WriteTable(table.program, Crontab::ActivateWorkItem(table.text, hour, minute, command));
 }
 
 void SetAccountPrompt(AccountPrompt prompt)
