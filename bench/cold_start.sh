@@ -4,6 +4,7 @@
 # (the program and its browser processes together, median of several runs).
 # Usage: bench/cold_start.sh [build-dir] [runs]
 set -euo pipefail
+"$(dirname "$0")/../scripts/deps.sh" bench
 build=${1:-build}
 runs=${2:-10}
 program=$(realpath "$build/bench/cold_start")

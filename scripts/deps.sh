@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the named groups that are missing.
-# Usage: scripts/deps.sh build [test]
+# Usage: scripts/deps.sh build [test] [bench]
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
@@ -13,11 +13,15 @@ test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime m
                python3-aiosmtpd cron poppler-utils desktop-file-utils procps
                xvfb openbox xdotool x11-utils imagemagick)
 
+# hyperfine and GNU time: the whole-process timings in bench/.
+bench_packages=(hyperfine time)
+
 wanted=()
 for group in "$@"; do
   case "$group" in
     build) wanted+=("${build_packages[@]}") ;;
     test) wanted+=("${test_packages[@]}") ;;
+    bench) wanted+=("${bench_packages[@]}") ;;
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done
