@@ -35,12 +35,10 @@ QPixmap Band(int width, int height)
     return band;
 }
 
-QPushButton* MakeButton(const QString& caption, int x, QWidget* parent)
+// The three buttons stand in one row at the foot of the window.
+QRect ButtonPlace(int x)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setFont(ControlFont());
-    button->setGeometry(x, windowHeight - 46, 110, 30);
-    return button;
+    return {x, windowHeight - 46, 110, 30};
 }
 }
 
@@ -53,9 +51,9 @@ CompanionWindow::CompanionWindow(QWidget* parent) : QDialog(parent)
     band->setGeometry(CompanionLineX, 208, windowWidth - 2 * CompanionLineX, 18);
     band->setPixmap(Band(band->width(), band->height()));
 
-    printButton = MakeButton("Print", 40, this);
-    explainButton = MakeButton("Explain", 165, this);
-    closeButton = MakeButton("Close", 290, this);
+    printButton = MakeButton("Print", "print", this, ButtonPlace(40));
+    explainButton = MakeButton("Explain", "explain", this, ButtonPlace(165));
+    closeButton = MakeButton("Close", "close", this, ButtonPlace(290));
     printButton->setDefault(true);
     printButton->setToolTip("print the result");
     explainButton->setToolTip("explain the reading");

@@ -1,5 +1,7 @@
 #include "schedule/ProcessTable.h"
 
+#include "platform/Paths.h"
+
 #include <algorithm>
 #include <climits>
 #include <dirent.h>
@@ -94,9 +96,7 @@ std::vector<int> FindProcesses(const std::string& programName, const std::string
                 break;
             start = end + 1;
         }
-        const std::string& program = argv.front();
-        const std::size_t slash = program.rfind('/');
-        if ((slash == std::string::npos ? program : program.substr(slash + 1)) != programName)
+        if (LastPathPart(argv.front()) != programName)
             continue;
         std::string joined;
         for (std::size_t i = 1; i < argv.size(); ++i)
