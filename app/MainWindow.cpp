@@ -278,11 +278,8 @@ void MainWindow::showEvent(QShowEvent* event)
     // window, and the tip line goes right under the frame.
     FrameWatch::WhenFramed(this, [this] {
         const QRect outer = PlaceWindow();
-        if (tipWindow) {
-            tipWindow->SetSize(outer.width(), kTipHeight);
-            tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
-            tipWindow->raise();
-        }
+        if (tipWindow)
+            PlaceTip(outer);
     });
     tipsEnabled = true;
     if (profiles.empty()) {
@@ -293,6 +290,14 @@ void MainWindow::showEvent(QShowEvent* event)
         analyzeButton->setFocus();
         UpdateDreams();
     }
+}
+
+// The tip line stands right under the main window's frame, as wide, above the windows it would hide under.
+void MainWindow::PlaceTip(const QRect& outer)
+{
+    tipWindow->SetSize(outer.width(), kTipHeight);
+    tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
+    tipWindow->raise();
 }
 
 QRect MainWindow::PlaceWindow()
@@ -451,9 +456,7 @@ void MainWindow::ShowTip(const QString& text)
     if (!tipWindow) {
         tipWindow = new PageWindow(this);
         tipWindow->SetTitle(QStringLiteral("Quick Tip"));
-        const QRect outer = frameGeometry();
-        tipWindow->SetSize(outer.width(), kTipHeight);
-        tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
+        PlaceTip(frameGeometry());
         tipWindow->SetRefuseClose(true);
         tipWindow->SetPage(page);
         tipWindow->ShowModeless();

@@ -44,6 +44,7 @@ private:
     void SelectOnly(int row);
     // Returns the frame's rectangle.
     QRect PlaceWindow();
+    void PlaceTip(const QRect& outer);
 
     // Date lists.
     void MonthChanged();

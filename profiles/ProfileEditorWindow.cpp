@@ -383,9 +383,7 @@ void ProfileEditorWindow::ShowZodiac()
     }
     zodiacWindow = new PageWindow(this);
     zodiacWindow->SetTitle(QStringLiteral(" "));
-    const QRect outer = frameGeometry();
-    zodiacWindow->SetSize(kZodiacWidth, FrameWatch::OuterSize(this).height());
-    zodiacWindow->SetPosition(outer.left() + outer.width(), outer.top());
+    PlaceZodiac({frameGeometry().topLeft(), FrameWatch::OuterSize(this)});
     zodiacWindow->SetPage(page);
     connect(zodiacWindow, &PageWindow::closedByUser, this, &ProfileEditorWindow::ZodiacClosed);
     zodiacWindow->ShowModeless();
