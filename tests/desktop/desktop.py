@@ -229,6 +229,12 @@ class Desktop:
         except Timeout as error:
             raise Timeout("%s; windows shown: %s" % (error, self.titles())) from None
 
+    def wait_focused(self, title, limit=WAIT):
+        """The one window whose title matches, once it has the focus."""
+        wid = self.wait_window(title, limit)
+        self.wait_active(wid, limit)
+        return wid
+
     def wait_main(self, limit=WAIT):
         """The main window, once it stands where it belongs: centred by its frame, with
         room for the tip line below it. It moves there after the frame is known, so a

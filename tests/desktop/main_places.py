@@ -1,11 +1,13 @@
 """Places in the main window's client area, for clicks."""
 
 ADD_PROFILE = (103, 41)
+EDIT_PROFILE = (263, 41)
 LIST_EMPTY = (390, 330)
 ANALYZE_DAY = (70, 492)
 SCHEDULE_BUTTON = (198, 492)
 OPEN_REPORT = (326, 492)
 COMPANION = (454, 492)
+DREAMS = (582, 492)
 HELP = (710, 492)
 
 

@@ -11,7 +11,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop import Desktop, wait_until  # noqa: E402
-from main_places import row  # noqa: E402
+from main_places import (ANALYZE_DAY, COMPANION, DREAMS, EDIT_PROFILE, HELP, OPEN_REPORT,  # noqa: E402
+                         SCHEDULE_BUTTON, row)
 
 WELCOME = r"^ Moravel 2005 - Take full control"
 DAILY = r"^Daily Analysis - "
@@ -49,13 +50,11 @@ def installer_and_welcome(desktop, camera):
     user = desktop.new_user("newcomer")
     os.makedirs(os.path.join(user.home, "Desktop"), exist_ok=True)
     installer = user.installer()
-    options = desktop.wait_window(r"^Installation Options$")
-    desktop.wait_active(options)
+    options = desktop.wait_focused(r"^Installation Options$")
     camera.shoot("InstallOptionsWindow", options)
     desktop.click(options, 98, 112)  # no start afterwards
     desktop.click(options, 225, 231)
-    box = desktop.wait_window(r"^Moravel$")
-    desktop.wait_active(box)
+    box = desktop.wait_focused(r"^Moravel$")
     desktop.key("Return")
     wait_until(lambda: installer.poll() is not None, "the installer to end")
 
@@ -70,12 +69,10 @@ def installer_and_welcome(desktop, camera):
     wait_until(lambda: not desktop.windows(), "Moravel to close")
 
     uninstall = user.uninstall()
-    window = desktop.wait_window(r"^Uninstall Moravel$")
-    desktop.wait_active(window)
+    window = desktop.wait_focused(r"^Uninstall Moravel$")
     camera.shoot("UninstallWindow", window)
     desktop.click(window, 157, 119)
-    removed = desktop.wait_window(r"^Moravel Uninstaller$")
-    desktop.wait_active(removed)
+    removed = desktop.wait_focused(r"^Moravel Uninstaller$")
     camera.shoot("RemovedWindow", removed)
     desktop.key("Escape")
     desktop.wait_gone(removed)
@@ -83,8 +80,7 @@ def installer_and_welcome(desktop, camera):
 
 
 def page(desktop, camera, name, title, colour):
-    window = desktop.wait_window(title)
-    desktop.wait_active(window)
+    window = desktop.wait_focused(title)
     desktop.wait_colour(inside(desktop, window), colour, "the page of " + name)
     camera.shoot(name, window)
     desktop.key("Escape")
@@ -106,7 +102,7 @@ def everyday_windows(desktop, camera):
     desktop.wait_colour(inside(desktop, tip), YELLOW, "the tip")
     camera.shoot("MainWindow", main, tip)
 
-    desktop.click(main, 263, 41)  # Edit Profile
+    desktop.click(main, *EDIT_PROFILE)
     editor = desktop.wait_window(r"^Profile$")
     zodiac = desktop.wait_window(r"^ $")
     desktop.wait_active(editor)
@@ -117,13 +113,11 @@ def everyday_windows(desktop, camera):
     desktop.key("Escape")
     desktop.wait_gone(editor)
 
-    desktop.click(main, 70, 492)  # Analyze Day
-    daily = desktop.wait_window(DAILY)
-    desktop.wait_active(daily)
+    desktop.click(main, *ANALYZE_DAY)
+    daily = desktop.wait_focused(DAILY)
     camera.shoot("DailyAnalysisWindow", daily)
     desktop.click(daily, 746, 28)  # E
-    hourly = desktop.wait_window(r"^Hourly Analysis - ")
-    desktop.wait_active(hourly)
+    hourly = desktop.wait_focused(r"^Hourly Analysis - ")
     camera.shoot("HourlyWindow", hourly)
     desktop.key("Escape")
     desktop.wait_gone(hourly)
@@ -131,30 +125,24 @@ def everyday_windows(desktop, camera):
     page(desktop, camera, "SuperstitionPage", r"^ Daily Superstition$", BLACK)
 
     desktop.click(daily, 123, 551)  # Email: save first
-    box = desktop.wait_window(r"^Moravel$")
-    desktop.wait_active(box)
+    box = desktop.wait_focused(r"^Moravel$")
     desktop.key("Return")
-    dialog = desktop.wait_window(r"^Save Report$")
-    desktop.wait_active(dialog)
+    dialog = desktop.wait_focused(r"^Save Report$")
     desktop.type("anna")
     desktop.key("Return")
-    box = desktop.wait_window(r"^Moravel$")
-    desktop.wait_active(box)
+    box = desktop.wait_focused(r"^Moravel$")
     desktop.key("Return")
-    email = desktop.wait_window(r"^Email$")
-    desktop.wait_active(email)
+    email = desktop.wait_focused(r"^Email$")
     desktop.type("anna@example.org")
     camera.shoot("EmailWindow", email)
     desktop.click(email, 471, 362)  # Add contact
-    contact = desktop.wait_window(r"^Contact Information$")
-    desktop.wait_active(contact)
+    contact = desktop.wait_focused(r"^Contact Information$")
     camera.shoot("ContactWindow", contact)
     desktop.key("Escape")
     desktop.wait_gone(contact)
     desktop.click(email, 30, 365)  # Resize report
     desktop.click(email, 227, 365)  # Resize
-    resize = desktop.wait_window(r"^Quick Resize")
-    desktop.wait_active(resize)
+    resize = desktop.wait_focused(r"^Quick Resize")
     camera.shoot("ResizeWindow", resize)
     desktop.key("Escape")
     desktop.wait_gone(resize)
@@ -163,51 +151,44 @@ def everyday_windows(desktop, camera):
     desktop.key("Escape")
     desktop.wait_gone(daily)
 
-    desktop.click(main, 326, 492)  # Open Report
-    dialog = desktop.wait_window(r"^Select Daily Report$")
-    desktop.wait_active(dialog)
+    desktop.click(main, *OPEN_REPORT)
+    dialog = desktop.wait_focused(r"^Select Daily Report$")
     desktop.type("anna.jpg")
     desktop.key("Return")
-    viewer = desktop.wait_window(r"^To print Daily Report in color")
-    desktop.wait_active(viewer)
+    viewer = desktop.wait_focused(r"^To print Daily Report in color")
     camera.shoot("ReportViewWindow", viewer)
     desktop.key("Return")
     desktop.wait_gone(viewer)
 
     desktop.click(main, *row(0))
     desktop.click(main, *row(1), modifiers=("ctrl",))
-    desktop.click(main, 454, 492)  # Companion
-    companion = desktop.wait_window(r"^Companion Analysis$")
-    desktop.wait_active(companion)
+    desktop.click(main, *COMPANION)
+    companion = desktop.wait_focused(r"^Companion Analysis$")
     camera.shoot("CompanionWindow", companion)
     desktop.key("Escape")
     desktop.wait_gone(companion)
 
     desktop.click(main, *row(0))
-    desktop.click(main, 198, 492)  # Schedule
-    schedule = desktop.wait_window(r"^Schedule Daily Analysis Report via Email Delivery$")
-    desktop.wait_active(schedule)
+    desktop.click(main, *SCHEDULE_BUTTON)
+    schedule = desktop.wait_focused(r"^Schedule Daily Analysis Report via Email Delivery$")
     desktop.click(schedule, 357, 119)
     desktop.type("anna@example.org")
     camera.shoot("ScheduleWindow", schedule)
     desktop.click(schedule, 170, 300)  # Save
-    box = desktop.wait_window(r"^Moravel$")
-    desktop.wait_active(box)
+    box = desktop.wait_focused(r"^Moravel$")
     desktop.key("Return")
     desktop.wait_gone(schedule)
-    desktop.click(main, 198, 492)
-    current = desktop.wait_window(r"^Currently Scheduled Daily Report$")
-    desktop.wait_active(current)
+    desktop.click(main, *SCHEDULE_BUTTON)
+    current = desktop.wait_focused(r"^Currently Scheduled Daily Report$")
     camera.shoot("CurrentScheduleWindow", current)
     desktop.key("Escape")
     desktop.wait_gone(current)
 
-    desktop.click(main, 582, 492)  # Dreams
+    desktop.click(main, *DREAMS)
     page(desktop, camera, "DreamPage", r"^ Dream Interpretation$", YELLOW)
 
-    desktop.click(main, 710, 492)  # Help
-    wizard = desktop.wait_window(r"^Help Wizard$")
-    desktop.wait_active(wizard)
+    desktop.click(main, *HELP)
+    wizard = desktop.wait_focused(r"^Help Wizard$")
     desktop.wait_colour(inside(desktop, wizard), (0, 128, 0), "the help page")
     camera.shoot("HelpWizard", wizard)
     desktop.key("Escape")

@@ -68,8 +68,7 @@ class Windows(DesktopTest):
         # Change (it has the focus) goes on to the schedule window.
         desktop.wait_active(main)
         desktop.click(main, *SCHEDULE_BUTTON)
-        current = desktop.wait_window(CURRENT)
-        desktop.wait_active(current)
+        current = desktop.wait_focused(CURRENT)
         desktop.key("Return")
         schedule = desktop.wait_window(SCHEDULE)
         self.assertOnTopWithFocus(schedule)
