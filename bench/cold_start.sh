@@ -4,8 +4,8 @@
 # (the program and its browser processes together, median of several runs).
 # Usage: bench/cold_start.sh [build-dir] [runs]
 set -euo pipefail
-"$(dirname "$0")/../scripts/deps.sh" bench
 build=${1:-build}
+"$(dirname "$0")/build.sh" "$build" >/dev/null
 runs=${2:-10}
 program=$(realpath "$build/bench/cold_start")
 work=$(mktemp -d)

@@ -4,7 +4,7 @@
 # that only starts and exits, and the same program with the web engine loaded.
 # Usage: bench/unattended_run.sh [build-dir]
 set -euo pipefail
-"$(dirname "$0")/../scripts/deps.sh" bench
+"$(dirname "$0")/build.sh" "${1:-build}" >/dev/null
 build=$(realpath "${1:-build}")
 runs=${RUNS:-20}
 root=$(mktemp -d)

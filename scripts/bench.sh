@@ -2,9 +2,7 @@
 # Builds and runs every Google Benchmark program in bench/, reporting medians.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build test
-cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
-cmake --build build -j 2
+bench/build.sh build
 for program in build/bench/*_bench; do
   [[ -x "$program" ]] || continue
   echo "== $(basename "$program")"

@@ -14,8 +14,8 @@ fi
 first_install=1
 [[ -x "$install_dir/Kestrane" ]] && first_install=0
 
-cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF >/dev/null
-cmake --build build -j 2
+cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF -DMORAVEL_BENCH=OFF >/dev/null
+cmake --build build -j "$(nproc)"
 cmake --install build --prefix "$install_dir" >/dev/null
 echo "Moravel is installed in $install_dir/"
 

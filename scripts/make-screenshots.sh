@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh build test
 export CCACHE_BASEDIR="$PWD"
 cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
-cmake --build build -j 2
+cmake --build build -j "$(nproc)"
 MORAVEL_SOURCE_DIR="$PWD" MORAVEL_BINARY_DIR="$PWD/build" python3 -B tests/desktop/screenshots.py "${1:-docs}"

@@ -11,16 +11,17 @@ export CCACHE_BASEDIR="$PWD"
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 
-cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
-cmake --build build -j 2
+# The benchmark programs are built too, so that they keep compiling.
+cmake -S . -B build -G Ninja -DBUILD_TESTING=ON -DMORAVEL_BENCH=ON >/dev/null
+cmake --build build -j "$(nproc)"
 status=0
-ctest --test-dir build --output-on-failure -j 2 || status=1
+ctest --test-dir build --output-on-failure -j "$(nproc)" || status=1
 
 # The file readers under libFuzzer (clang), each for a bounded time.
 if [[ -d tests/fuzz ]]; then
   cmake -S . -B build-fuzz -G Ninja -DMORAVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
         -DBUILD_TESTING=ON >/dev/null
-  cmake --build build-fuzz -j 2
-  ctest --test-dir build-fuzz --output-on-failure -j 2 || status=1
+  cmake --build build-fuzz -j "$(nproc)"
+  ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)" || status=1
 fi
 exit $status

@@ -58,7 +58,6 @@ class MainWindowScheduleTest : public QObject {
         window.show();
         CloseModals(opened, buttons);
         Click(&window, "schedule");
-        QTest::qWait(50);
         return opened;
     }
 

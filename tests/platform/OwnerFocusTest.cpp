@@ -60,7 +60,10 @@ private slots:
         side.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &side);
         background.hide();
-        QTest::qWait(50);
+        // Whatever the hide set going runs before two more turns of the event loop.
+        bool settled = false;
+        QTimer::singleShot(0, [&] { QTimer::singleShot(0, [&] { settled = true; }); });
+        QTRY_VERIFY(settled);
         QCOMPARE(QApplication::activeWindow(), &side);
 
         // A dialog that gives way to the next one leaves the focus to that one.

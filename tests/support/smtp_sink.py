@@ -1,6 +1,7 @@
 """A local SMTP server that keeps what it receives, and a sendmail on PATH that
 hands messages to it through the real msmtp."""
 
+import errno
 import os
 import socket
 import stat
@@ -27,12 +28,20 @@ def _free_port():
 class SmtpSink:
     def __init__(self):
         self.keeper = _Keeper()
-        self.port = _free_port()
-        self.controller = Controller(self.keeper, hostname="127.0.0.1", port=self.port)
 
     def __enter__(self):
-        self.controller.start()
-        return self
+        # A free port can be taken by a test running beside this one before the server
+        # binds it: then another one.
+        for attempt in range(20):
+            self.port = _free_port()
+            # The default second to come up is too short on a busy machine.
+            self.controller = Controller(self.keeper, hostname="127.0.0.1", port=self.port, ready_timeout=60)
+            try:
+                self.controller.start()
+                return self
+            except OSError as error:
+                if error.errno != errno.EADDRINUSE or attempt == 19:
+                    raise
 
     def __exit__(self, *exc):
         self.controller.stop()
@@ -47,8 +56,9 @@ class SmtpSink:
             time.sleep(0.05)
         return self.messages
 
-    def install_sendmail(self, folder, sender="moravel@example.com"):
-        """Writes an msmtp configuration and a `sendmail` that uses it into folder."""
+    def install_sendmail(self, folder, sender="moravel@example.com", log=None):
+        """Writes an msmtp configuration and a `sendmail` that uses it into folder;
+        msmtp notes each delivery in log when one is named."""
         os.makedirs(folder, exist_ok=True)
         rc = os.path.join(folder, "msmtprc")
         with open(rc, "w") as f:
@@ -60,7 +70,8 @@ class SmtpSink:
                 "host 127.0.0.1\n"
                 f"port {self.port}\n"
                 f"from {sender}\n"
-                "account default : sink\n"
+                + (f"logfile {log}\n" if log else "")
+                + "account default : sink\n"
             )
         os.chmod(rc, 0o600)
         wrapper = os.path.join(folder, "sendmail")

@@ -57,7 +57,6 @@ private slots:
         window.grab().save(Docs() + "/UninstallWindow.png");
         QTest::mouseClick(window.noButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
-        QTest::qWait(200);
         QVERIFY(!QFile::exists(root.path() + "/tmp/uninstall"));
         QVERIFY(!QFile::exists(root.path() + "/ran"));
         QVERIFY(QFile::exists(install + "mv.ini"));
