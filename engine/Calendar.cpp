@@ -85,15 +85,40 @@ int DayCount(const Date& from, const Date& to)
     return Saturate(SerialDay(to) - SerialDay(from));
 }
 
+namespace {
+int GregorianDaysInMonth(int month, int year)
+{
+    if (month == 4 || month == 6 || month == 9 || month == 11)
+        return 30;
+    if (month == 2)
+        return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0) ? 29 : 28;
+    return 31;
+}
+}
+
 int DaysInMonth(int month, int year)
 {
     if (month < 1 || month > 12 || year < OldestListedYear || year > NewestListedYear)
         return 31;
-    if (month == 4 || month == 6 || month == 9 || month == 11)
-        return 30;
-    if (month == 2)
-        return IsLeapYear(year) ? 29 : 28;
-    return 31;
+    return GregorianDaysInMonth(month, year);
+}
+
+Date DayBefore(const Date& date)
+{
+    if (date.day > 1)
+        return {date.month, date.day - 1, date.year};
+    if (date.month > 1)
+        return {date.month - 1, GregorianDaysInMonth(date.month - 1, date.year), date.year};
+    return {12, 31, date.year - 1};
+}
+
+Date DayAfter(const Date& date)
+{
+    if (date.day < GregorianDaysInMonth(date.month, date.year))
+        return {date.month, date.day + 1, date.year};
+    if (date.month < 12)
+        return {date.month + 1, 1, date.year};
+    return {1, 1, date.year + 1};
 }
 
 bool IsOnOrAfter(int year1, int month1, int day1, int year2, int month2, int day2)

@@ -8,8 +8,3 @@
 // whole-process tests use faketime instead.
 Date Today();
 void SetTodayForTesting(std::optional<Date> date);
-
-// Local calendar neighbours of a date: the local date of date 00:00:01 minus one
-// hour, and of date 23:59:59 plus one hour.
-Date DayBefore(const Date& date);
-Date DayAfter(const Date& date);

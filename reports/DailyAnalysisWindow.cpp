@@ -4,6 +4,7 @@
 #include "content/PageWindow.h"
 #include "content/PageWriter.h"
 #include "content/ZodiacSigns.h"
+#include "engine/Calendar.h"
 #include "engine/HourlyCurve.h"
 #include "engine/HourlyWindow.h"
 #include "engine/ReadingEngine.h"
@@ -189,12 +190,6 @@ void DailyAnalysisWindow::Initialise()
         update();
     });
     SetStepping(true, true, false, true);
-    if (baseDate.year < 1971 || shownDate.year < 1971) {
-        prevButton->setEnabled(false);
-        nextButton->setEnabled(false);
-        for (QPushButton* button : hourlyButtons)
-            button->setEnabled(false);
-    }
 
     const char* tips[] = {"emotional reading hourly", "physical reading hourly", "intellectual reading hourly",
                           "intuition reading hourly", "fortune reading hourly", "superstitions"};
@@ -225,8 +220,9 @@ void DailyAnalysisWindow::ShowDay(const Date& date, bool repaintNow)
 
 void DailyAnalysisWindow::SetStepping(bool prev, bool next, bool now, bool hourly)
 {
-    prevButton->setEnabled(prev);
-    nextButton->setEnabled(next);
+    // Stepping ends where the date lists end.
+    prevButton->setEnabled(prev && !(baseDate == FirstListedDay));
+    nextButton->setEnabled(next && !(baseDate == LastListedDay));
     nowButton->setEnabled(now);
     for (QPushButton* button : hourlyButtons)
         button->setEnabled(hourly);
@@ -234,20 +230,16 @@ void DailyAnalysisWindow::SetStepping(bool prev, bool next, bool now, bool hourl
 
 void DailyAnalysisWindow::PrevDay()
 {
-    if (baseDate.year < 1971) {
-        MessageBox::stop(QStringLiteral("The Prev Day button does not calculate dates before 1971.     "));
+    if (baseDate == FirstListedDay)
         return;
-    }
     ShowDay(DayBefore(baseDate), true);
     SetStepping(false, true, true, false);
 }
 
 void DailyAnalysisWindow::NextDay()
 {
-    if (baseDate.year < 1971) {
-        MessageBox::stop(QStringLiteral("The Next Day button does not calculate dates before 1971.     "));
+    if (baseDate == LastListedDay)
         return;
-    }
     ShowDay(DayAfter(baseDate), true);
     SetStepping(true, false, true, false);
 }

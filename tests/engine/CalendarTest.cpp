@@ -2,6 +2,9 @@
 #include "engine/ReadingEngine.h"
 
 #include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <string>
 #include <gtest/gtest.h>
 
 TEST(Calendar, NumberReductions)
@@ -57,7 +60,7 @@ TEST(Calendar, DayCountCountsEveryFourthYearAsLeap)
 TEST(Calendar, DaysInMonthIsOnOrAfterMonthName)
 {
     struct Case { int month, year, days; };
-    for (const Case c : {Case{2, 1900, 29}, {2, 2004, 29}, {2, 2003, 28}, {2, 2026, 28}, {2, 2028, 29}, {2, 2099, 28}, {2, 2100, 31}, {2, 1899, 31}, {4, 2000, 30},
+    for (const Case c : {Case{2, 1900, 28}, {2, 2004, 29}, {2, 2003, 28}, {2, 2026, 28}, {2, 2028, 29}, {2, 2099, 28}, {2, 2100, 31}, {2, 1899, 31}, {4, 2000, 30},
                          {6, 2000, 30}, {9, 2000, 30}, {11, 2000, 30}, {12, 2000, 31}, {0, 2000, 31}, {13, 2000, 31}})
         EXPECT_EQ(DaysInMonth(c.month, c.year), c.days) << c.month << "/" << c.year;
 
@@ -73,6 +76,33 @@ TEST(Calendar, DaysInMonthIsOnOrAfterMonthName)
     EXPECT_EQ(MonthName(12), "December ");
     EXPECT_EQ(MonthName(0), "December ");
     EXPECT_EQ(MonthName(13), "December ");
+}
+
+// Stepping is calendar arithmetic: the same in every time zone, even where the clocks go
+// back at midnight, and it walks every listed day once each way.
+TEST(Calendar, DaysStepByTheCalendarAcrossTheListedRange)
+{
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    ::setenv("TZ", "America/Asuncion", 1);
+    ::tzset();
+    EXPECT_EQ(DayAfter(Date{3, 26, 2022}), (Date{3, 27, 2022}));
+    EXPECT_EQ(DayBefore(Date{3, 27, 2022}), (Date{3, 26, 2022}));
+
+    int steps = 0;
+    for (Date day = FirstListedDay; !(day == LastListedDay); day = DayAfter(day), ++steps) {
+        ASSERT_LE(day.day, DaysInMonth(day.month, day.year)) << day.month << "/" << day.day << "/" << day.year;
+        ASSERT_EQ(DayBefore(DayAfter(day)), day) << day.month << "/" << day.day << "/" << day.year;
+    }
+    EXPECT_EQ(steps, 200 * 365 + 49 - 1);  // 49 leap days: 1904 to 2096, 1900 none
+    EXPECT_EQ(DayAfter(Date{12, 31, 2004}), (Date{1, 1, 2005}));
+    EXPECT_EQ(DayBefore(Date{3, 1, 2004}), (Date{2, 29, 2004}));
+    EXPECT_EQ(DayBefore(FirstListedDay), (Date{12, 31, 1899}));
+    if (old)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(Cycles, DayByDayOverAFullPeriodAndBeforeBirth)

@@ -1,4 +1,5 @@
 #include "content/ModalPageCatcher.h"
+#include "engine/Calendar.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/HourlyWindow.h"
 #include "platform/Clock.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(Date)
 
 namespace {
 const char* const StepCaptions[] = {"Prev Day", "Next Day", "Now", "E", "P", "B", "I", "F", "S"};
@@ -88,21 +91,31 @@ private slots:
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("Daily Analysis - January 1, 2005  - ")));
     }
 
-    void before1971StepsAndHourlyAreOff()
+    // Any listed day steps to its neighbours; stepping stops at the ends of the lists.
+    void stepsFromAnyListedDayUpToTheEnds_data()
     {
+        QTest::addColumn<Date>("base");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<Date>("before");
+        QTest::addColumn<Date>("after");
+        QTest::newRow("1960") << Date{6, 1, 1960} << "110111111" << Date{5, 31, 1960} << Date{6, 2, 1960};
+        QTest::newRow("first") << Date{1, 1, 1900} << "010111111" << Date{1, 1, 1900} << Date{1, 2, 1900};
+        QTest::newRow("1900 no leap") << Date{3, 1, 1900} << "110111111" << Date{2, 28, 1900} << Date{3, 2, 1900};
+        QTest::newRow("last") << Date{12, 31, 2099} << "100111111" << Date{12, 30, 2099} << Date{12, 31, 2099};
+    }
+    void stepsFromAnyListedDayUpToTheEnds()
+    {
+        QFETCH(Date, base);
         DailyAnalysisWindow window;
-        Open(window, {6, 1, 1970});
-        QCOMPARE(Enabled(window), QStringLiteral("000000001"));
-        QVERIFY(!window.ReadingSet().zodiacText.empty());
+        Open(window, base);
+        QTEST(Enabled(window), "enabled");
         window.PrevDay();
+        QTEST(window.ShownDate(), "before");
+        window.Now();
+        QTEST(Enabled(window), "enabled");
         window.NextDay();
-        QVERIFY(Same(window.ShownDate(), {6, 1, 1970}));
-        QCOMPARE(MessageBox::history().size(), 2);
-        QCOMPARE(MessageBox::history()[0].text,
-                 QStringLiteral("The Prev Day button does not calculate dates before 1971.     "));
-        QCOMPARE(MessageBox::history()[1].text,
-                 QStringLiteral("The Next Day button does not calculate dates before 1971.     "));
-        QCOMPARE(MessageBox::history()[1].icon, MessageBox::Stop);
+        QTEST(window.ShownDate(), "after");
+        QVERIFY(MessageBox::history().isEmpty());
     }
 
     void hourlyWindowShowsTheBaseDayAfterwards()
