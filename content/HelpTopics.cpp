@@ -29,9 +29,9 @@ const std::array<Topic, HelpTopicCount> topics{{
      "<p>You may keep as many profiles as you like, for yourself, your family and your friends, and compare any two "
      "of them."},
     {"Readings Top to Bottom",
-     "To receive a daily analysis select the desired profile and click on the Analyze button. The report opens for "
-     "the date chosen in the main window; the Prev Day and Next Day buttons show the day before and the day after "
-     "(they do not calculate dates before the year 1971)."
+     "To receive a daily analysis select the desired profile and click on the Analyze Day button. The report opens "
+     "for the date chosen in the main window; the Prev Day and Next Day buttons show the day before and the day "
+     "after (from 1 January 1900 to 31 December 2099)."
      "<p>The daily report shows your zodiac sign, your soul number, the day reading, the evil eye reading and your "
      "lottery numbers, followed by the Emotional, Physical, Intellectual, Intuition and Fortune readings. The E, P, "
      "B, I and F buttons spread each of these readings over the day, hour by hour. Explain tells you what the "
@@ -44,17 +44,17 @@ const std::array<Topic, HelpTopicCount> topics{{
     {"How do I schedule Daily Reports?",
      "You can schedule Daily Reports to be delivered to you automatically every day at a certain time. Click on the "
      "Schedule button, enter your e-mail address, choose the delivery time and a plain text or a full colour report, "
-     "and click on Save. On Windows 2000 and XP you are also asked for your Windows login."
+     "and click on Save. No password is needed."
      "<p>Your computer must be switched on and connected at the delivery time, otherwise the report cannot be sent."
      "<p>The Schedule window has its own e-mail help; read it to make sure your mail program is ready for "
      "unattended delivery."},
     {"How do I open saved Daily Reports?",
-     "You can open any saved Daily Reports by clicking on the Open button and selecting the desired report. You "
+     "You can open any saved Daily Reports by clicking on the Open Report button and selecting the desired report. "
+     "You "
      "would also be able to print it in full color."},
     {"How do I uninstall Moravel?",
-     "To uninstall Moravel go to Start, Settings, Control Panel. Open Add/Remove Programs, select Moravel in the "
-     "list and click on Remove."
-     "<p>You can also go to Start, Programs, Moravel and click on the Uninstall icon."
+     "To uninstall Moravel open your application menu and choose Uninstall Moravel."
+     "<p>You can also run the program uninstall in Moravel's folder, usually ~/.local/share/moravel."
      "<p>Either way, all components of Moravel are removed from your computer."},
     {"Tips",
      "In most cases entering your name, your birthday and your parents birthdays is all you need. If you want to "

@@ -69,8 +69,13 @@ TEST(HelpTopics, NineTopicsInOrder)
             ++count;
         EXPECT_EQ(count, paragraphs[i]) << names[i];
     }
-    EXPECT_EQ(HelpTopicText(4), "You can open any saved Daily Reports by clicking on the Open button and selecting the "
-                                "desired report. You would also be able to print it in full color.");
+    EXPECT_EQ(HelpTopicText(4), "You can open any saved Daily Reports by clicking on the Open Report button and "
+                                "selecting the desired report. You would also be able to print it in full color.");
+    // The topics speak of this desktop: its menu, its buttons by their labels, no Windows steps.
+    for (int i = 0; i < HelpTopicCount; ++i)
+        for (const char* windowsWord : {"Start,", "Control Panel", "Windows", "Analyze button", "Open button"})
+            EXPECT_EQ(HelpTopicText(i).find(windowsWord), std::string::npos) << HelpTopicName(i) << ": " << windowsWord;
+    EXPECT_NE(HelpTopicText(5).find("Uninstall Moravel"), std::string::npos);
     EXPECT_EQ(HelpTopicText(7).rfind("<font color=\"red\">Can I schedule email delivery reports for multiple "
                                      "profiles?<p><font color=\"black\">",
                                      0),

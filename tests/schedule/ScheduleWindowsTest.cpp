@@ -267,9 +267,9 @@ private slots:
         QCOMPARE(catcher.size, QSize(720, 450));
         const QString content = ReadAll(env.InstallDir() + "email_r.htm");
         QVERIFY(content.contains(QStringLiteral("E-mail Help - Please Read!")));
-        QVERIFY(content.contains(QStringLiteral("This applies to Outlook 2003, Outlook 2002 (SP1, SP2 and SP3), "
-                                                "Outlook 2000 SP1 + SR1 and Outlook 2000 SP2.")));
+        QVERIFY(content.contains(QStringLiteral("Moravel sends e-mail through your system's sendmail program.")));
         QVERIFY(content.contains(QStringLiteral("msmtp")));
+        QVERIFY(!content.contains(QStringLiteral("Outlook")));
         QVERIFY(content.endsWith(QStringLiteral("</td></tr></table></center><p><A HREF=\"javascript:window.print()\">"
                                                 "<font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>"
                                                 "<p><br></body></html>")));
