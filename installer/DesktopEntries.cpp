@@ -115,21 +115,26 @@ std::string DesktopEntryText(const std::string& name, const std::string& program
     return text;
 }
 
-void CreateMenuEntries(const std::string& systemName, bool desktopShortcuts)
+std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts)
 {
     const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
     if (!places)
-        return;
+        return {};
     std::error_code ignored;
     std::filesystem::create_directories(places->groupFolder, ignored);
 
     const std::string program = InstallDir() + "Kestrane";
     // A desktop that has no desktop folder gets no desktop entry: we do not make one up.
     const std::string& desktop = places->desktopShortcut;
-    if (desktopShortcuts && IsDirectory(desktop.substr(0, desktop.rfind('/'))))
+    const std::string desktopFolder = desktop.substr(0, desktop.rfind('/'));
+    std::string missingDesktop;
+    if (desktopShortcuts && IsDirectory(desktopFolder))
         WriteEntry(places->desktopShortcut, "Moravel", program, true);
+    else if (desktopShortcuts)
+        missingDesktop = desktopFolder;
     WriteEntry(places->programShortcut, "Moravel", program, false);
     WriteEntry(places->uninstallShortcut, "Uninstall Moravel", InstallDir() + "uninstall", false);
+    return missingDesktop;
 }
 
 std::string SystemLine(const std::string& systemName)

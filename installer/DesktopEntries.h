@@ -31,7 +31,9 @@ std::string DesktopStringValue(const std::string& text);
 
 // Creates the group folder, the program entry (and the desktop entry when asked for)
 // and the uninstall entry. Failures are silent; the other entries are still made.
-void CreateMenuEntries(const std::string& systemName, bool desktopShortcuts);
+// Returns the desktop folder when a desktop entry was asked for but that folder does
+// not exist (so none was made), else empty.
+std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts);
 
 // "Optimized for ... configuration on your PC. "
 std::string SystemLine(const std::string& systemName);

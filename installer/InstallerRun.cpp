@@ -12,7 +12,11 @@
 void FinishInstallation(const std::string& systemName, const InstallOptions& options)
 {
     // The uninstall registration is the "Uninstall Moravel" menu entry made here.
-    CreateMenuEntries(systemName, options.desktopShortcuts);
+    const std::string missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts);
+    const QString noDesktopIcon =
+        missingDesktop.empty() ? QString()
+                               : QStringLiteral("No desktop icon was made: the desktop folder %1 does not exist.    ")
+                                     .arg(QString::fromStdString(missingDesktop));
 
     // Windows XP builds shipped a private graphics library that must go.
     bool graphicsUnverified = false;
@@ -22,9 +26,13 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
             graphicsUnverified = true;
     }
 
+    if (options.launchAfterInstall && !noDesktopIcon.isEmpty())
+        MessageBox::information(noDesktopIcon);
     const bool started = options.launchAfterInstall && StartDetached({InstallDir() + "Kestrane"}, InstallDir());
     if (!started)
-        MessageBox::information(QStringLiteral("Moravel 2005 was installed successfully.     "));
+        MessageBox::information(noDesktopIcon.isEmpty() || options.launchAfterInstall
+                                    ? QStringLiteral("Moravel 2005 was installed successfully.     ")
+                                    : QStringLiteral("Moravel 2005 was installed successfully.     \n") + noDesktopIcon);
 
     if (graphicsUnverified) {
         GraphicsCheckWindow window;

@@ -130,8 +130,8 @@ TEST(DesktopEntries, OddInstallPathsStillGiveValidEntries)
     const std::string entry = odd + "/applications/moravel/Moravel.desktop";
     ASSERT_TRUE(fs::exists(entry));
     ExpectValid(entry);
-    // No desktop folder: no desktop entry, and none is made up.
-    CreateMenuEntries("Linux", true);
+    // No desktop folder: no desktop entry, none is made up, and the caller learns which folder.
+    EXPECT_EQ(CreateMenuEntries("Linux", true) + "/", env.Desktop());
     EXPECT_FALSE(fs::exists(env.Desktop()));
 }
 

@@ -110,6 +110,22 @@ private slots:
         QVERIFY(QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
     }
 
+    // Without a desktop folder the user learns that no icon was made, launched or not.
+    void noDesktopFolderIsSaid()
+    {
+        QDir(root.path() + "/home/Desktop").removeRecursively();
+        const QString said = "No desktop icon was made: the desktop folder " + root.path() +
+                             "/home/Desktop does not exist.    ";
+        FinishInstallation("Linux", {true, false});
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text, Installed + "\n" + said);
+        MessageBox::clearHistory();
+        FinishInstallation("Linux", {true, true});  // no program to start here
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[0].text, said);
+        QCOMPARE(MessageBox::history()[1].text, Installed);
+    }
+
     void aProgramThatCannotStartGivesTheSuccessMessage()
     {
         FinishInstallation("Linux", {true, true});
