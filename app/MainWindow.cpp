@@ -295,9 +295,20 @@ void MainWindow::showEvent(QShowEvent* event)
 // The tip line stands right under the main window's frame, as wide, above the windows it would hide under.
 void MainWindow::PlaceTip(const QRect& outer)
 {
+    tipWindow->setMinimumSize(0, 0);
+    tipWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     tipWindow->SetSize(outer.width(), kTipHeight);
+    tipWindow->setFixedSize(tipWindow->size());
     tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
     tipWindow->raise();
+}
+
+// The tip line travels with the main window when the user moves it.
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (tipWindow && opened)
+        PlaceTip(QRect(frameGeometry().topLeft(), FrameWatch::OuterSize(this)));
 }
 
 QRect MainWindow::PlaceWindow()
@@ -456,6 +467,9 @@ void MainWindow::ShowTip(const QString& text)
     if (!tipWindow) {
         tipWindow = new PageWindow(this);
         tipWindow->SetTitle(QStringLiteral("Quick Tip"));
+        // A fixed line under the main window: no maximise, no resizing.
+        tipWindow->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        tipWindow->setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
         PlaceTip(frameGeometry());
         tipWindow->SetRefuseClose(true);
         tipWindow->SetPage(page);

@@ -33,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPalette>
@@ -21,6 +22,8 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
     app.setPalette(palette);
+    // Every window and message box carries the program's icon, not the desktop's generic one.
+    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/moravel.png")));
 }
 
 QFont ControlFont()

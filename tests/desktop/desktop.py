@@ -302,6 +302,20 @@ class Desktop:
         for modifier in reversed(modifiers):
             self._x(["xdotool", "keyup", modifier])
 
+    def drag_title(self, wid, dx, dy):
+        """Drags the window by its title bar, as a person moves a window."""
+        x, y, width, _ = self.frame(wid).outer
+        start = (x + width // 3, y + self.frame(wid).top // 2)
+        self._x(["xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1"])
+        for step in (1, 2, 3, 4):
+            self._x(["xdotool", "mousemove", "--sync", str(start[0] + dx * step // 4), str(start[1] + dy * step // 4)])
+        self._x(["xdotool", "mouseup", "1"])
+
+    def allowed_actions(self, wid):
+        """What the window manager lets the user do with the window (_NET_WM_ALLOWED_ACTIONS)."""
+        text = self._x(["xprop", "-id", str(wid), "_NET_WM_ALLOWED_ACTIONS"])
+        return set(re.findall(r"_NET_WM_ACTION_(\w+)", text))
+
     def close_box(self, wid):
         """Clicks the frame's close button (openbox's default layout: at the right end of the title bar)."""
         frame = self.frame(wid)

@@ -38,6 +38,12 @@ class FirstStart(DesktopTest):
         wait_until(lambda: desktop.above(tip, main), "the tip line above the main window")
         self.saveShot("first-start-main")
 
+        # A fixed line: it cannot be maximised or resized, and it travels with the main window.
+        self.assertFalse({"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"} & desktop.allowed_actions(tip))
+        desktop.drag_title(main, -60, -40)
+        wait_until(lambda: desktop.frame(main).outer[:2] == (mx - 60, my - 40), "the main window to move")
+        desktop.wait_outer(tip, (mx - 60, my - 40 + mh, mw, 85))
+
         # The tip line refuses to close; the box says so and the line stays.
         desktop.click(tip, 5, 5)
         desktop.wait_active(tip)

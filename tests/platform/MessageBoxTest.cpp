@@ -1,3 +1,4 @@
+#include "platform/Look.h"
 #include "platform/MessageBox.h"
 
 #include <QLabel>
@@ -10,6 +11,8 @@
 class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ApplyLook(*qApp); }
+
     void boxShowsItsTextAsGiven_data()
     {
         QTest::addColumn<int>("icon");
@@ -31,6 +34,7 @@ private slots:
         QMessageBox box;
         MessageBox::setUp(box, text, MessageBox::Icon(icon));
         QCOMPARE(box.windowTitle(), QStringLiteral("Moravel"));
+        QVERIFY(!box.windowIcon().isNull());  // the program's icon
         QCOMPARE(box.windowModality(), Qt::ApplicationModal);
         QCOMPARE(int(box.icon()), shownIcon);
         QCOMPARE(int(box.standardButtons()), buttons);
