@@ -8,6 +8,7 @@
 #include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/SessionPlatform.h"
 #include "schedule/UnattendedRun.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ int RunStartUp(int argc, char* argv[])
 
     // The page view's engine shares the windows' graphics contexts; this must be
     // said before the application object exists.
+    PreferPlacingPlatform();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);

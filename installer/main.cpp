@@ -2,12 +2,14 @@
 #include "platform/Look.h"
 #include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
+#include "platform/SessionPlatform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     EnterInstallDir();
+    PreferPlacingPlatform();
     QApplication app(argc, argv);
     ApplyLook(app);
     OwnerFocus::Install();

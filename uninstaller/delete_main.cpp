@@ -1,4 +1,5 @@
 #include "platform/Look.h"
+#include "platform/SessionPlatform.h"
 #include "uninstaller/DeleteRun.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     // Gives the launcher time to end before its folder goes.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    PreferPlacingPlatform();
     QApplication app(argc, argv);
     ApplyLook(app);
     return RunRemoval();

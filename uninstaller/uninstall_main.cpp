@@ -1,6 +1,7 @@
 #include "platform/Look.h"
 #include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
+#include "platform/SessionPlatform.h"
 #include "uninstaller/UninstallWindow.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     EnterInstallDir();
+    PreferPlacingPlatform();
     QApplication app(argc, argv);
     ApplyLook(app);
     OwnerFocus::Install();

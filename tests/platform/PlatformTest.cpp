@@ -2,6 +2,7 @@
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/SessionPlatform.h"
 #include "support/TempEnvironment.h"
 
 #include <fstream>
@@ -53,6 +54,18 @@ TEST(DataFile, ParseLeadingIntIsAtoi)
         {"12", 12}, {"  -7x", -7}, {"+3", 3}, {"abc", 0}, {"", 0}, {"19x66", 19}, {"99999999999", 2147483647}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ParseLeadingInt(text), value) << text;
+}
+
+// XWayland is chosen only where it lets the windows place themselves and the user chose nothing.
+TEST(SessionPlatform, XWaylandWhereBothDisplaysAndNoChoice)
+{
+    struct Case { const char *chosen, *wayland, *x11, *expected; };
+    for (const Case c : {Case{nullptr, "wayland-0", ":0", "xcb"}, {"", "wayland-0", ":0", "xcb"},
+                         {"wayland", "wayland-0", ":0", ""}, {"offscreen", "wayland-0", ":0", ""},
+                         {nullptr, "wayland-0", nullptr, ""}, {nullptr, "wayland-0", "", ""},
+                         {nullptr, nullptr, ":0", ""}, {nullptr, nullptr, nullptr, ""}})
+        EXPECT_EQ(PlatformForSession(c.chosen, c.wayland, c.x11), c.expected)
+            << (c.chosen ? c.chosen : "-") << " " << (c.wayland ? c.wayland : "-") << " " << (c.x11 ? c.x11 : "-");
 }
 
 TEST(Clock, FixedToday)
