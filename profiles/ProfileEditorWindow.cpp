@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -61,6 +62,7 @@ QString ZodiacPicturePath(const Date& birthday)
 
 ProfileEditorWindow::ProfileEditorWindow(QWidget* parent) : QDialog(parent)
 {
+    qApp->installEventFilter(this);
     setWindowTitle(QStringLiteral("Profile"));
     setFixedSize(kWidth, kHeight);
     zodiacImage = QString::fromStdString(InstallDir() + "capricorn.gif");
@@ -327,6 +329,17 @@ void ProfileEditorWindow::Open(const std::string& description)
         descriptionEdit->setEnabled(false);
         fullNameEdit->setEnabled(false);
     }
+}
+
+// A window manager raises the modal editor together with its owner on a click,
+// which would bury the picture under the main window: the picture follows the
+// editor up. The click reaches the program after the window manager's restacking.
+bool ProfileEditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && zodiacWindow && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        zodiacWindow->raise();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ProfileEditorWindow::showEvent(QShowEvent* event)

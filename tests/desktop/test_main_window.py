@@ -58,6 +58,10 @@ class MainWindow(DesktopTest):
         # Month, day and year of the birthday follow in the tab order.
         desktop.key("Tab", *["Down"] * 7, "Tab", *["Down"] * 14, "Tab")
         desktop.type("1966")
+        # Clicks and keys in the editor leave the picture above it and the main window.
+        desktop.click(editor, *DESCRIPTION)
+        wait_until(lambda: desktop.active() == editor, "the editor to take the click")
+        self.assertTrue(desktop.above(zodiac, editor) and desktop.above(zodiac, main), desktop.titles())
         self.saveShot("profile-editor")
         desktop.click(editor, *SAVE)
         desktop.wait_gone(editor)
