@@ -1,5 +1,6 @@
 #include "installer/InstallerRun.h"
 
+#include "installer/CommandLinks.h"
 #include "installer/DesktopEntries.h"
 #include "installer/GraphicsCheckWindow.h"
 #include "installer/InstallOptionsWindow.h"
@@ -13,6 +14,8 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
 {
     // The uninstall registration is the "Uninstall Moravel" menu entry made here.
     CreateMenuEntries(systemName, options.desktopShortcuts);
+    // The command line as `moravel`, with its manual page and completion.
+    CreateCommandLinks();
 
     // Windows XP builds shipped a private graphics library that must go.
     bool graphicsUnverified = false;
