@@ -126,8 +126,12 @@ FileState StateOf(const std::string& path)
     return FileState::Readable;
 }
 
-std::string Quoted(const std::string& text)
+// An argument in a message; a line break in it would split the message's one line.
+std::string Quoted(std::string text)
 {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = '?';
     return "'" + text + "'";
 }
 

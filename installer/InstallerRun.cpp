@@ -12,10 +12,10 @@
 
 void FinishInstallation(const std::string& systemName, const InstallOptions& options)
 {
-    // The uninstall registration is the "Uninstall Moravel" menu entry made here.
-    CreateMenuEntries(systemName, options.desktopShortcuts);
     // The command line as `moravel`, with its manual page and completion.
     CreateCommandLinks();
+    // The uninstall registration is the "Uninstall Moravel" menu entry made here.
+    CreateMenuEntries(systemName, options.desktopShortcuts);
 
     // Windows XP builds shipped a private graphics library that must go.
     bool graphicsUnverified = false;
