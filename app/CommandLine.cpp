@@ -172,7 +172,8 @@ bool ReadOptions(CommandLine& command, const CommandWord& word, const std::vecto
         } else if (name == "--date") {
             command.date = ParseIsoDate(*value);
             if (!command.date || !IsListedDate(*command.date)) {
-                command.error = Quoted(*value) + (command.date ? " lies outside 1900-2099" : " is not a date (YYYY-MM-DD)");
+                command.error =
+                    Quoted(*value) + (command.date ? " lies outside 1900-2099" : " is not a date (YYYY-MM-DD)");
                 return false;
             }
         } else if (name == "--days") {
@@ -355,10 +356,11 @@ std::string ReportOutput(const CommandLine& command)
     std::vector<ReportDay> reportDays;
     std::vector<CalendarDay> calendarDays;
     std::string text;
+    // JSON shows the window's values; the text and the calendar carry the mail's.
+    const ReadingRange range = command.format == OutputFormat::Json ? ReadingRange::Limited : ReadingRange::Unlimited;
     Date date = *command.date;
     for (int i = 0; i < command.days; ++i, date = FollowingDay(date)) {
         DailyReadingSet set;
-        const ReadingRange range = command.format == OutputFormat::Json ? ReadingRange::Limited : ReadingRange::Unlimited;
         ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day, range);
         if (command.format == OutputFormat::Json)
             reportDays.push_back({date, set});

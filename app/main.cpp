@@ -8,7 +8,8 @@ int main(int argc, char* argv[])
 {
     // The commands are told apart before any application object exists: report
     // and profiles need neither a display nor Qt's GUI.
-    const CommandLine command = ReadCommandLine(argv[0] ? argv[0] : "", std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CommandLine command = ReadCommandLine(argv[0] ? argv[0] : "", arguments);
     if (command.kind == CommandKind::None)
         return RunStartUp(argc, argv);
     if (command.error.empty() && command.kind == CommandKind::Picture)
