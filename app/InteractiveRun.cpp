@@ -23,11 +23,12 @@ void ShowWelcome()
     window.RunModal();
 }
 
-int RunInteractive()
+int RunInteractive(const StartRequest& request)
 {
     if (!IndexExists(InstallDir()))
         ShowWelcome();
     MainWindow mainWindow;
+    mainWindow.SetStartRequest(request);
     mainWindow.exec();
     return 0;
 }

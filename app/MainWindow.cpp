@@ -38,9 +38,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 const QString kTipAddProfile = QStringLiteral("Click on the Add Profile button to create your unique profile.");
@@ -86,11 +89,8 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     LoadList();
 
     DateLists::FillMonths(monthList);
-    monthList->setCurrentIndex(selectedDate.month >= 1 && selectedDate.month <= 12 ? selectedDate.month - 1 : -1);
     DateLists::FillYears(yearList);
-    // A year the list does not offer leaves it without a selection; the date stays today.
-    yearList->setCurrentIndex(DateLists::YearEntry(selectedDate.year));
-    DateLists::FillDays(dayList, selectedDate.month, selectedDate.year, selectedDate.day);
+    SelectDate(selectedDate);
 
     for (QComboBox* combo : {monthList, dayList, yearList})
         KeyPressWatch::Watch(combo);
@@ -282,6 +282,8 @@ void MainWindow::showEvent(QShowEvent* event)
             PlaceTip(outer);
     });
     tipsEnabled = true;
+    if (!startRequest.Empty())
+        QTimer::singleShot(0, this, &MainWindow::FollowStartRequest);
     if (profiles.empty()) {
         ShowTip(kTipAddProfile);
         addButton->setFocus();
@@ -342,6 +344,16 @@ void MainWindow::ShowAbout()
 
 // --- Date lists -------------------------------------------------------------
 
+void MainWindow::SelectDate(const Date& date)
+{
+    selectedDate = date;
+    const QSignalBlocker month(monthList), year(yearList), day(dayList);
+    monthList->setCurrentIndex(date.month >= 1 && date.month <= 12 ? date.month - 1 : -1);
+    // A year the list does not offer leaves it without a selection; the date stays.
+    yearList->setCurrentIndex(DateLists::YearEntry(date.year));
+    DateLists::FillDays(dayList, date.month, date.year, date.day);
+}
+
 void MainWindow::MonthChanged()
 {
     selectedDate.month = monthList->currentIndex() + 1;
@@ -371,6 +383,25 @@ void MainWindow::YearChanged()
         return;
     selectedDate.year = DateLists::YearOfEntry(yearList->currentIndex());
     MonthChanged();
+}
+
+// The profile's row is selected as a click would select it, and a date opens the
+// Daily Analysis window as Analyze Day does, refusals included.
+void MainWindow::FollowStartRequest()
+{
+    const StartRequest request = std::exchange(startRequest, StartRequest{});
+    if (request.date) {
+        SelectDate(*request.date);
+        UpdateButtons();
+    }
+    const auto row = std::find_if(profiles.begin(), profiles.end(),
+                                  [&](const ProfileIndexEntry& entry) { return entry.description == request.profile; });
+    if (request.profile.empty() || row == profiles.end())
+        return;
+    SelectOnly(static_cast<int>(row - profiles.begin()));
+    SelectionChanged();
+    if (request.date)
+        AnalyzeDay();
 }
 
 // --- Selection and buttons --------------------------------------------------

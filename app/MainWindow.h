@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartRequest.h"
 #include "platform/Date.h"
 #include "profiles/ProfileFiles.h"
 
@@ -27,6 +28,9 @@ public:
     const std::vector<ProfileIndexEntry>& Profiles() const { return profiles; }
     PageWindow* TipWindow() const { return tipWindow; }
     QString CurrentTip() const { return currentTip; }
+
+    // What to show once the window is open (the open command).
+    void SetStartRequest(const StartRequest& request) { startRequest = request; }
 
     // Escape and the close box.
     void reject() override;
@@ -59,6 +63,8 @@ private:
     void ShowTip(const QString& text);
     void ShowListTip();
     void SaveIndexIfDirty();
+    void SelectDate(const Date& date);
+    void FollowStartRequest();
 
     // Commands.
     void AddProfile();
@@ -110,6 +116,7 @@ private:
     PageWindow* tipWindow = nullptr;
     QString currentTip;
     bool updatingList = false;  // our own selection changes are not user clicks
+    StartRequest startRequest;
     bool opened = false;
     bool closing = false;
 };

@@ -55,7 +55,7 @@ bool PrimaryScreenPasses()
     return PassScreenCheck(screen->geometry().width(), screen->depth());
 }
 
-int RunStartUp(int argc, char* argv[])
+int RunStartUp(int argc, char* argv[], const StartRequest& request)
 {
     CreateInstallFolders();
     EnterInstallDir();
@@ -95,5 +95,5 @@ int RunStartUp(int argc, char* argv[])
     if (!PrimaryScreenPasses())
         return 1;
     SetBrowserFontSize();
-    return RunInteractive();
+    return RunInteractive(request);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/StartRequest.h"
+
 // Opens the desktop's display settings without waiting; false when no settings
 // program could be started.
 bool LaunchControlPanel();
@@ -11,5 +13,5 @@ bool PassScreenCheck(int width, int depth);
 bool PrimaryScreenPasses();
 
 // The whole start: folders, checks, the run-mode choice and the run. Returns the
-// process's exit code.
-int RunStartUp(int argc, char* argv[]);
+// process's exit code. `request` is what the interactive run shows first.
+int RunStartUp(int argc, char* argv[], const StartRequest& request = {});

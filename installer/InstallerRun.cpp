@@ -1,5 +1,6 @@
 #include "installer/InstallerRun.h"
 
+#include "installer/CommandLinks.h"
 #include "installer/DesktopEntries.h"
 #include "installer/GraphicsCheckWindow.h"
 #include "installer/InstallOptionsWindow.h"
@@ -11,6 +12,8 @@
 
 void FinishInstallation(const std::string& systemName, const InstallOptions& options)
 {
+    // The command line as `moravel`, with its manual page and completion.
+    CreateCommandLinks();
     // The uninstall registration is the "Uninstall Moravel" menu entry made here.
     const std::string missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts);
     const QString noDesktopIcon =

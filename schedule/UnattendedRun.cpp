@@ -6,16 +6,12 @@
 #include "platform/DataFile.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
+#include "schedule/PlainReport.h"
 #include "reports/ReportPicture.h"
 
 #include <QGuiApplication>
 
 namespace {
-
-const char* const ReadingLabels[CycleCount] = {
-    "Emotional Reading: ", "Physical Reading: ", "Intellectual Reading: ", "Intuition Reading: ",
-    "Fortune Reading: ",
-};
 
 DailyReadingSet TodaysSet(const std::string& profilePath)
 {
@@ -48,14 +44,7 @@ void SendReport(const std::string& email, const std::string& note, const std::st
 
 std::string ComposePlainReport(const std::string& profilePath)
 {
-    const DailyReadingSet set = TodaysSet(profilePath);
-    std::string text = set.title + "\n";
-    for (int kind = 0; kind < CycleCount; ++kind)
-        text += ReadingLabels[kind] + std::to_string(set.readings[static_cast<std::size_t>(kind)]) + "%\n";
-    text += set.dayReadingText + "\n";
-    text += set.evilEyeText + "\n";
-    text += set.lotteryText + "\n";
-    return text;
+    return PlainReportText(TodaysSet(profilePath));
 }
 
 bool RenderReportFile(const std::string& profilePath)

@@ -9,9 +9,10 @@ build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-f
 # replace a mail system the machine already has.
 # xvfb, openbox, xdotool, x11-utils, imagemagick: the real-display tests (an X server,
 # a window manager, real input, window facts and screenshots).
+# python3-icalendar: reads the calendar that the report command writes.
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp
                python3-aiosmtpd cron poppler-utils desktop-file-utils procps
-               xvfb openbox xdotool x11-utils imagemagick)
+               xvfb openbox xdotool x11-utils imagemagick python3-icalendar)
 
 # hyperfine and GNU time: the whole-process timings in bench/.
 bench_packages=(hyperfine time)

@@ -1,5 +1,6 @@
 #include "uninstaller/Remover.h"
 
+#include "installer/CommandLinks.h"
 #include "installer/DesktopEntries.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
@@ -125,7 +126,8 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     SchedulerLink::DeleteWorkItem();
 
     RemovalList list;
-    // 5. Menu entries and the desktop entry.
+    // 5. Menu entries, the desktop entry and the command line's links.
+    RemoveCommandLinks();
     const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
     if (places) {
         list.Empty(places->groupFolder);

@@ -223,6 +223,38 @@ private slots:
         QVERIFY(shownTitle.startsWith(QStringLiteral("Daily Analysis - March 4, 1970  - ")));
     }
 
+    // The open command's request: the profile's row, the date in the lists and its
+    // Daily Analysis window; a date alone only sets the lists.
+    void startRequestOpensTheDailyAnalysis()
+    {
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970}), Person("Bob", "Bob Lee", {5, 6, 1971})});
+        std::string shownProfile;
+        Date shownDate;
+        {
+            MainWindow window;
+            window.SetStartRequest({"Bob", Date{2, 29, 2028}});
+            WhenModal([&](QWidget* modal) {
+                if (auto* daily = qobject_cast<DailyAnalysisWindow*>(modal)) {
+                    shownProfile = daily->ProfileFile();
+                    shownDate = daily->ShownDate();
+                }
+                modal->close();
+            });
+            window.show();
+            QTRY_COMPARE_WITH_TIMEOUT(shownDate, (Date{2, 29, 2028}), 10000);
+            QCOMPARE(QString::fromStdString(shownProfile), QString::fromStdString(InstallDir() + "Bob.ini"));
+            QCOMPARE(Child<QTreeWidget>(&window, "profileList")->selectedItems().value(0)->text(1), QStringLiteral("Bob"));
+            QCOMPARE(Child<QComboBox>(&window, "day")->currentText(), QStringLiteral("29"));
+        }
+        MainWindow window;
+        window.SetStartRequest({"", Date{12, 31, 2030}});
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(window.SelectedDate(), (Date{12, 31, 2030}), 10000);
+        QCOMPARE(Child<QComboBox>(&window, "year")->currentText(), QStringLiteral("2030"));
+        QVERIFY(!QApplication::activeModalWidget() || QApplication::activeModalWidget() == &window);
+        QVERIFY(Shown().isEmpty());
+    }
+
     // Run under faketime by its own test entries, which name the day they set.
     void yearListFollowsTheSystemClock()
     {

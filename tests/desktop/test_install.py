@@ -2,6 +2,7 @@
 the program it starts, and the uninstaller with its remover."""
 
 import os
+import subprocess
 import unittest
 
 from desktop import DesktopTest, wait_until
@@ -41,6 +42,12 @@ class Install(DesktopTest):
         for entry in ("Moravel.desktop", "Uninstall.desktop"):
             self.assertTrue(os.path.exists(os.path.join(user.menu, entry)), entry)
         self.assertTrue(os.access(os.path.join(user.home, "Desktop", "Moravel.desktop"), os.X_OK))
+        # The command line as `moravel` on the user's PATH, and its manual page through it.
+        env = dict(user.env(), PATH=os.path.join(user.home, ".local", "bin") + ":/usr/bin:/bin")
+        listed = subprocess.run(["moravel", "profiles", "--format", "json"], env=env, capture_output=True, timeout=60)
+        self.assertEqual((listed.returncode, listed.stdout), (0, b'{"profiles": []}\n'))
+        page = subprocess.run(["man", "-w", "Kestrane"], env=env, capture_output=True, text=True, timeout=60)
+        self.assertEqual(page.stdout.strip(), user.path("Kestrane.1"))  # man follows the link
 
         # The installer started Moravel on its own: the welcome page, then the main window.
         welcome = desktop.wait_window(WELCOME)
@@ -56,8 +63,13 @@ class Install(DesktopTest):
         self.install(launch=False)
         user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
 
-        # While Moravel runs nothing is removed.
-        program = user.kestrane()
+        # While Moravel runs nothing is removed. It is started as the notification's
+        # Open does it: the profile's daily analysis first, then the main window.
+        program = user.kestrane("open", "--profile", "Anna", "--date", "2026-12-08")
+        daily = desktop.wait_window(r"^Daily Analysis - December 8, 2026  - Anna Lee -  Automatic Calibration$")
+        self.assertOnTopWithFocus(daily)
+        desktop.key("Escape")
+        desktop.wait_gone(daily)
         main = desktop.wait_main()
         desktop.wait_active(main)
         uninstall = user.uninstall()
@@ -86,6 +98,7 @@ class Install(DesktopTest):
         self.assertFalse(os.path.exists(user.install_dir))
         self.assertFalse(os.path.exists(user.menu))
         self.assertFalse(os.path.exists(os.path.join(user.home, "Desktop", "Moravel.desktop")))
+        self.assertFalse(os.path.lexists(os.path.join(user.home, ".local", "bin", "moravel")))
         desktop.key("Escape")
         desktop.wait_gone(removed)
 

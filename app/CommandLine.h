@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/StartRequest.h"
+#include "platform/Date.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class CommandKind { None, Help, Version, Report, Picture, Profiles, Open };
+enum class OutputFormat { Text, Json, Ics };
+
+// Exit status of a command line that is refused; a picture that cannot be written gives 1.
+inline constexpr int RefusedCommandLine = 2;
+inline constexpr int MaximumReportDays = 3660;
+
+// A command of the program's command line, read and checked against the profile
+// index and the profile's file. Reading never writes anything.
+struct CommandLine {
+    CommandKind kind = CommandKind::None;  // None: not a command, the program starts as before
+    std::string program = "Kestrane";      // the name it was started by, for messages
+    std::string error;                     // why the command line is refused; empty when it is not
+    std::string helpTopic;                 // the command --help was asked about
+    std::string profile;                   // a description of the index
+    std::string profilePath;               // its file
+    std::optional<Date> date;              // report and picture: --date or today
+    int days = 1;
+    OutputFormat format = OutputFormat::Text;
+    std::string output;  // the picture's file
+
+    StartRequest Request() const { return {profile, date}; }
+};
+
+// `arguments` are those after the program's name. A first argument that is not
+// one of the command words is no command (kind None).
+CommandLine ReadCommandLine(const std::string& programPath, const std::vector<std::string>& arguments);
+
+// Runs help, version, report and profiles, and refuses any command whose `error`
+// is set: output to `out`, the one-line message to `err`. Gives the exit status.
+int RunCoreCommand(const CommandLine& command, std::ostream& out, std::ostream& err);
+
+// The report's text for the command's profile, days and format (without Qt).
+std::string ReportOutput(const CommandLine& command);
+
+// The calendar the date lists offer: 1900 to 2099, 1900 not a leap year.
+bool IsListedDate(const Date& date);
+Date FollowingDay(const Date& date);

@@ -1,0 +1,55 @@
+#include "app/PictureCommand.h"
+
+#include "app/CommandLine.h"
+#include "engine/DailyReadingSet.h"
+#include "platform/AsciiText.h"
+#include "platform/DataFile.h"
+#include "reports/ReportPicture.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <cstdio>
+
+namespace {
+// Qt's notes about the session ("XDG_RUNTIME_DIR not set") are no business of a
+// command; only a fatal error is still said.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+QByteArray Encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(100);
+    return writer.write(image) ? bytes : QByteArray();
+}
+}
+
+int RunPictureCommand(const CommandLine& command)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    int argc = 1;
+    char name[] = "Kestrane";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    const Date date = *command.date;
+    DailyReadingSet set;
+    ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day);
+    const bool png = EndsWithLowerAscii(command.output, ".png");
+    const QByteArray bytes = Encoded(ComposeReportPicture(set, ReportVariant::Window), png ? "png" : "jpeg");
+    // Written beside the file and renamed over it: a link there is replaced, never
+    // followed, and a failure leaves no half picture.
+    if (bytes.isEmpty() || !WriteFileAtomically(command.output, bytes.toStdString())) {
+        std::fprintf(stderr, "%s: cannot write %s\n", command.program.c_str(), command.output.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,150 @@
+"""The command line as whole processes without a display: the report in its three
+formats against each other and against the scheduled mail, the calendar read by a
+real iCalendar reader, the picture, and the data files left as they were."""
+
+import datetime
+import email
+import email.policy
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+import icalendar
+
+kestrane = os.path.join(os.environ["MORAVEL_BINARY_DIR"], "app", "Kestrane")
+assets = os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "assets")
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def run(*arguments, faked=None):
+    command = [kestrane, *arguments]
+    if faked:
+        command = ["faketime", "-f", "@" + faked] + command
+    return subprocess.run(command, env=env, capture_output=True, timeout=120)
+
+
+def snapshot(folder):
+    files = {}
+    for path, _, names in os.walk(folder):
+        for name in names:
+            with open(os.path.join(path, name), "rb") as f:
+                files[os.path.join(path, name)] = f.read()
+    return files
+
+
+with tempfile.TemporaryDirectory() as root:
+    install = os.path.join(root, "data", "moravel") + "/"
+    os.makedirs(install)
+    os.makedirs(os.path.join(root, "home"))
+    os.makedirs(os.path.join(root, "bin"))
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    # A window platform that needs a display: any GUI application would fail here.
+    env.update(XDG_DATA_HOME=os.path.join(root, "data"), HOME=os.path.join(root, "home"), QT_QPA_PLATFORM="xcb",
+               FAKETIME_DONT_FAKE_MONOTONIC="1", PATH=os.path.join(root, "bin") + ":" + os.environ["PATH"])
+    with open(os.path.join(root, "bin", "sendmail"), "w") as f:
+        f.write(f"#!/bin/sh\ncat > '{root}/mail.txt'\n")
+    os.chmod(os.path.join(root, "bin", "sendmail"), 0o755)
+    with open(install + "Anna.ini", "w") as f:
+        f.write("Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n")
+    with open(install + "Bob.ini", "w") as f:
+        f.write("Profile:Bob\nName:Bob Lee\nYourMonth:12\nYourDate:22\nYourYear:1980\nMotherMonth:5\nMotherDate:3\n"
+                "MotherYear:1950\nBadMonth:2\nBadDate:9\nBadYear:2020\nGoodMonth:6\nGoodDate:1\nGoodYear:2021\n")
+    with open(install + "mv.ini", "w") as f:
+        f.write("Profile:Anna Lee\nDescription:Anna\nAdjustment:Automatic\n"
+                "Profile:Bob Lee\nDescription:Bob\nAdjustment:Manual\n")
+
+    # Today's text is the scheduled plain-text mail's body, byte for byte.
+    with open(install + "task.dtr", "w") as f:
+        f.write(f"Profile:{install}Anna.ini\nEmail:anna@example.org\nTime:7:5AM\nType:0\n")
+    faked = "2026-12-08 10:00:00"
+    check(run(install + "task.dtr", faked=faked).returncode == 0, "the scheduled run failed")
+    with open(os.path.join(root, "mail.txt"), "rb") as f:
+        body = email.message_from_bytes(f.read(), policy=email.policy.default).get_content()
+    today = run("report", "--profile", "Anna", faked=faked)
+    check(today.returncode == 0 and today.stderr == b"", f"report: {today.returncode} {today.stderr!r}")
+    check(today.stdout.decode() == body, f"report {today.stdout!r} differs from the mail {body!r}")
+    check(today.stdout.startswith(b"Daily Analysis - December 8, 2026  - Anna Lee -"), today.stdout[:60])
+
+    before = snapshot(install)
+    # Over a year across the leap day of 2028: JSON and calendar against the text.
+    first = datetime.date(2027, 12, 1)
+    days = ["--profile", "Bob", "--date", first.isoformat(), "--days", "400"]
+    text = run("report", *days)
+    data = run("report", *days, "--format", "json")
+    ics = run("report", *days, "--format", "ics")
+    for name, result in [("text", text), ("json", data), ("ics", ics)]:
+        check(result.returncode == 0 and result.stderr == b"", f"{name}: {result.returncode} {result.stderr!r}")
+    reports = text.stdout.decode().split("\n\n")
+    report = json.loads(data.stdout)
+    check(len(reports) == 400 and len(report["days"]) == 400, f"{len(reports)} texts, {len(report['days'])} days")
+    check((report["profile"], report["fullName"], report["calibration"]) == ("Bob", "Bob Lee", "Manual"), report)
+    special = {}
+    for i, (day, lines) in enumerate(zip(report["days"], (r.rstrip("\n").split("\n") for r in reports))):
+        date = first + datetime.timedelta(days=i)
+        values = [int(line.split(": ")[1].rstrip("%")) for line in lines[1:6]]
+        expected = dict(date=date.isoformat(), **dict(zip(
+            ["emotional", "physical", "intellectual", "intuition", "fortune"], [3 if v <= 0 else 99 if v >= 100 else v for v in values])),
+            dayReading=lines[6].split(": ")[1], evilEye=lines[7].split(": ")[1],
+            lottery=[int(n) for n in lines[8].split(": ")[1].split()], soulNumber=day["soulNumber"],
+            zodiacSign="Capricorn")
+        check(day == expected, f"{date}: {day} against the text {lines}")
+        check(isinstance(day["soulNumber"], int), f"{date}: soul number {day['soulNumber']!r}")
+        if day["dayReading"] in ("Good Day", "Bad Day"):
+            special[date] = (day["dayReading"], reports[i] if reports[i].endswith("\n") else reports[i] + "\n")
+    check(len(special) > 20, f"only {len(special)} good and bad days")
+
+    raw = ics.stdout
+    check(raw.endswith(b"\r\n") and b"\n" not in raw.replace(b"\r\n", b""), "calendar lines not ended by CR LF")
+    check(max(len(line) for line in raw.split(b"\r\n")) <= 75, "a calendar line is longer than 75 octets")
+    calendar = icalendar.Calendar.from_ical(raw)
+    events = calendar.walk("VEVENT")
+    check(len(events) == len(special), f"{len(events)} events for {len(special)} good and bad days")
+    uids = set()
+    for event in events:
+        start = event.decoded("DTSTART")
+        reading, plain = special.get(start, ("?", ""))
+        check(str(event["SUMMARY"]) == reading + " \u2013 Bob Lee", f"{start}: summary {event['SUMMARY']!r}")
+        check(str(event["DESCRIPTION"]) == plain, f"{start}: description {event['DESCRIPTION']!r}")
+        check(event.decoded("DTEND") == start + datetime.timedelta(days=1), f"{start}: end {event.decoded('DTEND')}")
+        check("DTSTAMP" in event, f"{start}: no DTSTAMP")
+        uids.add(str(event["UID"]))
+    check(len(uids) == len(events), "UIDs repeat")
+    again = icalendar.Calendar.from_ical(run("report", "--profile", "Bob", "--date", "2028-01-01", "--days", "60", "--format", "ics").stdout)
+    check({str(e["UID"]) for e in again.walk("VEVENT")} <= uids, "a second export gives other UIDs")
+
+    # The picture without a display, JPEG or PNG by its name.
+    for name, kind in [("day.jpg", "JPEG"), ("day.PNG", "PNG")]:
+        result = run("picture", "--profile", "Anna", "--date", "2004-03-15", "--output", os.path.join(root, name))
+        check(result.returncode == 0 and result.stdout == b"" and result.stderr == b"", f"picture {name}: {result}")
+        shown = subprocess.run(["identify", "-format", "%m %w %h", os.path.join(root, name)], capture_output=True)
+        check(shown.stdout == f"{kind} 780 550".encode(), f"{name}: {shown.stdout!r}")
+    # A link at the file is replaced, never written through; a missing folder is status 1.
+    os.symlink(install + "mv.ini", os.path.join(root, "link.jpg"))
+    result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "link.jpg"))
+    check(result.returncode == 0 and not os.path.islink(os.path.join(root, "link.jpg")), f"picture on a link: {result}")
+    result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "none", "day.jpg"))
+    check(result.returncode == 1 and result.stdout == b"" and result.stderr.count(b"\n") == 1, f"no folder: {result}")
+
+    profiles = run("profiles")
+    check(profiles.stdout == b"Anna Lee\tAnna\tAutomatic\nBob Lee\tBob\tManual\n", f"profiles {profiles}")
+    check(snapshot(install) == before, "a command changed the files in InstallDir")
+
+    # The manual page reads without complaints, and completion offers the profiles.
+    page = subprocess.run(["man", "--warnings", "-l", os.path.join(assets, "Kestrane.1")], capture_output=True,
+                          env=dict(env, MANWIDTH="80"))
+    check(page.returncode == 0 and page.stderr == b"" and b"report" in page.stdout, f"man: {page.stderr!r}")
+    script = (f"source '{assets}/Kestrane.bash'; COMP_WORDS=('{kestrane}' report --profile ''); COMP_CWORD=3; "
+              "_moravel; printf '%s\\n' \"${COMPREPLY[@]}\"")
+    offered = subprocess.run(["bash", "-c", script], capture_output=True, env=env)
+    check(offered.stdout == b"Anna\nBob\n", f"completion offered {offered.stdout!r}")
+
+print("command line checked" if not failures else f"{len(failures)} failures")
+sys.exit(1 if failures else 0)
