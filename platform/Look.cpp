@@ -21,6 +21,9 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    // The style draws the keyboard focus in the highlight colour: yellow stands out on the grey.
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(255, 255, 0));
+    palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
     app.setPalette(palette);
     // Every window and message box carries the program's icon, not the desktop's generic one.
     app.setWindowIcon(QIcon(QStringLiteral(":/pictures/moravel.png")));
