@@ -8,7 +8,7 @@
 #include "platform/OwnerFocus.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "schedule/UnattendedRun.h"
+#include "schedule/ScheduledDelivery.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -80,7 +80,7 @@ int RunStartUp(int argc, char* argv[])
         // No page is shown, so no GL context is needed for one (see PageView.cpp).
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
-        RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
+        RunScheduledDelivery(mode.task);
         return 0;
     }
 
