@@ -3,7 +3,6 @@
 #include "platform/Process.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace Crontab {
@@ -137,21 +136,6 @@ std::string ActivateWorkItem(const std::string& table, int hour, int minute, con
         lines.push_back(std::move(line));
     }
     return JoinLines(lines);
-}
-
-bool ReadWorkItemTime(const std::string& table, int& hour, int& minute)
-{
-    for (const Line& line : SplitLines(table)) {
-        if (!IsMarked(line.text) || IsCommentedOut(line.text))
-            continue;
-        int m = -1, h = -1;
-        if (std::sscanf(line.text.c_str(), " %d %d ", &m, &h) != 2 || h < 0 || h > 23 || m < 0 || m > 59)
-            return false;
-        hour = h;
-        minute = m;
-        return true;
-    }
-    return false;
 }
 
 std::string RemoveWorkItem(const std::string& table)

@@ -27,9 +27,6 @@ std::string AddDisabledWorkItem(const std::string& table, const std::string& com
 // lines are dropped. The table unchanged when there is no marked line.
 std::string ActivateWorkItem(const std::string& table, int hour, int minute, const std::string& command);
 
-// The hour and minute of the first enabled marked line; false when there is none.
-bool ReadWorkItemTime(const std::string& table, int& hour, int& minute);
-
 // The table without any marked line.
 std::string RemoveWorkItem(const std::string& table);
 

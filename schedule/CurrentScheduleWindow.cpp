@@ -3,7 +3,6 @@
 #include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/Paths.h"
-#include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
 #include <QGroupBox>
@@ -26,9 +25,6 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     timeText = QStringLiteral("Deliver daily at: ");
     for (const std::string& time : task.times)
         timeText += QString::fromStdString(time);
-    // A task file without its time still has the scheduler's.
-    if (int hour = 0, minute = 0; task.times.empty() && taskFound && SchedulerLink::WorkItemTime(hour, minute))
-        timeText += QString::fromStdString(FormatTaskTime(hour, minute));
     static const char* const deliveries[] = {"Deliver by e-mail", "Show a desktop notification",
                                              "Deliver by e-mail and show a desktop notification"};
     if (taskFound)

@@ -120,16 +120,6 @@ bool Present(const std::string& path)
            !error;
 }
 
-bool ReadUnit(const std::string& path, std::string& text)
-{
-    std::vector<std::string> lines;
-    if (!ReadLinesBuffered(path, 500, lines))
-        return false;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return true;
-}
-
 // Stops and removes both units; true when there was one.
 bool RemoveUnits()
 {
@@ -252,15 +242,6 @@ bool ActivateWorkItem(int hour, int minute)
         return false;
     AskForAccount();
     return WriteTable(table.program, Crontab::ActivateWorkItem(table.text, hour, minute, command));
-}
-
-bool WorkItemTime(int& hour, int& minute)
-{
-    std::string timer;
-    if (ReadUnit(UnitPath(UserTimer::TimerName), timer) && UserTimer::ReadTimerTime(timer, hour, minute))
-        return true;
-    UserTable table;
-    return ReadUserTable(table) && Crontab::ReadWorkItemTime(table.text, hour, minute);
 }
 
 void SetAccountPrompt(AccountPrompt prompt)

@@ -27,8 +27,6 @@ bool CreateWorkItem();
 // With a manager: writes the timer, reloads and enables it, then drops an old
 // crontab line. Else writes minute and hour into the line and enables it.
 bool ActivateWorkItem(int hour, int minute);
-// The time the item starts the delivery, from the timer or else the enabled line.
-bool WorkItemTime(int& hour, int& minute);
 
 // Asks for the login account a scheduled run starts under; only systems that need
 // one ask (never this one: a crontab line runs as its owner). The windows layer sets it.

@@ -106,20 +106,4 @@ std::string TimerText(int hour, int minute)
            "[Install]\n"
            "WantedBy=timers.target\n";
 }
-
-bool ReadTimerTime(const std::string& text, int& hour, int& minute)
-{
-    const std::string key = "\nOnCalendar=*-*-* ";
-    const std::size_t at = ("\n" + text).find(key);
-    if (at == std::string::npos)
-        return false;
-    int h = -1, m = -1;
-    char end = 0;
-    if (std::sscanf(text.c_str() + at + key.size() - 1, "%2d:%2d:00%c", &h, &m, &end) < 2 || h < 0 || h > 23 ||
-        m < 0 || m > 59)
-        return false;
-    hour = h;
-    minute = m;
-    return true;
-}
 }

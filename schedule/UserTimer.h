@@ -24,9 +24,6 @@ std::string ServiceText(const std::string& installDir);
 // The timer: daily at hour:minute, persistent.
 std::string TimerText(int hour, int minute);
 
-// The time of a timer's daily OnCalendar line; false when it has none.
-bool ReadTimerTime(const std::string& timerText, int& hour, int& minute);
-
 // A word for a unit's command line: quoted, with "%" and "$" kept from expansion.
 std::string CommandWord(const std::string& text);
 }
