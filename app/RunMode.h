@@ -24,7 +24,8 @@ struct RunModeChoice {
 
 // `arguments` are the command-line arguments after the program's name. Joined by
 // one blank they must equal InstallDir + "task.dtr" exactly, and the task file
-// must name a profile and an address; anything else is the interactive run.
+// must name a profile, and an address unless the reading only goes to the desktop;
+// anything else is the interactive run.
 RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments);
 
 // Whether a window could be shown, from DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM

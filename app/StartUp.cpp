@@ -9,7 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SessionPlatform.h"
-#include "schedule/UnattendedRun.h"
+#include "schedule/ScheduledDelivery.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -81,7 +81,7 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
         // No page is shown, so no GL context is needed for one (see PageView.cpp).
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
-        RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
+        RunScheduledDelivery(mode.task);
         return 0;
     }
 

@@ -14,7 +14,7 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Currently Scheduled Daily Report"));
     setFont(ControlFont());
     const int width = 520;
-    const int height = 270;
+    const int height = 310;
     setFixedSize(width, height);
     move(CentreX(width), CentreY(height));
 
@@ -25,20 +25,24 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     timeText = QStringLiteral("Deliver daily at: ");
     for (const std::string& time : task.times)
         timeText += QString::fromStdString(time);
+    static const char* const deliveries[] = {"Deliver by e-mail", "Show a desktop notification",
+                                             "Deliver by e-mail and show a desktop notification"};
+    if (taskFound)
+        deliveryText = QString::fromLatin1(deliveries[static_cast<int>(task.DeliveryChoice())]);
     if (!task.type.empty())
         formText = ParseLeadingInt(task.type) != 0 ? QStringLiteral("Deliver report in full colors")
                                                    : QStringLiteral("Deliver report in plain text");
 
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(10, 5, width - 20, 205);
+    frame->setGeometry(10, 5, width - 20, 245);
 
     auto* changeButton = new QPushButton(QStringLiteral("Change"), this);
     changeButton->setObjectName(QStringLiteral("change"));
     changeButton->setDefault(true);
-    changeButton->setGeometry(width / 2 - 130, 223, 110, 34);
+    changeButton->setGeometry(width / 2 - 130, 263, 110, 34);
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("close"));
-    closeButton->setGeometry(width / 2 + 20, 223, 110, 34);
+    closeButton->setGeometry(width / 2 + 20, 263, 110, 34);
 
     MakeLabel(QStringLiteral("Profile:"), LabelColour::Green, this)->setGeometry(25, 25, 110, 28);
     QLineEdit* profile = MakeLabel(profileName, LabelColour::Black, this, 100);
@@ -54,6 +58,9 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     QLineEdit* form = MakeLabel(formText, LabelColour::White, this, 100);
     form->setObjectName(QStringLiteral("form"));
     form->setGeometry(25, 155, 470, 28);
+    QLineEdit* deliveryLine = MakeLabel(deliveryText, LabelColour::Yellow, this, 100);
+    deliveryLine->setObjectName(QStringLiteral("delivery"));
+    deliveryLine->setGeometry(25, 195, 470, 28);
 
     connect(changeButton, &QPushButton::clicked, this, &CurrentScheduleWindow::Change);
     connect(closeButton, &QPushButton::clicked, this, &CurrentScheduleWindow::reject);

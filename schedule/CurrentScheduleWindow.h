@@ -22,5 +22,6 @@ private:
     QString email;
     QString timeText;
     QString formText;
+    QString deliveryText;
     bool taskFound = false;
 };

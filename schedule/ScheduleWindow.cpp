@@ -69,6 +69,14 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     formList->addItem(QStringLiteral("deliver report in full colors"));
     formList->setGeometry(160, 145, 300, 28);
 
+    // In the order of Delivery.
+    deliveryList = new QComboBox(this);
+    deliveryList->setObjectName(QStringLiteral("delivery"));
+    deliveryList->addItem(QStringLiteral("deliver report by e-mail"));
+    deliveryList->addItem(QStringLiteral("show a desktop notification"));
+    deliveryList->addItem(QStringLiteral("e-mail and desktop notification"));
+    deliveryList->setGeometry(160, 182, 360, 28);
+
     saveButton = new QPushButton(QStringLiteral("Save"), this);
     saveButton->setObjectName(QStringLiteral("save"));
     saveButton->setDefault(true);
@@ -94,13 +102,14 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     amPmLabel->setObjectName(QStringLiteral("amPm"));
     amPmLabel->setGeometry(460, 25, 60, 28);
     MakeLabel(QStringLiteral("Report Type:"), LabelColour::Blue, this)->setGeometry(25, 145, 130, 28);
+    MakeLabel(QStringLiteral("Deliver:"), LabelColour::Green, this)->setGeometry(25, 182, 130, 28);
 
     // A row of the twelve sign pictures under the report form list.
-    const int picture = 36;
+    const int picture = 30;
     const int step = (kWidth - 50) / 12;
     for (int sign = 0; sign < 12; ++sign) {
         auto* image = new QLabel(this);
-        image->setGeometry(25 + sign * step + (step - picture) / 2, 200, picture, picture);
+        image->setGeometry(25 + sign * step + (step - picture) / 2, 222, picture, picture);
         image->setAlignment(Qt::AlignCenter);
         const QPixmap pixmap(QString::fromStdString(InstallDir() + SignPictureFile(static_cast<ZodiacSign>(sign))));
         if (!pixmap.isNull())
@@ -110,7 +119,8 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     setTabOrder(hourList, minuteList);
     setTabOrder(minuteList, emailEdit);
     setTabOrder(emailEdit, formList);
-    setTabOrder(formList, saveButton);
+    setTabOrder(formList, deliveryList);
+    setTabOrder(deliveryList, saveButton);
     setTabOrder(saveButton, helpButton);
     setTabOrder(helpButton, closeButton);
 
@@ -120,6 +130,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     connect(hourList, &QComboBox::currentIndexChanged, this, &ScheduleWindow::HourChanged);
     connect(minuteList, &QComboBox::currentIndexChanged, this, [this](int position) { minute = position; });
     connect(formList, &QComboBox::currentIndexChanged, this, [this](int position) { fullColour = position; });
+    connect(deliveryList, &QComboBox::currentIndexChanged, this, &ScheduleWindow::DeliveryChanged);
     connect(saveButton, &QPushButton::clicked, this, &ScheduleWindow::Save);
     connect(helpButton, &QPushButton::clicked, this, &ScheduleWindow::ShowHelp);
     connect(closeButton, &QPushButton::clicked, this, &ScheduleWindow::reject);
@@ -151,31 +162,53 @@ void ScheduleWindow::HourChanged(int position)
     amPmLabel->setText(amPm);
 }
 
-QString ScheduleWindow::SuccessText(const std::string& profilePath, const QString& email, int fullColour)
+// Only an e-mail delivery needs an address.
+void ScheduleWindow::DeliveryChanged(int position)
 {
-    return QStringLiteral("Daily Analysis Report was scheduled successfully.     \nProfile: ") +
-           QString::fromStdString(FileNameOfPath(profilePath)) + QStringLiteral("    \nEmail To: ") + email +
-           QStringLiteral("     ") +
-           (fullColour ? QStringLiteral("\nDeliver report in full colors.     ")
-                       : QStringLiteral("\nDeliver report in plain text.     "));
+    delivery = static_cast<Delivery>(position);
+    emailEdit->setEnabled(delivery != Delivery::Notification);
 }
 
-void ScheduleWindow::Save()
+QString ScheduleWindow::SuccessText(const std::string& profilePath, const QString& email, int fullColour,
+                                    Delivery delivery)
 {
-    email = emailEdit->text();
+    QString text = QStringLiteral("Daily Analysis Report was scheduled successfully.     \nProfile: ") +
+                   QString::fromStdString(FileNameOfPath(profilePath)) + QStringLiteral("    ");
+    if (delivery != Delivery::Notification)
+        text += QStringLiteral("\nEmail To: ") + email + QStringLiteral("     ") +
+                (fullColour ? QStringLiteral("\nDeliver report in full colors.     ")
+                            : QStringLiteral("\nDeliver report in plain text.     "));
+    if (delivery != Delivery::Email)
+        text += QStringLiteral("\nShow a desktop notification.     ");
+    return text;
+}
+
+bool ScheduleWindow::EmailAccepted()
+{
     if (email.isEmpty()) {
         MessageBox::stop(QStringLiteral("Please enter Email Address first.    "));
-        return;
+        return false;
     }
     if (CharacterLimit::Count(email) > kEmailLimit) {
         MessageBox::stop(QStringLiteral("Email Address is limited to 100 characters.    "));
-        return;
+        return false;
     }
     // A line break would end the task file's "Email:" line and start another.
     if (!email.contains(QLatin1Char('@')) || email.contains(QLatin1Char('\n')) || email.contains(QLatin1Char('\r'))) {
         MessageBox::stop(QStringLiteral("Email Address is not valid.     "));
-        return;
+        return false;
     }
+    return true;
+}
+
+void ScheduleWindow::Save()
+{
+    delivery = static_cast<Delivery>(deliveryList->currentIndex());
+    const bool mails = delivery != Delivery::Notification;
+    // A notification alone keeps no address.
+    email = mails ? emailEdit->text() : QString();
+    if (mails && !EmailAccepted())
+        return;
     hour = hourList->currentIndex() + 1;
     minute = minuteList->currentIndex();
     fullColour = formList->currentIndex();
@@ -186,6 +219,7 @@ void ScheduleWindow::Save()
     task.hour = hour;
     task.minute = minute;
     task.fullColour = fullColour;
+    task.delivery = delivery;
     if (!WriteTaskFile(task)) {
         MessageBox::stop(QStringLiteral("Unable to save profile.    "));
         return;
@@ -202,9 +236,9 @@ void ScheduleWindow::Save()
         MessageBox::stop(QStringLiteral("Unable to activate Daily Report.    "));
         return;
     }
-    MessageBox::information(SuccessText(profilePath, email, fullColour));
+    MessageBox::information(SuccessText(profilePath, email, fullColour, delivery));
     // The daily run mails through sendmail only; a desktop mail client cannot take it.
-    if (MapiMailer probe; probe.TakeError() != 0)
+    if (MapiMailer probe; mails && probe.TakeError() != 0)
         MessageBox::information(QStringLiteral("Daily delivery needs a mail transfer program such as msmtp-mta. "
                                                "Without one, no daily report can be sent.    "));
     accept();

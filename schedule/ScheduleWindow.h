@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/TaskFile.h"
+
 #include <QDialog>
 #include <QString>
 #include <string>
@@ -22,10 +24,12 @@ public:
     int Hour() const { return hour; }
     int Minute() const { return minute; }
     int FullColour() const { return fullColour; }
+    Delivery DeliveryChoice() const { return delivery; }
     QString AmPm() const { return amPm; }
 
     // The text shown after a successful Save.
-    static QString SuccessText(const std::string& profilePath, const QString& email, int fullColour);
+    static QString SuccessText(const std::string& profilePath, const QString& email, int fullColour,
+                               Delivery delivery = Delivery::Email);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +37,8 @@ protected:
 
 private:
     void HourChanged(int position);
+    void DeliveryChanged(int position);
+    bool EmailAccepted();
     void Save();
     void ShowHelp();
 
@@ -40,6 +46,7 @@ private:
     QComboBox* minuteList = nullptr;
     QLineEdit* emailEdit = nullptr;
     QComboBox* formList = nullptr;
+    QComboBox* deliveryList = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* helpButton = nullptr;
     QPushButton* closeButton = nullptr;
@@ -51,6 +58,7 @@ private:
     int hour = 6;
     int minute = 0;
     int fullColour = 0;
+    Delivery delivery = Delivery::Email;
     QString amPm = QStringLiteral("AM");
     bool opened = false;
 };

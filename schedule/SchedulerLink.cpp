@@ -5,8 +5,12 @@
 #include "platform/SystemName.h"
 #include "schedule/Crontab.h"
 #include "schedule/ProcessTable.h"
+#include "schedule/UserTimer.h"
+
+#include "platform/DataFile.h"
 
 #include <csignal>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -80,6 +84,88 @@ bool StartCommandSucceeds(const std::vector<std::string>& argv)
     const ProcessResult result = RunProcess(argv);
     return result.started && result.exitCode == 0;
 }
+
+// `systemctl --user` with the arguments; its complaints (no bus, no manager) are
+// not the user's business. True when it exits 0.
+bool Systemctl(const std::vector<std::string>& arguments, std::string* output = nullptr)
+{
+    const std::string program = FindOnPath("systemctl");
+    if (program.empty())
+        return false;
+    std::vector<std::string> argv{"/bin/sh", "-c", "exec \"$0\" --user \"$@\" 2>/dev/null", program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    const ProcessResult result = RunProcess(argv, {}, output != nullptr);
+    if (output)
+        *output = result.output;
+    return result.started && result.exitCode == 0;
+}
+
+bool ManagerRuns()
+{
+    std::string state;
+    Systemctl({"is-system-running"}, &state);  // exits 1 when degraded
+    return UserTimer::ManagerRuns(state);
+}
+
+std::string UnitPath(const std::string& name)
+{
+    return UserTimer::UnitFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + name;
+}
+
+// Present as a file or a link, whatever it points at.
+bool Present(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found &&
+           !error;
+}
+
+// Stops and removes both units; true when there was one.
+bool RemoveUnits()
+{
+    const std::string timer = UnitPath(UserTimer::TimerName);
+    const std::string service = UnitPath(UserTimer::ServiceName);
+    if (!Present(timer) && !Present(service))
+        return false;
+    const bool manager = ManagerRuns();
+    if (manager) {
+        Systemctl({"disable", "--now", UserTimer::TimerName});
+        Systemctl({"stop", UserTimer::ServiceName});  // a delivery in progress
+    }
+    std::error_code ignored;
+    std::filesystem::remove(UnitPath("timers.target.wants/" + UserTimer::TimerName), ignored);
+    std::filesystem::remove(timer, ignored);
+    std::filesystem::remove(service, ignored);
+    if (manager)
+        Systemctl({"daemon-reload"});
+    return true;
+}
+
+bool RemoveCrontabLine(bool endRunningDelivery)
+{
+    UserTable table;
+    if (!ReadUserTable(table) || table.workItem == Crontab::WorkItemState::Missing)
+        return false;
+    // A delivery in progress is ended first, as removing the line would not stop it.
+    if (endRunningDelivery)
+        for (int id : FindProcesses("Kestrane", InstallDir() + "task.dtr"))
+            ::kill(id, SIGTERM);
+    return WriteTable(table.program, Crontab::RemoveWorkItem(table.text));
+}
+
+bool ValidTime(int hour, int minute)
+{
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+}
+
+void AskForAccount()
+{
+    if (NeedsAccount(SystemName()) && Prompt()) {
+        // The account only matters to schedulers that ask for one; it is never stored.
+        std::string userId, password;
+        Prompt()(userId, password);
+    }
+}
 }
 
 bool EnsureSchedulerRunning()
@@ -89,6 +175,8 @@ bool EnsureSchedulerRunning()
 
 bool EnsureSchedulerRunningIn(const std::string& procRoot)
 {
+    if (ManagerRuns())
+        return true;
     if (FindOnPath("crontab").empty())
         return false;
     if (AnyProcessNamed({"cron", "crond"}, procRoot))
@@ -99,23 +187,33 @@ bool EnsureSchedulerRunningIn(const std::string& procRoot)
 
 bool WorkItemExists()
 {
+    if (ManagerRuns() && Present(UnitPath(UserTimer::TimerName))) {
+        std::string state;
+        Systemctl({"is-enabled", UserTimer::TimerName}, &state);
+        if (state == "enabled\n" || state == "enabled")
+            return true;
+    }
     UserTable table;
     return ReadUserTable(table) && table.workItem == Crontab::WorkItemState::Enabled;
 }
 
 bool DeleteWorkItem()
 {
-    UserTable table;
-    if (!ReadUserTable(table) || table.workItem == Crontab::WorkItemState::Missing)
-        return false;
-    // A delivery in progress is ended first, as removing the line would not stop it.
-    for (int id : FindProcesses("Kestrane", InstallDir() + "task.dtr"))
-        ::kill(id, SIGTERM);
-    return WriteTable(table.program, Crontab::RemoveWorkItem(table.text));
+    const bool unitsRemoved = RemoveUnits();
+    return RemoveCrontabLine(true) || unitsRemoved;
 }
 
 bool CreateWorkItem()
 {
+    if (ManagerRuns()) {
+        const std::string service = UnitPath(UserTimer::ServiceName);
+        const std::string text = UserTimer::ServiceText(InstallDir());
+        if (text.empty() || Present(service) || Present(UnitPath(UserTimer::TimerName)))
+            return false;
+        std::error_code error;
+        std::filesystem::create_directories(UnitPath(""), error);
+        return WriteFileAtomically(service, text);
+    }
     const std::string command = Command();
     UserTable table;
     if (command.empty() || !ReadUserTable(table) || table.workItem != Crontab::WorkItemState::Missing)
@@ -125,16 +223,24 @@ bool CreateWorkItem()
 
 bool ActivateWorkItem(int hour, int minute)
 {
+    if (!ValidTime(hour, minute))
+        return false;
+    if (ManagerRuns()) {
+        if (!Present(UnitPath(UserTimer::ServiceName)))
+            return false;
+        AskForAccount();
+        if (!WriteFileAtomically(UnitPath(UserTimer::TimerName), UserTimer::TimerText(hour, minute)) ||
+            !Systemctl({"daemon-reload"}) || !Systemctl({"enable", "--now", UserTimer::TimerName}))
+            return false;
+        // The timer carries the delivery now; a line of an earlier version would send it twice.
+        RemoveCrontabLine(false);
+        return true;
+    }
     const std::string command = Command();
     UserTable table;
-    if (command.empty() || hour < 0 || hour > 23 || minute < 0 || minute > 59 || !ReadUserTable(table) ||
-        table.workItem == Crontab::WorkItemState::Missing)
+    if (command.empty() || !ReadUserTable(table) || table.workItem == Crontab::WorkItemState::Missing)
         return false;
-    if (NeedsAccount(SystemName()) && Prompt()) {
-        // The account only matters to schedulers that ask for one; it is never stored.
-        std::string userId, password;
-        Prompt()(userId, password);
-    }
+    AskForAccount();
     return WriteTable(table.program, Crontab::ActivateWorkItem(table.text, hour, minute, command));
 }
 

@@ -3,21 +3,29 @@
 #include <functional>
 #include <string>
 
-// The daily work item "Daily Analysis Report": one line of the user's crontab
-// ending in "# Daily Analysis Report". Every other crontab line is kept byte for byte.
+// The daily work item "Daily Analysis Report". Where the user's service manager
+// runs (`systemctl --user is-system-running` says running or degraded) it is a
+// user timer with its service; elsewhere one line of the user's crontab ending in
+// "# Daily Analysis Report", every other crontab line kept byte for byte. A
+// crontab line left by an earlier version still counts until a timer replaces it.
 namespace SchedulerLink {
-// False without a crontab program; true when cron/crond runs or a start command succeeded.
+// True when the user's service manager runs. Else false without a crontab program;
+// true when cron/crond runs or a start command succeeded.
 bool EnsureSchedulerRunning();
 // The same, looking for the daemon in the given proc file system.
 bool EnsureSchedulerRunningIn(const std::string& procRoot);
-// True when the marked line exists and is enabled.
+// True when the timer is enabled or the marked line exists and is enabled.
 bool WorkItemExists();
-// Ends a running delivery, then removes the marked line; false when there is no
-// line or the crontab could not be rewritten.
+// Ends a running delivery, then removes the units and the marked line; false when
+// there was neither or the crontab could not be rewritten. Unit files go even
+// without a running manager: editing them needs none.
 bool DeleteWorkItem();
-// Adds the line disabled (commented out); false when a marked line exists.
+// With a manager: writes the service (an item without a trigger); false when a
+// unit exists. Else adds the line disabled (commented out); false when a marked
+// line exists.
 bool CreateWorkItem();
-// Writes minute and hour into the line and enables it.
+// With a manager: writes the timer, reloads and enables it, then drops an old
+// crontab line. Else writes minute and hour into the line and enables it.
 bool ActivateWorkItem(int hour, int minute);
 
 // Asks for the login account a scheduled run starts under; only systems that need

@@ -22,6 +22,15 @@ int TaskFileContents::UnattendedType() const
     return !type.empty() && ParseLeadingInt(type) == 1 ? 1 : 0;
 }
 
+Delivery TaskFileContents::DeliveryChoice() const
+{
+    if (delivery == "notification")
+        return Delivery::Notification;
+    if (delivery == "both")
+        return Delivery::Both;
+    return Delivery::Email;
+}
+
 std::string TaskFilePath()
 {
     return InstallDir() + "task.dtr";
@@ -35,7 +44,11 @@ std::string FormatTaskTime(int hour, int minute)
 std::string FormatTaskFile(const TaskFile& task)
 {
     return "Profile:" + task.profilePath + "\nEmail:" + task.email + "\nTime:" + FormatTaskTime(task.hour, task.minute) +
-           "\nType:" + std::to_string(task.fullColour) + "\n";
+           "\nType:" + std::to_string(task.fullColour) + "\n" +
+           // Earlier versions skip the line; an e-mail task is written as they wrote it.
+           (task.delivery == Delivery::Notification ? "Delivery:notification\n"
+            : task.delivery == Delivery::Both       ? "Delivery:both\n"
+                                                    : "");
 }
 
 bool WriteTaskFile(const TaskFile& task)
@@ -58,6 +71,8 @@ TaskFileContents ReadTaskFile(const std::string& path)
             contents.times.push_back(value);
         else if (TakeValue(line, "Type:", value) && !value.empty())
             contents.type = value;  // an empty Type line does not count
+        else if (TakeValue(line, "Delivery:", value))
+            contents.delivery = value;
     }
     return contents;
 }

@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+// How the daily reading reaches the user. A task file without a "Delivery:" line
+// (as earlier versions wrote it) means e-mail.
+enum class Delivery { Email, Notification, Both };
+
 // "task.dtr" in InstallDir: the scheduled daily delivery.
 struct TaskFile {
     std::string profilePath;
@@ -10,6 +14,7 @@ struct TaskFile {
     int hour = 6;
     int minute = 0;
     int fullColour = 0;
+    Delivery delivery = Delivery::Email;
 };
 
 // What a reader finds; every field may be empty.
@@ -18,9 +23,15 @@ struct TaskFileContents {
     std::string email;              // the last "Email:" value
     std::vector<std::string> times; // every "Time:" value in file order
     std::string type;               // the last "Type:" value as written
+    std::string delivery;           // the last "Delivery:" value
 
-    // Both profile and e-mail non-empty.
-    bool IsPresent() const { return !profilePath.empty() && !email.empty(); }
+    // A profile, and an address unless the reading goes to the desktop.
+    bool IsPresent() const
+    {
+        return !profilePath.empty() && (!email.empty() || DeliveryChoice() != Delivery::Email);
+    }
+    // "notification" and "both"; anything else is e-mail.
+    Delivery DeliveryChoice() const;
     // Currently Scheduled window: empty Type -> no text, 0 -> plain, any other number -> full colours.
     // Unattended run: 1 only when the leading number is 1; anything else is 0.
     int UnattendedType() const;

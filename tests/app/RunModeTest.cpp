@@ -28,6 +28,7 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
         {"trailing blank", {taskPath + " "}, complete, false, false},
         {"no arguments", {}, complete, false, false},
         {"task file without Email", {taskPath}, "Profile:" + folder + "Anna.ini\nTime:7:5AM\nType:1\n", false, true},
+        {"notification without an address", {taskPath}, "Profile:" + folder + "Anna.ini\nEmail:\nDelivery:notification\n", true, false},
         {"task file with an empty Profile", {taskPath}, "Profile:\nEmail:a@b.org\n", false, true},
         {"no task file", {taskPath}, "", false, true},
     };
@@ -40,7 +41,7 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
         EXPECT_EQ(choice.unattended, c.unattended);
         EXPECT_EQ(EndsSilently(choice, false), c.silentWithoutDisplay);
         EXPECT_FALSE(EndsSilently(choice, true));  // with a display: the interactive run
-        if (c.unattended) {
+        if (c.unattended && c.taskText == complete) {
             EXPECT_EQ(choice.task.email, "a@b.org");
             EXPECT_EQ(choice.task.UnattendedType(), 1);
         }

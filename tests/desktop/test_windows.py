@@ -1,6 +1,7 @@
 """The schedule windows, the companion analysis and the help wizard, as a user
 reaches them from the main window."""
 
+import os
 import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
@@ -12,6 +13,15 @@ CURRENT = r"^Currently Scheduled Daily Report$"
 # Places in the schedule window's client area.
 EMAIL = (357, 119)
 SAVE, SCHEDULE_HELP = (170, 300), (300, 300)
+DELIVERY = (340, 196)
+
+# A user service manager that runs and keeps what is enabled.
+USER_MANAGER = r'''[ "$1" = --user ] || exit 1
+case "$2" in
+  is-system-running) echo running ;;
+  is-enabled) [ -e "$HOME/enabled-$3" ] && echo enabled || { echo disabled; exit 1; } ;;
+  enable) touch "$HOME/enabled-$4" ;;
+esac'''
 
 
 class Windows(DesktopTest):
@@ -75,6 +85,30 @@ class Windows(DesktopTest):
         desktop.key("Escape")
         desktop.wait_gone(schedule)
         desktop.wait_active(main)
+
+    def test_schedule_a_notification_without_an_address(self):
+        desktop, user = self.desktop, self.user
+        user.stub("systemctl", USER_MANAGER)
+        main = self.start(("Anna", "Anna Lee"))
+        desktop.click(main, *SCHEDULE_BUTTON)
+        schedule = desktop.wait_window(SCHEDULE)
+        desktop.click(schedule, *DELIVERY)
+        desktop.key("Down")
+        desktop.key("Return")
+        desktop.click(schedule, *SAVE)
+        # One box, the success: no address asked for, no mail program missed.
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        self.saveShot("schedule-notification")
+        desktop.key("Return")
+        desktop.wait_gone(schedule)
+        desktop.wait_active(main)
+        with open(user.path("task.dtr"), encoding="utf-8") as task:
+            text = task.read()
+        self.assertIn("\nEmail:\n", text)
+        self.assertIn("Delivery:notification\n", text)
+        self.assertEqual(user.crontab(), "")
+        self.assertTrue(os.path.exists(os.path.join(user.home, "enabled-moravel-daily-report.timer")))
 
     def test_companion_with_two_profiles(self):
         desktop = self.desktop

@@ -9,7 +9,9 @@
 #include "schedule/ProcessTable.h"
 #include "schedule/ScheduleWindow.h"
 #include "schedule/TaskFile.h"
+#include "schedule/UserTimer.h"
 #include "support/CrontabStub.h"
+#include "support/UserManagerStub.h"
 #include "support/WindowTest.h"
 
 #include <QApplication>
@@ -187,6 +189,34 @@ private slots:
                                        QStringLiteral("Daily delivery needs a mail transfer program such as "
                                                       "msmtp-mta. Without one, no daily report can be sent.    ")}));
         QCOMPARE(MessageBox::history()[1].icon, MessageBox::Information);
+    }
+
+    // A notification alone asks for no address and needs no mail program; where a
+    // service manager runs, the item is its timer, not a crontab line.
+    void notificationOnlyNeedsNoAddressNorMailProgram()
+    {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        UserManagerStub manager(stub);
+        const MailSearch search(stub, false);
+        ScheduleWindow window;
+        window.SetProfilePath(env.InstallDir() + "Anna.ini");
+        window.show();
+        Child<QComboBox>(window, "delivery")->setCurrentIndex(1);
+        QVERIFY(!Child<QLineEdit>(window, "email")->isEnabled());
+        Click(window, "save");
+
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        const TaskFileContents task = ReadTaskFile();
+        QVERIFY(task.email.empty() && task.IsPresent());
+        QVERIFY(task.DeliveryChoice() == Delivery::Notification);
+        QVERIFY(!stub.HasTable());
+        QVERIFY(manager.Enabled(UserTimer::TimerName));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("Daily Analysis Report was scheduled successfully.     \n"
+                                                     "Profile: Anna.ini    \nShow a desktop notification.     ")});
+        CurrentScheduleWindow current;
+        QCOMPARE(Child<QLineEdit>(current, "delivery")->text(), QStringLiteral("Show a desktop notification"));
+        QCOMPARE(Child<QLineEdit>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:0AM"));
     }
 
     // Opening removes the old item, also when the window is then closed unsaved.

@@ -15,7 +15,8 @@
 // last line lacks its end refused. A file "broken" makes every call fail; a file
 // "writes" holding N lets only N more tables be installed.
 // "systemctl" and "service" stand-ins only log their arguments to "started" and
-// exit with the number in their ".exit" file (1 when there is none).
+// exit with the number in their ".exit" file (1 when there is none); "systemctl
+// --user" finds no service manager and logs nothing.
 class CrontabStub {
 public:
     explicit CrontabStub(const TempEnvironment& env, bool withCrontab = true) : dir(env.Root() + "/bin")
@@ -25,7 +26,7 @@ public:
             Write("crontab", kCrontab, true);
         for (const std::string name : {"systemctl", "service"})
             Write(name,
-                  "#!/bin/sh\necho \"" + name + " $*\" >> \"$(dirname \"$0\")/started\"\n"
+                  "#!/bin/sh\n[ \"$1\" = --user ] && exit 1\necho \"" + name + " $*\" >> \"$(dirname \"$0\")/started\"\n"
                   "exit $(cat \"$(dirname \"$0\")/" + name + ".exit\" 2>/dev/null || echo 1)\n",
                   true);
         const char* path = std::getenv("PATH");

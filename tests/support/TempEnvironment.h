@@ -7,8 +7,8 @@
 #include <string>
 #include <unistd.h>
 
-// Points XDG_DATA_HOME and HOME at a fresh temporary folder for one test and
-// restores them afterwards.
+// Points XDG_DATA_HOME, XDG_CONFIG_HOME and HOME at a fresh temporary folder for
+// one test and restores them afterwards.
 class TempEnvironment {
 public:
     TempEnvironment()
@@ -17,7 +17,9 @@ public:
         root = ::mkdtemp(pattern.data()) ? pattern : std::string();
         Save("XDG_DATA_HOME", oldXdg, hadXdg);
         Save("HOME", oldHome, hadHome);
+        Save("XDG_CONFIG_HOME", oldConfig, hadConfig);
         SetTestVariable("XDG_DATA_HOME", (root + "/data").c_str());
+        SetTestVariable("XDG_CONFIG_HOME", (root + "/config").c_str());
         SetTestVariable("HOME", (root + "/home").c_str());
         std::filesystem::create_directories(root + "/data/moravel/Reports");
         std::filesystem::create_directories(root + "/home");
@@ -26,6 +28,7 @@ public:
     {
         Restore("XDG_DATA_HOME", oldXdg, hadXdg);
         Restore("HOME", oldHome, hadHome);
+        Restore("XDG_CONFIG_HOME", oldConfig, hadConfig);
         std::error_code ignored;
         if (!root.empty())
             std::filesystem::remove_all(root, ignored);
@@ -52,6 +55,6 @@ private:
     }
 
     std::string root;
-    std::string oldXdg, oldHome;
-    bool hadXdg = false, hadHome = false;
+    std::string oldXdg, oldHome, oldConfig;
+    bool hadXdg = false, hadHome = false, hadConfig = false;
 };

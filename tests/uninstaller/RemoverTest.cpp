@@ -1,7 +1,9 @@
 #include "platform/Paths.h"
+#include "schedule/UserTimer.h"
 #include "uninstaller/DeleteCopy.h"
 #include "uninstaller/Remover.h"
 #include "support/CrontabStub.h"
+#include "support/UserManagerStub.h"
 #include "support/TempEnvironment.h"
 
 #include <algorithm>
@@ -284,4 +286,23 @@ TEST(DeleteCopy, MissingRemoverOrPlantedLinkStartsNothing)
     EXPECT_FALSE(fs::is_symlink(DeleteCopyPath()));
     EXPECT_FALSE(CopyFileExclusively(env.InstallDir() + "delete", env.Root() + "/victim"));
     EXPECT_EQ(ReadFile(env.Root() + "/victim"), "victim");
+}
+
+TEST(Remover, RemovesTheTimerAndAnOldCrontabLineAndReloadsTheManager)
+{
+    RemovalEnvironment env;
+    env.Populate();
+    const UserManagerStub manager(env.cron);
+    env.cron.SetTable("MAILTO=me\n5 7 * * * old # Daily Analysis Report\n");
+    const std::string units = env.Root() + "/home/.config/systemd/user/";
+    WriteFile(units + UserTimer::ServiceName, "[Service]\n");
+    WriteFile(units + UserTimer::TimerName, "[Timer]\n");
+
+    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_FALSE(fs::exists(units + UserTimer::ServiceName));
+    EXPECT_FALSE(fs::exists(units + UserTimer::TimerName));
+    EXPECT_EQ(env.cron.Table(), "MAILTO=me\n");
+    const std::string log = manager.Log();
+    EXPECT_NE(log.find("disable --now " + UserTimer::TimerName), std::string::npos) << log;
+    EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1), "daemon-reload\n");
 }

@@ -1,0 +1,39 @@
+#include "schedule/ScheduledDelivery.h"
+
+#include "mail/MapiMailer.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "profiles/ProfileFiles.h"
+#include "schedule/DailyNotice.h"
+#include "schedule/DesktopNotifier.h"
+#include "schedule/UnattendedRun.h"
+
+namespace {
+constexpr int kWaitLimitMs = 10 * 60 * 1000;
+
+bool MailProgramFound()
+{
+    MapiMailer probe;
+    return probe.TakeError() == 0;
+}
+}
+
+void RunScheduledDelivery(const TaskFileContents& task)
+{
+    const Delivery delivery = task.DeliveryChoice();
+    const bool mails = delivery != Delivery::Notification && !task.email.empty() && MailProgramFound();
+    DesktopNotifier notifier;
+    bool shown = false;
+    if (delivery != Delivery::Email || !mails) {
+        const Date today = Today();
+        shown = notifier.Show(
+            QString::fromStdString(DailyNotice::Summary(ReadProfileFile(task.profilePath).fullName)),
+            QString::fromStdString(DailyNotice::Body(today, ComposePlainReport(task.profilePath))),
+            QString::fromStdString(InstallDir() + "moravel.png"),
+            DailyNotice::OpenCommand(InstallDir(), task.profilePath, today));
+    }
+    if (mails)
+        RunUnattended(task.profilePath, task.email, task.UnattendedType());
+    if (shown)
+        notifier.Wait(kWaitLimitMs);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "schedule/TaskFile.h"
+
+// The scheduled run: today's reading mailed and/or shown as a desktop notification,
+// as the task chooses. An e-mail that cannot go out (no mail program) is shown on
+// the desktop instead, silently. Waits at most ten minutes for the notification's
+// "Open" or its close. Needs a Q(Gui)Application (offscreen).
+void RunScheduledDelivery(const TaskFileContents& task);
