@@ -24,7 +24,7 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     email = QString::fromStdString(task.email);
     timeText = QStringLiteral("Deliver daily at: ");
     for (const std::string& time : task.times)
-        timeText += QString::fromStdString(time);
+        timeText += QString::fromStdString(DisplayTaskTime(time));
     static const char* const deliveries[] = {"Deliver by e-mail", "Show a desktop notification",
                                              "Deliver by e-mail and show a desktop notification"};
     if (taskFound)

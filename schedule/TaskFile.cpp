@@ -3,6 +3,7 @@
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -39,6 +40,18 @@ std::string TaskFilePath()
 std::string FormatTaskTime(int hour, int minute)
 {
     return std::to_string(hour) + ":" + std::to_string(minute) + (hour <= 11 ? "AM" : "PM");
+}
+
+std::string DisplayTaskTime(const std::string& stored)
+{
+    int hour = -1, minute = -1, used = 0;
+    char suffix[2] = {};
+    if (std::sscanf(stored.c_str(), "%2d:%2d%1[AP]M%n", &hour, &minute, suffix, &used) != 3 ||
+        static_cast<std::size_t>(used) != stored.size() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return stored;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, minute, hour <= 11 ? "AM" : "PM");
+    return text;
 }
 
 std::string FormatTaskFile(const TaskFile& task)

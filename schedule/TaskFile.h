@@ -40,6 +40,9 @@ struct TaskFileContents {
 std::string TaskFilePath();
 // The "Time:%d:%d%s" value, e.g. "7:5AM", "19:30PM".
 std::string FormatTaskTime(int hour, int minute);
+// A stored "Time:" value as people read a clock: "12:0PM" is "12:00 PM", "19:30PM"
+// "7:30 PM". A value that is not of the stored form is shown as it stands.
+std::string DisplayTaskTime(const std::string& stored);
 std::string FormatTaskFile(const TaskFile& task);
 bool WriteTaskFile(const TaskFile& task);
 TaskFileContents ReadTaskFile(const std::string& path = TaskFilePath());

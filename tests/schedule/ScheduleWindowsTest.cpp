@@ -216,7 +216,7 @@ private slots:
                                                      "Profile: Anna.ini    \nShow a desktop notification.     ")});
         CurrentScheduleWindow current;
         QCOMPARE(Child<QLineEdit>(current, "delivery")->text(), QStringLiteral("Show a desktop notification"));
-        QCOMPARE(Child<QLineEdit>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:0AM"));
+        QCOMPARE(Child<QLineEdit>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:00 AM"));
     }
 
     // Opening removes the old item, also when the window is then closed unsaved.
@@ -317,7 +317,7 @@ private slots:
             QCOMPARE(window.windowTitle(), QStringLiteral("Currently Scheduled Daily Report"));
             QCOMPARE(Child<QLineEdit>(window, "profile")->text(), QStringLiteral("Anna.ini"));
             QCOMPARE(Child<QLineEdit>(window, "email")->text(), QStringLiteral("anna@example.org"));
-            QCOMPARE(Child<QLineEdit>(window, "time")->text(), QStringLiteral("Deliver daily at: 7:5AM"));
+            QCOMPARE(Child<QLineEdit>(window, "time")->text(), QStringLiteral("Deliver daily at: 7:05 AM"));
             QCOMPARE(Child<QLineEdit>(window, "form")->text(), QStringLiteral("Deliver report in full colors"));
             window.show();
             Click(window, "close");

@@ -20,6 +20,10 @@ TEST(TaskFile, TimeLineKeepsTheTwentyFourHourClock)
     for (const Case c : {Case{7, 5, "7:5AM"}, {12, 0, "12:0PM"}, {11, 59, "11:59AM"}, {23, 59, "23:59PM"},
                          {19, 30, "19:30PM"}, {1, 0, "1:0AM"}})
         EXPECT_EQ(FormatTaskTime(c.hour, c.minute), c.text);
+    struct Shown { const char *stored, *shown; };
+    for (const Shown c : {Shown{"12:0PM", "12:00 PM"}, {"7:5AM", "7:05 AM"}, {"19:30PM", "7:30 PM"}, {"0:5AM", "12:05 AM"},
+                          {"23:59PM", "11:59 PM"}, {"", ""}, {"7:5", "7:5"}, {"24:0PM", "24:0PM"}, {"7:5AMx", "7:5AMx"}})
+        EXPECT_EQ(DisplayTaskTime(c.stored), c.shown) << c.stored;
 }
 
 TEST(TaskFile, WriteThenReadBack)
