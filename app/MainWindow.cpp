@@ -586,6 +586,10 @@ void MainWindow::DeleteProfile()
     for (int row : selected) {
         const std::string description = profiles[static_cast<std::size_t>(row)].description;
         const std::string path = ProfilePath(description);
+        // One click must not remove a person's data: No leaves this profile as it is.
+        if (!MessageBox::question(QStringLiteral("Delete the profile \"%1\"?    ")
+                                      .arg(QString::fromStdString(description))))
+            continue;
         if (IsProfileScheduled(path)) {
             if (!MessageBox::question(QStringLiteral("This profile is used for daily email delivery.    \n"
                                                      "If you delete it, daily email delivery will end too.    \n\n"

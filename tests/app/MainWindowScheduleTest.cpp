@@ -142,6 +142,7 @@ private slots:
         MainWindow window;
         window.show();
         MessageBox::setNextAnswer(MessageBox::Yes);
+        MessageBox::setNextAnswer(MessageBox::Yes);
         Click(&window, "deleteProfile");
         QVERIFY(!FileExists(TaskFilePath()));
         QVERIFY(!FileExists(InstallDir() + "Ann.ini"));

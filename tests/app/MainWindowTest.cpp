@@ -293,6 +293,13 @@ private slots:
         MainWindow window;
         window.show();
         auto* list = Child<QTreeWidget>(&window, "profileList");
+        // Each deletion is asked first; No leaves the profile as it is.
+        Click(&window, "deleteProfile");
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Delete the profile \"Ann\"?    "));
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QVERIFY(FileExists(InstallDir() + "Ann.ini"));
+        for (int i = 0; i < 3; ++i)
+            MessageBox::setNextAnswer(MessageBox::Yes);
         Click(&window, "deleteProfile");
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Bob"));
@@ -320,6 +327,7 @@ private slots:
         qputenv("PATH", QByteArray::fromStdString(env->Root()));
         MainWindow window;
         window.show();
+        MessageBox::setNextAnswer(MessageBox::Yes);
         MessageBox::setNextAnswer(MessageBox::No);
         Click(&window, "deleteProfile");
         QCOMPARE(MessageBox::history().last().text,
@@ -329,6 +337,7 @@ private slots:
         QVERIFY(FileExists(InstallDir() + "task.dtr"));
         QCOMPARE(window.Profiles().size(), std::size_t(1));
 
+        MessageBox::setNextAnswer(MessageBox::Yes);
         MessageBox::setNextAnswer(MessageBox::Yes);
         Click(&window, "deleteProfile");
         qputenv("PATH", path);

@@ -6,7 +6,7 @@ import os
 import unittest
 
 from desktop import DesktopTest, wait_until
-from main_places import ADD_PROFILE, ANALYZE_DAY, COMPANION, LIST_EMPTY, row
+from main_places import ADD_PROFILE, ANALYZE_DAY, DELETE_PROFILE, COMPANION, LIST_EMPTY, row
 
 NAVY = (0, 0, 96)  # the zodiac picture's disc
 
@@ -69,6 +69,16 @@ class MainWindow(DesktopTest):
 
         with open(user.path("Anna.ini"), encoding="utf-8") as profile:
             self.assertEqual(profile.read(), "Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n")
+        desktop.wait_active(main)
+
+        # Delete Profile asks first; No (Escape) keeps the profile.
+        desktop.click(main, *row(0))
+        desktop.click(main, *DELETE_PROFILE)
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        desktop.key("Escape")
+        desktop.wait_gone(box)
+        self.assertTrue(os.path.exists(user.path("Anna.ini")))
         desktop.wait_active(main)
         desktop.key("Escape")
         wait_until(lambda: program.poll() is not None, "Kestrane to end")
