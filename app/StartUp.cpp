@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 // The scheduler mails whatever a scheduled run prints, so Qt's own notes
@@ -59,10 +58,6 @@ int RunStartUp(int argc, char* argv[])
     CreateInstallFolders();
     EnterInstallDir();
 
-    // Chromium's sandbox refuses to run as root; the page view needs it off then.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-
     if (SystemIsRefused()) {
         QApplication app(argc, argv);
         MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));
@@ -77,16 +72,11 @@ int RunStartUp(int argc, char* argv[])
     if (mode.unattended) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
-        // No page is shown, so no GL context is needed for one (see PageView.cpp).
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
         RunUnattended(mode.task.profilePath, mode.task.email, mode.task.UnattendedType());
         return 0;
     }
 
-    // The page view's engine shares the windows' graphics contexts; this must be
-    // said before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     OwnerFocus::Install();

@@ -1,89 +1,275 @@
 #include "content/PageView.h"
 
+#include "content/PageMarkup.h"
 #include "content/PageWriter.h"
-#include "content/web/PageViewHooks.h"
 #include "platform/BrowserSettings.h"
 #include "platform/PrintService.h"
 
-#include <QCoreApplication>
-#include <QDialog>
-#include <QLibrary>
-#include <QShortcut>
-#include <QUrl>
-#include <QVBoxLayout>
-#include <QVariant>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <memory>
+#include <vector>
 
 namespace {
-// The web engine, loaded after the application exists, draws with GL contexts
-// shared with the application's. Qt makes that share only when asked before the
-// application object is built, so every program that has page views asks at load.
-[[maybe_unused]] const bool kSharedContexts = [] {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+// Far above any page the program writes; a link or a stray file of another kind
+// never makes the view read without end.
+constexpr qint64 kMaxPageBytes = 1 << 20;
+// The page margin of the pages' own browsers.
+constexpr int kPageMargin = 8;
+constexpr int kMediumPixels = 16;
+
+bool ReadPageFile(const QString& path, QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;  // no folder, FIFO or device
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.read(kMaxPageBytes);
     return true;
-}();
-
-bool AllowNavigation(const char* address)
-{
-    return IsAllowedNavigation(address ? std::string(address) : std::string());
 }
 
-bool ChoosePrinter(QPrinter& printer)
+QString DecodePage(const QByteArray& bytes)
 {
-    return PrintService::choosePrinter(printer);
+    const std::string raw = bytes.toStdString();
+    const std::string charset = PageCharset(raw);
+    if (charset == "utf-8" || charset == "utf8")
+        return QString::fromUtf8(bytes);
+    // Latin-1 and ASCII pages are read as windows-1252, their superset, as browsers do.
+    if (!charset.empty() && charset != "windows-1252" && charset != "iso-8859-1" && charset != "latin1" &&
+        charset != "us-ascii" && charset != "ascii") {
+        QStringDecoder decoder(charset.c_str());
+        if (decoder.isValid())
+            return decoder.decode(bytes);
+    }
+    return QString::fromStdString(FromWindows1252(raw));
 }
 
-// Beside the program, unless MORAVEL_WEB_MODULE names the file (programs run from
-// elsewhere in the build tree). Loaded once; the library stays loaded.
-MoravelCreatePageView CreateFunction()
+// HTML font sizes 1 to 7 as the pages' browsers draw them, "medium" (3) being
+// `medium` pixels.
+int FontSizePixels(int htmlSize, int medium)
 {
-    static const MoravelCreatePageView create = [] {
-        QString path = qEnvironmentVariable("MORAVEL_WEB_MODULE");
-        if (path.isEmpty())
-            path = QCoreApplication::applicationDirPath() + QStringLiteral("/" MORAVEL_WEB_MODULE_FILE);
-        QLibrary library(path);
-        return reinterpret_cast<MoravelCreatePageView>(library.resolve(MORAVEL_CREATE_PAGE_VIEW));
-    }();
-    return create;
-}
+    static const double factors[7] = {10.0 / 16, 13.0 / 16, 1.0, 18.0 / 16, 1.5, 2.0, 3.0};
+    return qRound(medium * factors[qBound(1, htmlSize, 7) - 1]);
 }
 
-PageView::PageView(QWidget* parent) : QWidget(parent)
+// Puts `change` into every character format of the document; the formats of
+// the paragraph marks too, since they give empty lines their height.
+template <typename Change>
+void ChangeFormats(QTextDocument& document, Change change)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const MoravelCreatePageView create = CreateFunction();
-    if (!create)
-        return;
-    const MoravelPageViewHooks hooks{&AllowNavigation, &ChoosePrinter, BrowserFontSize()};
-    browser = create(this, &hooks);
-    if (!browser)
-        return;
-    layout->addWidget(browser);
-    setFocusProxy(browser);
-    // The browser keeps every key it is given, Escape too; in the dialog around it
-    // Escape does what it does everywhere else in a dialog.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] {
-        if (auto* dialog = qobject_cast<QDialog*>(window()))
-            dialog->reject();
+    struct Range {
+        int start, end;
+        QTextCharFormat format;
+    };
+    std::vector<Range> fragments;
+    std::vector<std::pair<int, QTextCharFormat>> marks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextCharFormat mark = block.charFormat();
+        if (change(mark))
+            marks.emplace_back(block.position(), mark);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (change(format))
+                fragments.push_back({fragment.position(), fragment.position() + fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Range& range : fragments) {
+        cursor.setPosition(range.start);
+        cursor.setPosition(range.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(range.format);
+    }
+    for (const auto& [position, format] : marks) {
+        cursor.setPosition(position);
+        cursor.setBlockCharFormat(format);
+    }
+}
+
+// Gives text its pixel size from the page's font sizes, and pictures named by a
+// full path their file URL (a "#" in a folder name is no fragment).
+void PreparePage(QTextDocument& document, int medium)
+{
+    ChangeFormats(document, [medium](QTextCharFormat& format) {
+        bool changed = false;
+        if (format.hasProperty(QTextFormat::FontSizeAdjustment)) {
+            const int htmlSize = format.intProperty(QTextFormat::FontSizeAdjustment) + 3;
+            format.clearProperty(QTextFormat::FontSizeAdjustment);
+            format.clearProperty(QTextFormat::FontPointSize);
+            format.setProperty(QTextFormat::FontPixelSize, FontSizePixels(htmlSize, medium));
+            changed = true;
+        }
+        if (format.isImageFormat()) {
+            QTextImageFormat image = format.toImageFormat();
+            if (image.name().startsWith(QLatin1Char('/'))) {
+                image.setName(PageView::FileUrl(image.name()).toString(QUrl::FullyEncoded));
+                format = image;
+                changed = true;
+            }
+        }
+        return changed;
     });
-    connect(browser, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
-    connect(browser, SIGNAL(printFinished(bool)), this, SIGNAL(printFinished(bool)));
+}
+
+// Paper has no pixels: sizes become points at the 96 dpi the pages are drawn for.
+void UsePoints(QTextDocument& document)
+{
+    QFont font = document.defaultFont();
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 0.75);
+    document.setDefaultFont(font);
+    ChangeFormats(document, [](QTextCharFormat& format) {
+        if (!format.hasProperty(QTextFormat::FontPixelSize))
+            return false;
+        const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+        format.clearProperty(QTextFormat::FontPixelSize);
+        format.setFontPointSize(pixels * 0.75);
+        return true;
+    });
+}
+
+int MediumPixels()
+{
+    const int size = BrowserFontSize();
+    return size > 0 ? size : kMediumPixels;
+}
+}
+
+PageView::PageView(QWidget* parent) : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setFrameShape(QFrame::NoFrame);
+    // Links work; nothing can be selected.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link);
+    });
+    refreshTimer.setSingleShot(true);
+    connect(&refreshTimer, &QTimer::timeout, this, [this] { Follow(refreshTarget); });
 }
 
 PageView::~PageView() = default;
 
+QUrl PageView::FileUrl(const QString& path)
+{
+    QString clean = QDir::cleanPath(path);
+    while (clean.startsWith(QLatin1String("//")))
+        clean.remove(0, 1);
+    return QUrl::fromLocalFile(clean);
+}
+
 void PageView::OpenFile(const QString& path)
 {
-    if (browser)
-        browser->setProperty("url", QUrl::fromLocalFile(path));
+    Follow(FileUrl(path));
 }
 
 QString PageView::CurrentFile() const
 {
-    if (!browser)
-        return {};
-    const QUrl current = browser->property("url").toUrl();
     return current.isLocalFile() ? current.toLocalFile() : QString();
+}
+
+bool PageView::Follow(const QUrl& address)
+{
+    const QString text = address.isLocalFile() ? address.toLocalFile() : address.toString();
+    if (!IsAllowedNavigation(text.toStdString()))
+        return false;
+    if (text == QLatin1String("javascript:window.print()"))
+        PrintPage();
+    else if (address.isLocalFile())
+        Load(address);
+    // Anything else that passes (an empty address, a page on another machine) shows nothing new.
+    return true;
+}
+
+QUrl PageView::Resolve(const QString& address) const
+{
+    if (address.startsWith(QLatin1Char('/')))
+        return FileUrl(address);
+    const QUrl url(address);
+    return url.isRelative() ? current.resolved(url) : url;
+}
+
+void PageView::Load(const QUrl& url)
+{
+    refreshTimer.stop();
+    current = url;
+    QByteArray bytes;
+    const bool read = ReadPageFile(url.toLocalFile(), bytes);
+
+    const int medium = MediumPixels();
+    auto* page = new QTextDocument(this);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(medium);
+    page->setDefaultFont(font);
+    page->setDocumentMargin(kPageMargin);
+    page->setBaseUrl(url);
+    const QString html = read ? DecodePage(bytes) : QString();
+    const std::string markup = html.toStdString();
+    page->setHtml(html);
+    PreparePage(*page, medium);
+
+    const Qt::ScrollBarPolicy bars = PageRefusesScrolling(markup) ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setVerticalScrollBarPolicy(bars);
+    setHorizontalScrollBarPolicy(bars);
+    // The first document belongs to the editor, which deletes it itself.
+    QTextDocument* previous = document();
+    const bool ours = previous && previous->parent() == this;
+    setDocument(page);
+    if (ours)
+        delete previous;
+
+    const MetaRefresh refresh = FindMetaRefresh(markup);
+    if (refresh.present && !refresh.address.empty()) {
+        refreshTarget = Resolve(QString::fromStdString(refresh.address));
+        refreshTimer.start(std::min(refresh.seconds, 24 * 3600) * 1000);
+    }
+    // Said from the event loop, as a browser does, so that a caller may connect
+    // after asking for the page.
+    QMetaObject::invokeMethod(this, [this, read] { emit loadFinished(read); }, Qt::QueuedConnection);
+}
+
+QVariant PageView::loadResource(int, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? current.resolved(name) : name;
+    QByteArray bytes;
+    if (!url.isLocalFile() || !ReadPageFile(url.toLocalFile(), bytes))
+        return {};
+    return bytes;
+}
+
+void PageView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();  // the pages show no context menu
+}
+
+// The page as a document: text stays text, at the page's sizes, within the
+// printer's printable area.
+void PageView::PrintPage()
+{
+    if (printing)
+        return;  // one printout at a time
+    printing = true;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Page"));
+    bool ok = false;
+    if (PrintService::choosePrinter(printer)) {
+        std::unique_ptr<QTextDocument> copy(document()->clone(this));
+        UsePoints(*copy);
+        copy->print(&printer);
+        ok = printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    }
+    printing = false;
+    emit printFinished(ok);
 }

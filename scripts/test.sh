@@ -9,7 +9,6 @@ scripts/deps.sh build test
 export CCACHE_BASEDIR="$PWD"
 
 export QT_QPA_PLATFORM=offscreen
-export QTWEBENGINE_DISABLE_SANDBOX=1
 
 cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j 2
