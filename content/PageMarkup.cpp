@@ -224,3 +224,114 @@ bool PageRefusesScrolling(const std::string& html)
     });
     return refuses;
 }
+
+namespace {
+// The tag at `at` ('<'): its lower-case name ("/font" for an end tag) and its end.
+std::string TagName(const std::string& lower, std::size_t at, std::size_t& end)
+{
+    std::size_t stop = at + 1;
+    if (stop < lower.size() && lower[stop] == '/')
+        ++stop;
+    while (stop < lower.size() && ((lower[stop] >= 'a' && lower[stop] <= 'z') || (lower[stop] >= '0' && lower[stop] <= '9')))
+        ++stop;
+    end = lower.find('>', stop);
+    return lower.substr(at + 1, stop - at - 1);
+}
+
+bool IsFormatting(const std::string& name)
+{
+    return name == "font" || name == "b" || name == "i" || name == "u" || name == "strong" || name == "em";
+}
+
+// Tags after which no paragraph is open any more.
+bool EndsParagraph(const std::string& name)
+{
+    static const char* const names[] = {"/p", "td", "/td", "tr", "/tr", "table", "/table", "center", "/center",
+                                        "div", "/div", "body", "th", "/th"};
+    for (const char* n : names)
+        if (name == n)
+            return true;
+    return false;
+}
+}
+
+std::string CarryFormattingIntoParagraphs(const std::string& html)
+{
+    const std::string lower = LowerAscii(html);
+    std::string out;
+    out.reserve(html.size() + html.size() / 8);
+    bool inParagraph = false;
+    // Start tags of the formatting opened since the open paragraph began.
+    std::vector<std::pair<std::string, std::string>> opened;
+    std::size_t pos = 0;
+    while (pos < html.size()) {
+        const std::size_t at = html.find('<', pos);
+        if (at == std::string::npos) {
+            out.append(html, pos, std::string::npos);
+            break;
+        }
+        out.append(html, pos, at - pos);
+        if (lower.compare(at, 4, "<!--") == 0 || lower.compare(at, 7, "<script") == 0) {
+            const std::string close = lower.compare(at, 4, "<!--") == 0 ? "-->" : "</script>";
+            const std::size_t end = lower.find(close, at);
+            const std::size_t stop = end == std::string::npos ? html.size() : end + close.size();
+            out.append(html, at, stop - at);
+            pos = stop;
+            continue;
+        }
+        std::size_t end = 0;
+        const std::string name = TagName(lower, at, end);
+        if (end == std::string::npos) {
+            out.append(html, at, std::string::npos);
+            break;
+        }
+        const std::string tag = html.substr(at, end + 1 - at);
+        out += tag;
+        pos = end + 1;
+        if (name == "p") {
+            if (inParagraph)
+                for (const auto& [formatting, start] : opened)
+                    out += start;
+            else
+                opened.clear();
+            inParagraph = true;
+        } else if (EndsParagraph(name)) {
+            inParagraph = false;
+            opened.clear();
+        } else if (inParagraph && IsFormatting(name)) {
+            opened.emplace_back(name, tag);
+        } else if (inParagraph && name.size() > 1 && name[0] == '/' && IsFormatting(name.substr(1))) {
+            const auto it = std::find_if(opened.rbegin(), opened.rend(),
+                                         [&](const auto& entry) { return entry.first == name.substr(1); });
+            if (it != opened.rend()) {
+                opened.erase(std::next(it).base());
+            } else {
+                // It was opened before the paragraph: its end ends the paragraph too.
+                inParagraph = false;
+                opened.clear();
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<int> CellHeights(const std::string& html)
+{
+    std::vector<int> heights;
+    ForEachTag(html, "td", [&](const Attributes& attributes) {
+        const auto it = attributes.find("height");
+        int height = 0;
+        if (it != attributes.end()) {
+            const std::string value = Trimmed(it->second);
+            std::size_t digits = 0;
+            while (digits < value.size() && digits < 6 && value[digits] >= '0' && value[digits] <= '9')
+                ++digits;
+            // A percentage is no height of its own.
+            if (digits > 0 && value.find('%') == std::string::npos)
+                height = std::stoi(value.substr(0, digits));
+        }
+        heights.push_back(height);
+        return false;
+    });
+    return heights;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the page view reads from a page's markup before it lays the page out.
 // Tags and attribute names are matched without regard to case, as browsers do.
@@ -22,3 +23,12 @@ MetaRefresh FindMetaRefresh(const std::string& html);
 
 // True when the BODY tag says scroll="no".
 bool PageRefusesScrolling(const std::string& html);
+
+// The markup with the font and bold tags that were open when a paragraph ended
+// opened again at the start of the next one. The pages' browsers keep such
+// formatting across <p> (a paragraph's colour runs on until its </font>); Qt's
+// rich text would drop it at the paragraph's end.
+std::string CarryFormattingIntoParagraphs(const std::string& html);
+
+// The height attribute of every <td>, in page order; 0 where it has none.
+std::vector<int> CellHeights(const std::string& html);

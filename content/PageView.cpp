@@ -15,6 +15,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QFontMetricsF>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -121,6 +125,94 @@ void PreparePage(QTextDocument& document, int medium)
     });
 }
 
+QFont FontOf(const QTextDocument& document, const QTextCharFormat& format)
+{
+    return format.font().resolve(document.defaultFont());
+}
+
+// A line as high as the pages' browsers make it: ascent, descent and line gap
+// each rounded, where Qt rounds up their sum.
+int LineHeight(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return qRound(metrics.ascent()) + qRound(metrics.descent()) + qRound(metrics.leading());
+}
+
+void SetBlockHeight(const QTextBlock& block, int height, bool noMargins)
+{
+    QTextBlockFormat format = block.blockFormat();
+    format.setLineHeight(height, QTextBlockFormat::FixedHeight);
+    if (noMargins) {
+        format.setTopMargin(0);
+        format.setBottomMargin(0);
+    }
+    QTextCursor cursor(block);
+    cursor.setBlockFormat(format);
+}
+
+void CollectTables(QTextFrame* frame, std::vector<QTextTable*>& tables, bool& nested)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child)) {
+            tables.push_back(table);
+            nested = nested || !child->childFrames().isEmpty();
+        }
+        CollectTables(child, tables, nested);
+    }
+}
+
+// Lines and table cells as high as in the pages' browsers: text lines by their
+// fonts, a cell by its height attribute, and an empty last line of a cell (a
+// closing <p>) takes no room.
+void FitHeights(QTextDocument& document, const std::vector<int>& cellHeights)
+{
+    std::vector<QTextTable*> tables;
+    bool nested = false;
+    CollectTables(document.rootFrame(), tables, nested);
+    std::vector<int> fixedBlocks;  // positions of blocks already given their height
+    std::size_t cellIndex = 0;
+    for (QTextTable* table : tables) {
+        const int padding = qRound(table->format().cellPadding());
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() != row || cell.column() != column)
+                    continue;  // spanned
+                const int height = !nested && cellIndex < cellHeights.size() ? cellHeights[cellIndex] : 0;
+                ++cellIndex;
+                const QTextBlock first = cell.firstCursorPosition().block();
+                const QTextBlock last = cell.lastCursorPosition().block();
+                if (height > 0 && first == last && first.text().isEmpty()) {
+                    SetBlockHeight(first, std::max(0, height - 2 * padding), true);
+                    fixedBlocks.push_back(first.position());
+                } else if (first != last && last.text().isEmpty()) {
+                    SetBlockHeight(last, 0, true);
+                    fixedBlocks.push_back(last.position());
+                }
+            }
+        }
+    }
+    std::vector<std::pair<QTextBlock, int>> heights;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (std::find(fixedBlocks.begin(), fixedBlocks.end(), block.position()) != fixedBlocks.end())
+            continue;
+        int height = 0;
+        bool picture = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            picture = picture || format.isImageFormat();
+            height = std::max(height, LineHeight(FontOf(document, format)));
+        }
+        if (picture)
+            continue;
+        if (height == 0)
+            height = LineHeight(FontOf(document, block.charFormat()));
+        heights.emplace_back(block, height);
+    }
+    for (const auto& [block, height] : heights)
+        SetBlockHeight(block, height, false);
+}
+
 // Paper has no pixels: sizes become points at the 96 dpi the pages are drawn for.
 void UsePoints(QTextDocument& document)
 {
@@ -128,6 +220,13 @@ void UsePoints(QTextDocument& document)
     if (font.pixelSize() > 0)
         font.setPointSizeF(font.pixelSize() * 0.75);
     document.setDefaultFont(font);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.lineHeightType() != QTextBlockFormat::FixedHeight || format.lineHeight() <= 0)
+            continue;
+        format.setLineHeight(0, QTextBlockFormat::SingleHeight);
+        QTextCursor(block).setBlockFormat(format);
+    }
     ChangeFormats(document, [](QTextCharFormat& format) {
         if (!format.hasProperty(QTextFormat::FontPixelSize))
             return false;
@@ -217,8 +316,9 @@ void PageView::Load(const QUrl& url)
     page->setBaseUrl(url);
     const QString html = read ? DecodePage(bytes) : QString();
     const std::string markup = html.toStdString();
-    page->setHtml(html);
+    page->setHtml(QString::fromStdString(CarryFormattingIntoParagraphs(markup)));
     PreparePage(*page, medium);
+    FitHeights(*page, CellHeights(markup));
 
     const Qt::ScrollBarPolicy bars = PageRefusesScrolling(markup) ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
     setVerticalScrollBarPolicy(bars);
@@ -247,6 +347,11 @@ QVariant PageView::loadResource(int, const QUrl& name)
     if (!url.isLocalFile() || !ReadPageFile(url.toLocalFile(), bytes))
         return {};
     return bytes;
+}
+
+QSize PageView::minimumSizeHint() const
+{
+    return {0, 0};  // the window's size is its caller's, however small
 }
 
 void PageView::contextMenuEvent(QContextMenuEvent* event)

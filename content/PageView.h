@@ -29,6 +29,8 @@ public:
     // name stay part of the path, and a leading "//" names no host.
     static QUrl FileUrl(const QString& path);
 
+    QSize minimumSizeHint() const override;
+
 signals:
     void loadFinished(bool ok);
     void printFinished(bool ok);

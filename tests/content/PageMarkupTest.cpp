@@ -42,3 +42,25 @@ TEST(PageMarkup, RefreshCharsetAndScrolling)
     EXPECT_FALSE(PageRefusesScrolling(R"(<body bgcolor="gray" oncontextmenu="return false"><center>)"));
     EXPECT_FALSE(PageRefusesScrolling(R"(<bodyx scroll="no">)"));
 }
+
+TEST(PageMarkup, FormattingRunsOnAcrossParagraphsAsInThePagesBrowsers)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        // The colour opened in one paragraph runs on into the next ones.
+        {R"(<font color="yellow"><b>Leo<p><font color="black">dates<p>text<p>more)",
+         R"(<font color="yellow"><b>Leo<p><font color="black">dates<p><font color="black">text<p><font color="black">more)"},
+        // Closed formatting, or formatting from before the paragraph, is not repeated.
+        {R"(<p><b>a</b><p>b)", R"(<p><b>a</b><p>b)"},
+        {R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)", R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)"},
+        // An end tag of formatting from outside ends the paragraph, and a cell ends it.
+        {R"(<b><p><i>x</b><p>y)", R"(<b><p><i>x</b><p>y)"},
+        {R"(<p><i>x</td><td><p>y)", R"(<p><i>x</td><td><p>y)"},
+        // Tags in comments and scripts are no tags.
+        {R"(<p><b><!-- <p> --><script>a<p>b</script>)", R"(<p><b><!-- <p> --><script>a<p>b</script>)"},
+    };
+    for (const auto& [html, expected] : rows)
+        EXPECT_EQ(CarryFormattingIntoParagraphs(html), expected) << html;
+
+    EXPECT_EQ(CellHeights(R"(<tr><td align="center">a</td><td height="15" bgcolor="gray"></td><td height="100%">)"),
+              (std::vector<int>{0, 15, 0}));
+}
