@@ -60,7 +60,7 @@ def rss_kib(pid):
 def peak_mib(program):
     peaks = []
     for _ in range(max(3, runs // 2)):
-        process = subprocess.Popen([program])
+        process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         peak = 0
         while process.poll() is None:
             peak = max(peak, sum(rss_kib(pid) for pid in tree(process.pid)))

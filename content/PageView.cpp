@@ -19,6 +19,8 @@
 #include <QTextTable>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <optional>
+#include <QFontInfo>
 #include <memory>
 #include <vector>
 
@@ -138,16 +140,21 @@ int LineHeight(const QFont& font)
     return qRound(metrics.ascent()) + qRound(metrics.descent()) + qRound(metrics.leading());
 }
 
-void SetBlockHeight(const QTextBlock& block, int height, bool noMargins)
+void SetBlockHeight(const QTextBlock& block, int height)
 {
     QTextBlockFormat format = block.blockFormat();
     format.setLineHeight(height, QTextBlockFormat::FixedHeight);
-    if (noMargins) {
-        format.setTopMargin(0);
-        format.setBottomMargin(0);
-    }
-    QTextCursor cursor(block);
-    cursor.setBlockFormat(format);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+void SetMargins(const QTextBlock& block, std::optional<qreal> top, std::optional<qreal> bottom)
+{
+    QTextBlockFormat format = block.blockFormat();
+    if (top)
+        format.setTopMargin(*top);
+    if (bottom)
+        format.setBottomMargin(*bottom);
+    QTextCursor(block).setBlockFormat(format);
 }
 
 void CollectTables(QTextFrame* frame, std::vector<QTextTable*>& tables, bool& nested)
@@ -161,11 +168,27 @@ void CollectTables(QTextFrame* frame, std::vector<QTextTable*>& tables, bool& ne
     }
 }
 
+// Qt gives a paragraph 12 px above and below; the pages' browsers give it the
+// height of its font.
+void FitParagraphMargins(QTextDocument& document)
+{
+    constexpr qreal qtParagraphMargin = 12;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.topMargin() != qtParagraphMargin && format.bottomMargin() != qtParagraphMargin)
+            continue;
+        const qreal em = QFontInfo(FontOf(document, block.charFormat())).pixelSize();
+        SetMargins(block, format.topMargin() == qtParagraphMargin ? std::optional<qreal>(em) : std::nullopt,
+                   format.bottomMargin() == qtParagraphMargin ? std::optional<qreal>(em) : std::nullopt);
+    }
+}
+
 // Lines and table cells as high as in the pages' browsers: text lines by their
-// fonts, a cell by its height attribute, and an empty last line of a cell (a
-// closing <p>) takes no room.
+// fonts, a cell by its height attribute; margins at the top and bottom of a cell
+// and an empty last line in it (a closing <p>) take no room.
 void FitHeights(QTextDocument& document, const std::vector<int>& cellHeights)
 {
+    FitParagraphMargins(document);
     std::vector<QTextTable*> tables;
     bool nested = false;
     CollectTables(document.rootFrame(), tables, nested);
@@ -181,14 +204,21 @@ void FitHeights(QTextDocument& document, const std::vector<int>& cellHeights)
                 const int height = !nested && cellIndex < cellHeights.size() ? cellHeights[cellIndex] : 0;
                 ++cellIndex;
                 const QTextBlock first = cell.firstCursorPosition().block();
-                const QTextBlock last = cell.lastCursorPosition().block();
+                QTextBlock last = cell.lastCursorPosition().block();
+                SetMargins(first, 0, std::nullopt);
                 if (height > 0 && first == last && first.text().isEmpty()) {
-                    SetBlockHeight(first, std::max(0, height - 2 * padding), true);
+                    SetMargins(first, 0, 0);
+                    SetBlockHeight(first, std::max(0, height - 2 * padding));
                     fixedBlocks.push_back(first.position());
-                } else if (first != last && last.text().isEmpty()) {
-                    SetBlockHeight(last, 0, true);
-                    fixedBlocks.push_back(last.position());
+                    continue;
                 }
+                if (first != last && last.text().isEmpty()) {
+                    SetMargins(last, 0, 0);
+                    SetBlockHeight(last, 0);
+                    fixedBlocks.push_back(last.position());
+                    last = last.previous();
+                }
+                SetMargins(last, std::nullopt, 0);
             }
         }
     }
@@ -210,7 +240,7 @@ void FitHeights(QTextDocument& document, const std::vector<int>& cellHeights)
         heights.emplace_back(block, height);
     }
     for (const auto& [block, height] : heights)
-        SetBlockHeight(block, height, false);
+        SetBlockHeight(block, height);
 }
 
 // Paper has no pixels: sizes become points at the 96 dpi the pages are drawn for.
