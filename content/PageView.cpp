@@ -19,6 +19,9 @@
 #include <QTextTable>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
+#include <QAbstractTextDocumentLayout>
+#include <QTextLayout>
 #include <optional>
 #include <QFontInfo>
 #include <memory>
@@ -243,6 +246,55 @@ void FitHeights(QTextDocument& document, const std::vector<int>& cellHeights)
         SetBlockHeight(block, height);
 }
 
+// Qt widens a table to the page when a cell holds lines broken by <br>, as if
+// they were one line. When no line of a table wraps, its columns get the width
+// of their widest line, as the pages' browsers give them.
+void NarrowTables(QTextDocument& document)
+{
+    std::vector<QTextTable*> tables;
+    bool nested = false;
+    CollectTables(document.rootFrame(), tables, nested);
+    if (nested || document.textWidth() <= 0)
+        return;  // no lines are broken at the view's width
+    document.documentLayout()->documentSize();  // lays the page out
+    for (QTextTable* table : tables) {
+        QTextTableFormat format = table->format();
+        if (format.width().type() != QTextLength::VariableLength)
+            continue;
+        std::vector<qreal> widths(static_cast<std::size_t>(table->columns()), 0);
+        bool fits = true;
+        for (int row = 0; row < table->rows() && fits; ++row) {
+            for (int column = 0; column < table->columns() && fits; ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.columnSpan() != 1)
+                    fits = false;
+                for (QTextBlock block = cell.firstCursorPosition().block(); fits && block.isValid();
+                     block = block.next()) {
+                    const QTextLayout* layout = block.layout();
+                    if (!layout || layout->lineCount() != block.text().count(QChar::LineSeparator) + 1)
+                        fits = false;  // a line wraps: the table is as wide as the page anyway
+                    for (int i = 0; fits && i < layout->lineCount(); ++i)
+                        widths[column] = std::max(widths[column], layout->lineAt(i).naturalTextWidth());
+                    for (auto it = block.begin(); !it.atEnd(); ++it)
+                        fits = fits && !it.fragment().charFormat().isImageFormat();
+                    if (block == cell.lastCursorPosition().block())
+                        break;
+                }
+            }
+        }
+        qreal total = (table->columns() + 1) * format.cellSpacing() + 2 * format.border();
+        for (const qreal width : widths)
+            total += std::ceil(width) + 2 * format.cellPadding();
+        if (!fits || total >= document.documentLayout()->frameBoundingRect(table).width())
+            continue;
+        QList<QTextLength> constraints;
+        for (const qreal width : widths)
+            constraints.append(QTextLength(QTextLength::FixedLength, std::ceil(width) + 2 * format.cellPadding()));
+        format.setColumnWidthConstraints(constraints);
+        table->setFormat(format);
+    }
+}
+
 // Paper has no pixels: sizes become points at the 96 dpi the pages are drawn for.
 void UsePoints(QTextDocument& document)
 {
@@ -359,6 +411,7 @@ void PageView::Load(const QUrl& url)
     setDocument(page);
     if (ours)
         delete previous;
+    NarrowTables(*page);
 
     const MetaRefresh refresh = FindMetaRefresh(markup);
     if (refresh.present && !refresh.address.empty()) {
