@@ -333,7 +333,6 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
     setFrameShape(QFrame::NoFrame);
     // Links work; nothing can be selected.
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link);
     });
