@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 // The scheduler mails whatever a scheduled run prints, so Qt's own notes
@@ -60,10 +59,6 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     CreateInstallFolders();
     EnterInstallDir();
 
-    // Chromium's sandbox refuses to run as root; the page view needs it off then.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-
     if (SystemIsRefused()) {
         QApplication app(argc, argv);
         MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));
@@ -78,17 +73,12 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     if (mode.unattended) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
-        // No page is shown, so no GL context is needed for one (see PageView.cpp).
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
         QGuiApplication app(argc, argv);
         RunScheduledDelivery(mode.task);
         return 0;
     }
 
-    // The page view's engine shares the windows' graphics contexts; this must be
-    // said before the application object exists.
     PreferPlacingPlatform();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     OwnerFocus::Install();

@@ -13,7 +13,6 @@ int main(int argc, char* argv[])
 {
     CreateInstallFolders();
     EnterInstallDir();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ApplyLook(app);
     SetBrowserFontSize();

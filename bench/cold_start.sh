@@ -1,19 +1,20 @@
 #!/bin/bash
 # Cold start of the interactive program to the main window with its Quick Tip
-# page loaded (offscreen): wall time (median of hyperfine runs) and peak memory
-# (the program and its browser processes together, median of several runs).
+# page loaded (offscreen), side by side with a bare Widgets window that starts
+# and exits: wall time (hyperfine medians, one run for both) and peak memory
+# (the program and every process it starts, summed; median of several runs).
 # Usage: bench/cold_start.sh [build-dir] [runs]
+# COLD_START and BARE_START name other programs to compare (an older build).
 set -euo pipefail
 build=${1:-build}
 "$(dirname "$0")/build.sh" "$build" >/dev/null
 runs=${2:-10}
-program=$(realpath "$build/bench/cold_start")
+program=$(realpath "${COLD_START:-$build/bench/cold_start}")
+bare=$(realpath "${BARE_START:-$build/bench/WidgetsStart}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-export XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
-# The browser module sits beside Kestrane, not beside this program.
-export MORAVEL_WEB_MODULE=$(realpath "$build/app/moravel_web.so")
+export XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen
 mkdir -p "$work/moravel"
 # A few profiles, as a user would have them.
 for name in Ann Bob Cy; do
@@ -21,20 +22,14 @@ for name in Ann Bob Cy; do
     printf 'Profile:%s Lee\nDescription:%s\nAdjustment:Automatic\n' "$name" "$name" >>"$work/moravel/mv.ini"
 done
 
-hyperfine --warmup 2 --runs "$runs" --export-json "$work/times.json" "$program" >/dev/null
-python3 - "$work/times.json" <<'PY'
-import json, statistics, sys
-result = json.load(open(sys.argv[1]))["results"][0]
-times = result["times"]
-print(f"wall time: median {statistics.median(times)*1000:.0f} ms, min {min(times)*1000:.0f} ms, max {max(times)*1000:.0f} ms over {len(times)} runs")
-# CPU time of the program itself depends less on how busy the machine is.
-print(f"CPU time of the program: user {result['user']*1000:.0f} ms + system {result['system']*1000:.0f} ms (mean)")
-PY
+hyperfine -N --warmup 2 --runs "$runs" --export-json "$work/times.json" -n bare "$bare" -n moravel "$program" >/dev/null
 
-# Peak of the summed resident memory of the program and every process it starts.
-python3 - "$program" "$runs" <<'PY'
-import os, statistics, subprocess, sys, time
-program, runs = sys.argv[1], int(sys.argv[2])
+# Peak of the summed resident memory of a program and every process it starts.
+python3 - "$work/times.json" "$bare" "$program" "$runs" <<'PY'
+import json, os, statistics, subprocess, sys, time
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+programs = {"bare": sys.argv[2], "moravel": sys.argv[3]}
+runs = int(sys.argv[4])
 
 def tree(root):
     children = {}
@@ -62,13 +57,22 @@ def rss_kib(pid):
         pass
     return 0
 
-peaks = []
-for _ in range(max(3, runs // 2)):
-    process = subprocess.Popen([program])
-    peak = 0
-    while process.poll() is None:
-        peak = max(peak, sum(rss_kib(pid) for pid in tree(process.pid)))
-        time.sleep(0.005)
-    peaks.append(peak)
-print(f"peak memory (program + browser processes): median {statistics.median(peaks)/1024:.0f} MiB over {len(peaks)} runs")
+def peak_mib(program):
+    peaks = []
+    for _ in range(max(3, runs // 2)):
+        process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        peak = 0
+        while process.poll() is None:
+            peak = max(peak, sum(rss_kib(pid) for pid in tree(process.pid)))
+            time.sleep(0.002)
+        peaks.append(peak)
+    return statistics.median(peaks) / 1024
+
+base = results["bare"]["median"]
+print(f"{'start':<10}{'median ms':>11}{'x bare':>8}{'cpu ms':>9}{'peak MiB':>10}")
+for name in ["bare", "moravel"]:
+    r = results[name]
+    # CPU time (mean) depends less on how busy the machine is than wall time.
+    print(f"{name:<10}{r['median'] * 1000:>11.1f}{r['median'] / base:>8.2f}"
+          f"{(r['user'] + r['system']) * 1000:>9.1f}{peak_mib(programs[name]):>10.1f}")
 PY

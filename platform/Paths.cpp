@@ -1,5 +1,6 @@
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -12,14 +13,32 @@ std::string WithSlash(std::string path)
         path += '/';
     return path;
 }
+
+// InstallDir has one "/" between names and no "." names: a page address made from it
+// must not begin with "//" (a network host) or differ from the folder's own name.
+std::string Normalised(const std::string& path)
+{
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < path.size()) {
+        const std::size_t end = std::min(path.find('/', pos), path.size());
+        const std::string name = path.substr(pos, end - pos);
+        if (!name.empty() && name != ".")
+            out += "/" + name;
+        pos = end + 1;
+    }
+    if (!path.empty() && path[0] != '/' && !out.empty())
+        out.erase(0, 1);  // a relative path stays relative
+    return out.empty() || path.back() == '/' ? out + "/" : out;
+}
 }
 
 std::string InstallDir()
 {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && xdg[0] == '/')
-        return WithSlash(xdg) + "moravel/";
-    return WithSlash(HomeFolder()) + ".local/share/moravel/";
+        return Normalised(WithSlash(xdg) + "moravel/");
+    return Normalised(WithSlash(HomeFolder()) + ".local/share/moravel/");
 }
 
 std::string ReportsDir()

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
-                qt6-webengine-dev fonts-liberation fonts-dejavu-core xdg-user-dirs xdg-utils)
+                fonts-liberation fonts-dejavu-core xdg-user-dirs xdg-utils)
 # msmtp, not msmtp-mta: the tests call it through their own wrapper, and msmtp-mta would
 # replace a mail system the machine already has.
 # xvfb, openbox, xdotool, x11-utils, imagemagick: the real-display tests (an X server,

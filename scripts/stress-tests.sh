@@ -25,7 +25,7 @@ selection=()
 [[ $# -gt 0 ]] && selection=(-R "$1")
 
 scripts/deps.sh build test
-export CCACHE_BASEDIR="$PWD" QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
+export CCACHE_BASEDIR="$PWD" QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j "$(nproc)"
 

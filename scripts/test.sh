@@ -9,7 +9,6 @@ scripts/deps.sh build test
 export CCACHE_BASEDIR="$PWD"
 
 export QT_QPA_PLATFORM=offscreen
-export QTWEBENGINE_DISABLE_SANDBOX=1
 
 # The benchmark programs are built too, so that they keep compiling.
 cmake -S . -B build -G Ninja -DBUILD_TESTING=ON -DMORAVEL_BENCH=ON >/dev/null

@@ -384,8 +384,6 @@ class User:
             "XDG_RUNTIME_DIR": self.runtime,
             "TMPDIR": self.tmp,
             "QT_QPA_PLATFORM": "xcb",
-            "QTWEBENGINE_DISABLE_SANDBOX": "1",
-            "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu",
             # A private crontab; no system service is started.
             "PATH": ":".join((self.bin, FAKE_SYSTEM, os.environ.get("PATH", "/usr/bin:/bin"))),
         }

@@ -110,6 +110,10 @@ def everyday_windows(desktop, camera):
     camera.shoot("ProfileEditorWindow", editor, zodiac)
     desktop.click(editor, 424, 148)  # Sign
     page(desktop, camera, "SignPage", r"^ Astrology: Zodiac Sign$", YELLOW)
+    desktop.click(editor, 360, 148)  # Year
+    page(desktop, camera, "YearPage", r"^ Astrology: Year$", YELLOW)
+    desktop.click(editor, 498, 148)  # Number
+    page(desktop, camera, "NumberPage", r"^ Numerology: Soul Number$", YELLOW)
     desktop.key("Escape")
     desktop.wait_gone(editor)
 
@@ -123,6 +127,8 @@ def everyday_windows(desktop, camera):
     desktop.wait_gone(hourly)
     desktop.click(daily, 746, 228)  # S
     page(desktop, camera, "SuperstitionPage", r"^ Daily Superstition$", BLACK)
+    desktop.click(daily, 733, 551)  # ?
+    page(desktop, camera, "ExplanationPage", r"^ Daily Analysis - How To Use$", YELLOW)
 
     desktop.click(daily, 123, 551)  # Email: save first
     box = desktop.wait_focused(r"^Moravel$")
@@ -165,6 +171,8 @@ def everyday_windows(desktop, camera):
     desktop.click(main, *COMPANION)
     companion = desktop.wait_focused(r"^Companion Analysis$")
     camera.shoot("CompanionWindow", companion)
+    desktop.click(companion, 220, 269)  # Explain
+    page(desktop, camera, "CompanionPage", r"^ Companion Analysis$", YELLOW)
     desktop.key("Escape")
     desktop.wait_gone(companion)
 
@@ -174,6 +182,9 @@ def everyday_windows(desktop, camera):
     desktop.click(schedule, 357, 119)
     desktop.type("anna@example.org")
     camera.shoot("ScheduleWindow", schedule)
+    desktop.click(schedule, 300, 300)  # Help
+    page(desktop, camera, "EmailHelpPage", r"^ E-mail: Outlook and Outlook Express$", YELLOW)
+    desktop.wait_active(schedule)
     desktop.click(schedule, 170, 300)  # Save
     box = desktop.wait_focused(r"^Moravel$")
     desktop.key("Return")
@@ -191,6 +202,9 @@ def everyday_windows(desktop, camera):
     wizard = desktop.wait_focused(r"^Help Wizard$")
     desktop.wait_colour(inside(desktop, wizard), (0, 128, 0), "the help page")
     camera.shoot("HelpWizard", wizard)
+    for topic in range(2, 10):  # the other topics, chosen from the keyboard
+        desktop.key("Down")
+        camera.shoot("HelpTopic%d" % topic, wizard)
     desktop.key("Escape")
     desktop.wait_gone(wizard)
 

@@ -16,6 +16,8 @@ TEST(Paths, InstallDirFollowsXdgDataHomeElseHome)
     EXPECT_EQ(ReportsDir(), env.Root() + "/data/moravel/Reports/");
     ::setenv("XDG_DATA_HOME", "relative/path", 1);
     EXPECT_EQ(InstallDir(), env.Root() + "/home/.local/share/moravel/");
+    ::setenv("XDG_DATA_HOME", ("//" + env.Root() + "/./a#b?%41//").c_str(), 1);
+    EXPECT_EQ(InstallDir(), env.Root() + "/a#b?%41/moravel/");
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(InstallDir(), env.Root() + "/home/.local/share/moravel/");
 }
