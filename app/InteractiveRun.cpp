@@ -7,6 +7,11 @@
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"
 
+#include "platform/DataFile.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+#include <QPointer>
 #include <QString>
 
 void ShowWelcome()
@@ -23,11 +28,36 @@ void ShowWelcome()
     window.RunModal();
 }
 
+namespace {
+// A later start asked for this one: its windows come to the front.
+void ShowRunningWindows(QWidget* mainWindow)
+{
+    for (QWidget* window : {mainWindow, QApplication::activeModalWidget()}) {
+        if (!window)
+            continue;
+        if (window->isMinimized())
+            window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
+}
+}
+
 int RunInteractive()
 {
+    // Two main windows on one folder would each write their own list over the other's.
+    SingleInstance instance(InstallDir());
+    if (!instance.IsFirst()) {
+        instance.AskFirstToShow();
+        return 0;
+    }
+    RemoveStaleTemporaryFiles(InstallDir(), instance.LockTime());
+    QPointer<QWidget> shown;
+    instance.OnShowRequest([&shown] { ShowRunningWindows(shown); });
     if (!IndexExists(InstallDir()))
         ShowWelcome();
     MainWindow mainWindow;
+    shown = &mainWindow;
     mainWindow.exec();
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -93,6 +95,12 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
 {
     const Encoder encoder = EncoderFor(mimeType);
     if (encoder.format.isEmpty() || image.isNull())
+        return false;
+    // A link in the picture's place is removed, never written through: it could point
+    // anywhere, and a saved file would follow it.
+    const QByteArray local = QFile::encodeName(path);
+    struct stat info{};
+    if (::lstat(local.constData(), &info) == 0 && S_ISLNK(info.st_mode) && ::unlink(local.constData()) != 0)
         return false;
     // Written beside the target and renamed over it, so a failed save never
     // leaves half a picture behind.

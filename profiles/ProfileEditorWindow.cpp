@@ -7,6 +7,7 @@
 #include "platform/CharacterLimit.h"
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
+#include "platform/FileMessages.h"
 #include "platform/FrameWatch.h"
 #include "platform/KeyPressWatch.h"
 #include "platform/Look.h"
@@ -283,6 +284,9 @@ bool ProfileEditorWindow::RunEdit(const std::string& description)
 {
     editMode = true;
     editDescription = description;
+    // The editor still opens (with the defaults); saving will not write over the file.
+    if (const std::string path = ProfilePath(description); DataFileState(path) == FileState::Unreadable)
+        MessageBox::stop(CannotReadMessage(path));
     Open(description);
     return exec() == QDialog::Accepted;
 }
@@ -429,6 +433,10 @@ bool ProfileEditorWindow::Validate()
     }
     if (CharacterLimit::Count(fullName) > kMaxText) {
         MessageBox::stop(QStringLiteral("Full Name is limited to 100 characters.    "));
+        return false;
+    }
+    if (!IsOneLineValue(fullName.toStdString())) {
+        MessageBox::stop(QStringLiteral("Full Name is not valid.    "));
         return false;
     }
     const int birthYear = DateOfRow(Birthday).year;

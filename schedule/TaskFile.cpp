@@ -40,6 +40,8 @@ std::string FormatTaskFile(const TaskFile& task)
 
 bool WriteTaskFile(const TaskFile& task)
 {
+    if (!IsOneLineValue(task.profilePath) || !IsOneLineValue(task.email))
+        return false;
     return WriteFileAtomically(TaskFilePath(), FormatTaskFile(task));
 }
 

@@ -80,8 +80,9 @@ bool RemovalList::Empty(const std::string& path)
     }
     for (const std::string& name : files) {
         struct stat child{};
+        // A file with other names shares its mode with them: it is removed as it is.
         if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(child.st_mode) &&
-            !(child.st_mode & S_IWUSR))
+            child.st_nlink == 1 && !(child.st_mode & S_IWUSR))
             ::fchmodat(fd, name.c_str(), (child.st_mode & 07777) | S_IWUSR, 0);
         ::unlinkat(fd, name.c_str(), 0);
     }
