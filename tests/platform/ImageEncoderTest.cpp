@@ -46,6 +46,27 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), size);
     }
 
+    // A link in the picture's place, dangling or not, is replaced: its target is never written.
+    void linksInThePicturesPlaceAreNotFollowed()
+    {
+        QTemporaryDir dir;
+        QFile victim(dir.filePath("victim"));
+        QVERIFY(victim.open(QIODevice::WriteOnly));
+        victim.write("mine");
+        victim.close();
+        const QString outside = dir.filePath("outside.jpg");
+        for (const QString& target : {outside, dir.filePath("victim")}) {
+            const QString path = dir.filePath("report.jpg");
+            QFile::remove(path);
+            QVERIFY(QFile::link(target, path));
+            QVERIFY(SaveImage(SamplePicture(), path));
+            QVERIFY(!QFileInfo(path).isSymLink());
+            QVERIFY(QFileInfo(path).size() > 1000);
+        }
+        QVERIFY(!QFile::exists(outside));
+        QCOMPARE(QFileInfo(dir.filePath("victim")).size(), 4);
+    }
+
     // The encoder is reached without Qt's writer, yet writes what it writes, for
     // a plugin format (JPEG) and a built-in one (PNG).
     void savedBytesMatchQtsWriter()
