@@ -52,7 +52,7 @@ std::string ContactsFileText(const std::vector<Contact>& contacts)
 bool WriteContacts(const std::string& path, const std::vector<Contact>& contacts)
 {
     for (const Contact& contact : contacts) {
-        if (!IsOneLineValue(contact.name) || !IsOneLineValue(contact.email))
+        if (!FitsOnOneLine(contact.name) || !FitsOnOneLine(contact.email))
             return false;
     }
     return WriteFileAtomically(path, ContactsFileText(contacts));

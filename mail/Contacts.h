@@ -23,7 +23,7 @@ std::vector<Contact> ReadContacts(const std::string& path);
 FileState ReadContacts(const std::string& path, std::vector<Contact>& contacts);
 std::string ContactsFileText(const std::vector<Contact>& contacts);
 // Replaces the file atomically; false when it could not be written, and when a name
-// or address is no one-line value.
+// or address does not fit on one line.
 bool WriteContacts(const std::string& path, const std::vector<Contact>& contacts);
 
 // A recipient that a mail program can take only as an address: after its outer

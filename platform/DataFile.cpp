@@ -197,6 +197,11 @@ bool ReadLinesBuffered(const std::string& path, std::size_t bufferSize, std::vec
     return ReadDataLines(path, bufferSize, lines) == FileState::Readable;
 }
 
+bool FitsOnOneLine(std::string_view value)
+{
+    return value.find_first_of(std::string_view("\n\0", 2)) == std::string_view::npos;
+}
+
 bool IsOneLineValue(std::string_view value)
 {
     return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;

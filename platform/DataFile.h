@@ -47,8 +47,11 @@ FileState ReadDataLines(const std::string& path, std::size_t bufferSize, std::ve
 // The same; false when the file is absent or cannot be read.
 bool ReadLinesBuffered(const std::string& path, std::size_t bufferSize, std::vector<std::string>& lines);
 
-// A value for a one-line field of a data file: CR or LF would end its line and start
-// forged ones, NUL would cut it.
+// What a writer may put on one line of a data file and read back on one line: no LF,
+// which would end the line and start forged ones, and no NUL, which would cut it.
+bool FitsOnOneLine(std::string_view value);
+// What a one-line field of a window accepts for a data file: also no CR, which other
+// programs take for a line end and which the readers drop at a line's end.
 bool IsOneLineValue(std::string_view value);
 
 // atoi: leading blanks, optional sign, decimal digits up to the first other character.

@@ -435,7 +435,8 @@ bool ProfileEditorWindow::Validate()
         MessageBox::stop(QStringLiteral("Full Name is limited to 100 characters.    "));
         return false;
     }
-    if (!IsOneLineValue(fullName.toStdString())) {
+    // Typed or pasted text only: in edit mode the field shows what the file holds.
+    if (!editMode && !IsOneLineValue(fullName.toStdString())) {
         MessageBox::stop(QStringLiteral("Full Name is not valid.    "));
         return false;
     }

@@ -132,7 +132,7 @@ std::string FormatProfile(const ProfileRecord& record)
 
 bool SaveProfile(const ProfileRecord& record)
 {
-    if (!IsValidProfileFileName(record.description) || !IsOneLineValue(record.fullName))
+    if (!IsValidProfileFileName(record.description) || !FitsOnOneLine(record.fullName))
         return false;
     return WriteFileAtomically(ProfilePath(record.description), FormatProfile(record));
 }
@@ -190,8 +190,8 @@ bool SaveProfileIndex(const std::vector<ProfileIndexEntry>& list)
 {
     // One row is three lines, whatever its texts hold.
     for (const ProfileIndexEntry& entry : list) {
-        if (!IsOneLineValue(entry.fullName) || !IsOneLineValue(entry.description) ||
-            !IsOneLineValue(entry.calibrationLabel))
+        if (!FitsOnOneLine(entry.fullName) || !FitsOnOneLine(entry.description) ||
+            !FitsOnOneLine(entry.calibrationLabel))
             return false;
     }
     return WriteFileAtomically(ProfileIndexPath(), FormatProfileIndex(list));

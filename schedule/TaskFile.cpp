@@ -40,7 +40,7 @@ std::string FormatTaskFile(const TaskFile& task)
 
 bool WriteTaskFile(const TaskFile& task)
 {
-    if (!IsOneLineValue(task.profilePath) || !IsOneLineValue(task.email))
+    if (!FitsOnOneLine(task.profilePath) || !FitsOnOneLine(task.email))
         return false;
     return WriteFileAtomically(TaskFilePath(), FormatTaskFile(task));
 }
