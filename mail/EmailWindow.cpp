@@ -6,13 +6,13 @@
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
 #include "platform/FileMessages.h"
+#include "platform/ImageEncoder.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "reports/ResizeWindow.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -200,7 +200,7 @@ void EmailWindow::DescribeAttachment()
     sizeValue->setText(QString::fromStdString(FileSizeText(attachmentPath.toStdString())));
     if (IsPicturePath(attachmentPath.toStdString())) {
         resizeBox->setEnabled(true);
-        const QSize size = QImageReader(attachmentPath).read().size();
+        const QSize size = ReadPicture(attachmentPath).size();
         imageWidth = size.isValid() ? size.width() : 0;
         imageHeight = size.isValid() ? size.height() : 0;
         resolutionValue->setText(QString::number(imageWidth) + QStringLiteral(" x ") + QString::number(imageHeight));

@@ -1,10 +1,14 @@
 #include "platform/ImageEncoder.h"
 
+#include "platform/DataFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QImage>
 #include <QImageIOPlugin>
+#include <QImageReader>
+#include <QBuffer>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -112,4 +116,18 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
         return false;
     }
     return file.commit();
+}
+
+QImage ReadPicture(const QString& path)
+{
+    constexpr std::size_t MaxPictureSize = 64 * 1024 * 1024;
+    std::string bytes;
+    if (ReadRegularFile(QFile::encodeName(path).toStdString(), MaxPictureSize, bytes) != FileState::Readable)
+        return {};
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    return reader.read();
 }

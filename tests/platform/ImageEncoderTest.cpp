@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 // Flat areas and soft edges, as report pictures have.
@@ -65,6 +66,12 @@ private slots:
         }
         QVERIFY(!QFile::exists(outside));
         QCOMPARE(QFileInfo(dir.filePath("victim")).size(), 4);
+
+        // Reading: the saved picture comes back; a FIFO or a device named .jpg never blocks.
+        QCOMPARE(ReadPicture(dir.filePath("report.jpg")).size(), QSize(780, 550));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.jpg")).constData(), 0600) == 0);
+        QVERIFY(ReadPicture(dir.filePath("fifo.jpg")).isNull());
+        QVERIFY(ReadPicture(QStringLiteral("/dev/zero")).isNull());
     }
 
     // The encoder is reached without Qt's writer, yet writes what it writes, for
