@@ -2,6 +2,7 @@
 // unreadable is taken for empty or written over, nothing personal becomes public.
 #include "mail/Contacts.h"
 #include "platform/DataFile.h"
+#include "platform/Paths.h"
 #include "platform/Process.h"
 #include "profiles/ProfileFiles.h"
 #include "schedule/TaskFile.h"
@@ -77,6 +78,12 @@ TEST(DataFileSafety, WritesKeepTheModeRefuseWhatCannotBeReadAndStartPrivate)
     ::chmod((dir + "new.ini").c_str(), 0640);
     ASSERT_TRUE(WriteFileAtomically(dir + "new.ini", "b\n"));
     EXPECT_EQ(ModeOf(dir + "new.ini"), 0640u);
+    // The folders Moravel makes are the user's alone; the ones above them are not ours.
+    fs::remove_all(env.Root() + "/data");
+    CreateInstallFolders();
+    EXPECT_EQ(ModeOf(WithoutClosingSlash(dir)), 0700u);
+    EXPECT_EQ(ModeOf(WithoutClosingSlash(ReportsDir())), 0700u);
+    EXPECT_EQ(ModeOf(env.Root() + "/data"), 0755u);
     ::umask(oldMask);
 
     // Unreadable whatever the user: too big, or not a file at all.
