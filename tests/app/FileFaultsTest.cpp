@@ -40,62 +40,38 @@ private slots:
     // Every one-line field of a window that writes a data file, with its message.
     void oneLineFieldsRefuseLineBreaks()
     {
-        struct Field {
-            const char* what;
-            std::function<QString(const QString&)> save;  // the message shown on Save
-            QString refused;
+        const auto editor = [](const QString& description, const QString& name) {
+            ProfileEditorWindow window;
+            Child<QLineEdit>(&window, "description")->setText(description);
+            Child<QLineEdit>(&window, "fullName")->setText(name);
+            Click(&window, "save");
         };
-        const auto lastShown = [] { return Shown().isEmpty() ? QString() : Shown().constLast(); };
-        const Field fields[] = {
-            {"full name",
-             [&](const QString& value) {
-                 ProfileEditorWindow editor;
-                 Child<QLineEdit>(&editor, "description")->setText("Bob");
-                 Child<QLineEdit>(&editor, "fullName")->setText(value);
-                 Click(&editor, "save");
-                 return lastShown();
-             },
-             QStringLiteral("Full Name is not valid.    ")},
-            {"description",
-             [&](const QString& value) {
-                 ProfileEditorWindow editor;
-                 Child<QLineEdit>(&editor, "description")->setText(value);
-                 Child<QLineEdit>(&editor, "fullName")->setText("Bob Lee");
-                 Click(&editor, "save");
-                 return lastShown();
-             },
+        const auto contact = [](const QString& name, const QString& email) {
+            ContactWindow window(name, email);
+            QTest::mouseClick(window.SaveButton(), Qt::LeftButton);
+        };
+        const std::pair<std::function<void(const QString&)>, QString> fields[] = {
+            {[&](const QString& v) { editor("Bob", v); }, QStringLiteral("Full Name is not valid.    ")},
+            {[&](const QString& v) { editor(v, "Bob Lee"); },
              QStringLiteral("Profile Description is not a valid file name.    ")},
-            {"contact name",
-             [&](const QString& value) {
-                 ContactWindow contact(value, QStringLiteral("bob@x.y"));
-                 QTest::mouseClick(contact.SaveButton(), Qt::LeftButton);
-                 return lastShown();
-             },
-             QStringLiteral("Contact's Name is not valid.     ")},
-            {"contact address",
-             [&](const QString& value) {
-                 ContactWindow contact(QStringLiteral("Bob"), value);
-                 QTest::mouseClick(contact.SaveButton(), Qt::LeftButton);
-                 return lastShown();
-             },
-             QStringLiteral("Contact's Email is not valid.     ")},
-            {"schedule address",
-             [&](const QString& value) {
+            {[&](const QString& v) { contact(v, "bob@x.y"); }, QStringLiteral("Contact's Name is not valid.     ")},
+            {[&](const QString& v) { contact("Bob", v); }, QStringLiteral("Contact's Email is not valid.     ")},
+            {[](const QString& v) {
                  ScheduleWindow window;
                  window.SetProfilePath(::InstallDir() + "Anna.ini");
-                 Child<QLineEdit>(&window, "email")->setText(value);
+                 Child<QLineEdit>(&window, "email")->setText(v);
                  Click(&window, "save");
-                 return lastShown();
              },
              QStringLiteral("Email Address is not valid.     ")},
         };
-        for (const Field& field : fields) {
+        for (const auto& [save, refused] : fields) {
             for (const QString& value : Pasted) {
                 Session session;
                 CrontabStub stub(session);
                 const auto before = Files(::InstallDir());
-                QCOMPARE(field.save(value), field.refused);
-                QVERIFY2(Files(::InstallDir()) == before, field.what);
+                save(value);
+                QCOMPARE(Shown(), QStringList{refused});
+                QVERIFY2(Files(::InstallDir()) == before, qPrintable(refused));
             }
         }
     }
