@@ -3,12 +3,11 @@
 #include "app/MainWindow.h"
 #include "app/Welcome.h"
 #include "content/PageWindow.h"
+#include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/Paths.h"
-#include "profiles/ProfileFiles.h"
-
-#include "platform/DataFile.h"
 #include "platform/SingleInstance.h"
+#include "profiles/ProfileFiles.h"
 
 #include <QApplication>
 #include <QPointer>
