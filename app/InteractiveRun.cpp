@@ -50,7 +50,7 @@ int RunInteractive()
         instance.AskFirstToShow();
         return 0;
     }
-    RemoveStaleTemporaryFiles(InstallDir(), instance.LockTime());
+    RemoveStaleTemporaryFiles(InstallDir(), instance.LockPath());
     QPointer<QWidget> shown;
     instance.OnShowRequest([&shown] { ShowRunningWindows(shown); });
     if (!IndexExists(InstallDir()))

@@ -119,8 +119,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& content)
     return false;
 }
 
-int RemoveStaleTemporaryFiles(const std::string& folder, std::time_t before)
+int RemoveStaleTemporaryFiles(const std::string& folder, const std::string& newer)
 {
+    struct stat reference{};
+    if (::stat(newer.c_str(), &reference) != 0)
+        return 0;
+    // Not after it: file times advance in clock ticks, so a file left just before the
+    // lock was taken may carry the lock's own time. Only the lock's holder writes here.
+    const auto older = [&](const struct stat& info) {
+        return info.st_mtim.tv_sec < reference.st_mtim.tv_sec ||
+               (info.st_mtim.tv_sec == reference.st_mtim.tv_sec && info.st_mtim.tv_nsec <= reference.st_mtim.tv_nsec);
+    };
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return 0;
@@ -135,8 +144,7 @@ int RemoveStaleTemporaryFiles(const std::string& folder, std::time_t before)
         if (!IsTemporaryName(name))
             continue;
         struct stat info{};
-        if (::fstatat(dirFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_mtime >= before)
+        if (::fstatat(dirFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) || !older(info))
             continue;
         if (::unlinkat(dirFd, name.c_str(), 0) == 0)
             ++removed;

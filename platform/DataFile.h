@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +25,10 @@ FileState ReadRegularFile(const std::string& path, std::size_t maxSize, std::str
 bool WriteFileAtomically(const std::string& path, const std::string& content);
 
 // Removes the temporary files an interrupted WriteFileAtomically left in `folder`:
-// regular files named ".moravel-" and six letters or digits, last changed before
-// `before`. Links and anything else are left alone. Returns how many were removed.
-int RemoveStaleTemporaryFiles(const std::string& folder, std::time_t before);
+// regular files named ".moravel-" and six letters or digits, last changed no later
+// than the file `newer` (the running program's lock: both times come from the same file
+// system's clock). Links and anything else are left alone. Returns how many went.
+int RemoveStaleTemporaryFiles(const std::string& folder, const std::string& newer);
 
 // Removes a file. A regular file with one link is made writable first; a link or a
 // file with other names is removed as it is, so no other name loses its mode.

@@ -70,7 +70,6 @@ SingleInstance::SingleInstance(const std::string& folder) : lockPath(folder + ".
     lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (lockFd < 0) {
         first = true;
-        lockTime = std::time(nullptr);
         return;
     }
     if (::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
@@ -79,7 +78,6 @@ SingleInstance::SingleInstance(const std::string& folder) : lockPath(folder + ".
         return;
     }
     first = true;
-    lockTime = std::time(nullptr);
     const std::string pid = std::to_string(::getpid()) + "\n";
     if (::ftruncate(lockFd, 0) == 0)
         [[maybe_unused]] const ssize_t ignored = ::pwrite(lockFd, pid.data(), pid.size(), 0);

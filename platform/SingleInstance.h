@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <ctime>
 #include <functional>
 #include <string>
 
@@ -21,9 +20,9 @@ public:
     // True when this process holds the lock (also when the folder allows no lock at
     // all: a start is never refused for want of one).
     bool IsFirst() const { return first; }
-    // When the lock was taken: anything the program left in the folder before then
-    // belongs to an earlier run.
-    std::time_t LockTime() const { return lockTime; }
+    // The lock file, changed when the lock was taken: anything the program left in the
+    // folder before then belongs to an earlier run.
+    const std::string& LockPath() const { return lockPath; }
 
     // Asks the process holding the lock to show its window; false when it cannot be reached.
     bool AskFirstToShow() const;
@@ -34,7 +33,6 @@ private:
     std::string lockPath;
     int lockFd = -1;
     bool first = false;
-    std::time_t lockTime = 0;
     QSocketNotifier* notifier = nullptr;
     std::function<void()> showRequested;
 };

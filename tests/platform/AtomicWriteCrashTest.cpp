@@ -3,7 +3,6 @@
 #include "support/TempEnvironment.h"
 
 #include <chrono>
-#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -114,7 +113,8 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFile)
             }
             newSeen += found == versions[1] ? 1 : 0;
             // What the next start removes: every leftover, and nothing else.
-            leftOvers += RemoveStaleTemporaryFiles(env.InstallDir(), std::time(nullptr) + 1);
+            std::ofstream(env.Root() + "/lock") << i;  // as the next start's lock
+            leftOvers += RemoveStaleTemporaryFiles(env.InstallDir(), env.Root() + "/lock");
             ASSERT_EQ(LeftOvers(env.InstallDir()), 0) << "a leftover the start-up clean-up missed";
             ASSERT_TRUE(std::filesystem::exists(path));
         }

@@ -144,7 +144,10 @@ TEST(DataFileSafety, OnlyStaleTemporaryFilesOfOursAreRemoved)
     fs::create_symlink(env.Root() + "/victim", dir + ".moravel-link01");
     for (const char* name : {".moravel-Ab12Cd", ".moravel-toolong", "moravel-Ab12Cd", "Ann.ini", ".moravel-link01"})
         age(name);
-    EXPECT_EQ(RemoveStaleTemporaryFiles(dir, now - 10), 1);
+    Write(env.Root() + "/lock", "");
+    const timeval lockTime[2] = {{now - 10, 0}, {now - 10, 0}};
+    ::lutimes((env.Root() + "/lock").c_str(), lockTime);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir, env.Root() + "/lock"), 1);
     EXPECT_FALSE(fs::exists(dir + ".moravel-Ab12Cd"));
     for (const char* name : {".moravel-fresh1", ".moravel-toolong", "moravel-Ab12Cd", "Ann.ini"})
         EXPECT_TRUE(fs::exists(dir + name)) << name;
