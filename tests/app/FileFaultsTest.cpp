@@ -112,6 +112,21 @@ private slots:
         QVERIFY(fs::exists(::InstallDir() + "Bob.ini"));
     }
 
+    // A profile file that cannot be removed keeps its row, and the user is told.
+    void undeletableProfileKeepsItsRow()
+    {
+        Session session;
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970})});
+        const std::string file = ::InstallDir() + "Ann.ini";
+        fs::remove(file);
+        fs::create_directories(file + "/inside");  // unlink fails even for root
+        MainWindow window;
+        window.show();
+        Click(&window, "deleteProfile");
+        QCOMPARE(Shown(), QStringList{QStringLiteral("Unable to delete ") + QString::fromStdString(file) + ".    "});
+        QCOMPARE(Child<QTreeWidget>(&window, "profileList")->topLevelItemCount(), 1);
+    }
+
     // The address book: unreadable is told at opening and kept at closing.
     void unreadableContactsAreToldAndKept()
     {
