@@ -3,10 +3,14 @@
 #include "app/MainWindow.h"
 #include "app/Welcome.h"
 #include "content/PageWindow.h"
+#include "platform/DataFile.h"
 #include "platform/Look.h"
 #include "platform/Paths.h"
+#include "platform/SingleInstance.h"
 #include "profiles/ProfileFiles.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QString>
 
 void ShowWelcome()
@@ -23,12 +27,37 @@ void ShowWelcome()
     window.RunModal();
 }
 
+namespace {
+// A later start asked for this one: its windows come to the front.
+void ShowRunningWindows(QWidget* mainWindow)
+{
+    for (QWidget* window : {mainWindow, QApplication::activeModalWidget()}) {
+        if (!window)
+            continue;
+        if (window->isMinimized())
+            window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
+}
+}
+
 int RunInteractive(const StartRequest& request)
 {
+    // Two main windows on one folder would each write their own list over the other's.
+    SingleInstance instance(InstallDir());
+    if (!instance.IsFirst()) {
+        instance.AskFirstToShow();
+        return 0;
+    }
+    RemoveStaleTemporaryFiles(InstallDir(), instance.LockPath());
+    QPointer<QWidget> shown;
+    instance.OnShowRequest([&shown] { ShowRunningWindows(shown); });
     if (!IndexExists(InstallDir()))
         ShowWelcome();
     MainWindow mainWindow;
     mainWindow.SetStartRequest(request);
+    shown = &mainWindow;
     mainWindow.exec();
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
 #include "platform/FileDialog.h"
+#include "platform/FileMessages.h"
 #include "platform/FrameWatch.h"
 #include "platform/KeyPressWatch.h"
 #include "platform/Look.h"
@@ -210,7 +211,9 @@ void MainWindow::CreateControls()
 
 void MainWindow::LoadList()
 {
-    LoadProfileIndex(profiles);
+    // The list starts empty; the index stays as it is until it can be read.
+    if (LoadProfileIndex(profiles) == FileState::Unreadable)
+        MessageBox::stop(CannotReadMessage(ProfileIndexPath()));
     const QScopedValueRollback<bool> guard(updatingList, true);
     for (const ProfileIndexEntry& entry : profiles) {
         auto* item = new QTreeWidgetItem(list);
@@ -524,8 +527,15 @@ void MainWindow::ShowListTip()
 void MainWindow::SaveIndexIfDirty()
 {
     // Once the list has changed it is written at each of these points until the window closes.
-    if (indexDirty)
-        SaveProfileIndex(profiles);
+    if (!indexDirty)
+        return;
+    // A failed write is told once for each change of the list, not at every command.
+    if (SaveProfileIndex(profiles))
+        indexFailureShown = false;
+    else if (!indexFailureShown) {
+        indexFailureShown = true;
+        MessageBox::stop(CannotSaveMessage(ProfileIndexPath()));
+    }
 }
 
 // --- Commands ---------------------------------------------------------------
@@ -548,6 +558,7 @@ void MainWindow::AddProfile()
         else
             AddRow(entry);
         indexDirty = true;
+        indexFailureShown = false;
     }
     ShowListTip();
 }
@@ -570,6 +581,7 @@ void MainWindow::EditProfile()
             SetRow(row, {record.fullName, record.description,
                          CalibrationLabel(record.manualCalibration).toStdString()});
             indexDirty = true;
+            indexFailureShown = false;
             ShowTip(kTipAnalyze);
             analyzeButton->setFocus();
         }
@@ -601,7 +613,11 @@ void MainWindow::DeleteProfile()
             SchedulerLink::DeleteWorkItem();
             DeleteTaskFile();
         }
-        DeleteProfileFile(description);
+        // A row without its file is gone; a file without its row would be lost to the user.
+        if (!DeleteProfileFile(description)) {
+            MessageBox::stop(CannotDeleteMessage(path));
+            continue;
+        }
 
         {
             const QScopedValueRollback<bool> guard(updatingList, true);
@@ -611,6 +627,7 @@ void MainWindow::DeleteProfile()
         current = row > 0 ? row - 1 : (profiles.empty() ? -1 : 0);
         deletedAny = true;
         indexDirty = true;
+        indexFailureShown = false;
     }
     if (deletedAny) {
         SelectOnly(current);

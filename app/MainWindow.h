@@ -105,6 +105,7 @@ private:
 
     std::vector<ProfileIndexEntry> profiles;  // the list's rows, in list order
     bool indexDirty = false;
+    bool indexFailureShown = false;  // the last failed write of the index was told
     int firstSelected = -1;
     int secondSelected = -1;
     std::string firstDescription;

@@ -2,6 +2,7 @@
 
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
+#include "platform/DataFile.h"
 #include "platform/MessageBox.h"
 
 #include <QFrame>
@@ -67,11 +68,14 @@ void ContactWindow::SaveClicked()
         return MessageBox::stop(QStringLiteral("Please enter Contact's Name first.    "));
     if (CharacterLimit::Count(name) > NameLimit)
         return MessageBox::stop(QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    "));
+    // Each value is one line of the address book; a line break would start forged contacts.
+    if (!IsOneLineValue(name.toStdString()))
+        return MessageBox::stop(QStringLiteral("Contact's Name is not valid.     "));
     if (email.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter Contact's Email first.     "));
     if (CharacterLimit::Count(email) > EmailLimit)
         return MessageBox::stop(QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    "));
-    if (!email.contains(QLatin1Char('@')))
+    if (!email.contains(QLatin1Char('@')) || !IsOneLineValue(email.toStdString()))
         return MessageBox::stop(QStringLiteral("Contact's Email is not valid.     "));
     accept();
 }

@@ -21,10 +21,16 @@ std::string ContactsPath()
 
 std::vector<Contact> ReadContacts(const std::string& path)
 {
-    std::vector<std::string> lines;
     std::vector<Contact> contacts;
-    if (!ReadLinesBuffered(path, lineBuffer, lines))
-        return contacts;
+    ReadContacts(path, contacts);
+    return contacts;
+}
+
+FileState ReadContacts(const std::string& path, std::vector<Contact>& contacts)
+{
+    std::vector<std::string> lines;
+    contacts.clear();
+    const FileState state = ReadDataLines(path, lineBuffer, lines, true);
     std::string name;
     for (const std::string& line : lines) {
         if (line.compare(0, NameKey.size(), NameKey) == 0)
@@ -32,7 +38,7 @@ std::vector<Contact> ReadContacts(const std::string& path)
         else if (line.compare(0, EmailKey.size(), EmailKey) == 0)
             contacts.push_back({name, line.substr(EmailKey.size())});
     }
-    return contacts;
+    return state;
 }
 
 std::string ContactsFileText(const std::vector<Contact>& contacts)
@@ -45,7 +51,21 @@ std::string ContactsFileText(const std::vector<Contact>& contacts)
 
 bool WriteContacts(const std::string& path, const std::vector<Contact>& contacts)
 {
+    for (const Contact& contact : contacts) {
+        if (!FitsOnOneLine(contact.name) || !FitsOnOneLine(contact.email))
+            return false;
+    }
     return WriteFileAtomically(path, ContactsFileText(contacts));
+}
+
+bool IsSafeRecipient(const std::string& recipient)
+{
+    const std::size_t first = recipient.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return IsOneLineValue(recipient);
+    const std::string address = recipient.substr(first, recipient.find_last_not_of(" \t") + 1 - first);
+    return IsOneLineValue(address) && address.front() != '-' && LowerAscii(address).find("mailto:") == std::string::npos &&
+           address.find_first_of("?& \t") == std::string::npos;
 }
 
 std::string SizeText(std::optional<unsigned long long> bytes)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DataFile.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,13 +15,21 @@ struct Contact {
 
 std::string ContactsPath();
 
-// Reads lines of at most 329 bytes. An "Email:" line adds a contact with the last
-// "Name:" seen (the name carries over); other lines are skipped. A missing or
-// unreadable file gives an empty list.
+// Reads lines up to the buffer's size; the rest of a longer line is dropped, so one
+// line never yields two keys. An "Email:" line adds a contact with the last "Name:"
+// seen (the name carries over); other lines are skipped. A missing or unreadable
+// file gives an empty list; the state tells them apart.
 std::vector<Contact> ReadContacts(const std::string& path);
+FileState ReadContacts(const std::string& path, std::vector<Contact>& contacts);
 std::string ContactsFileText(const std::vector<Contact>& contacts);
-// Replaces the file atomically; false when it could not be written.
+// Replaces the file atomically; false when it could not be written, and when a name
+// or address does not fit on one line.
 bool WriteContacts(const std::string& path, const std::vector<Contact>& contacts);
+
+// A recipient that a mail program can take only as an address: after its outer
+// blanks, no leading "-" (an option), no "mailto:", "?" or "&" (parts of a mail
+// link), no blank inside, no line break or NUL. An empty recipient passes.
+bool IsSafeRecipient(const std::string& recipient);
 
 // The attachment's size as shown beside "Size:": bytes below 1024 ("512B"), else whole
 // kilobytes rounded down ("1KB"); "unknown" when the size cannot be read.

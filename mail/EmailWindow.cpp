@@ -5,13 +5,14 @@
 #include "mail/ModalRun.h"
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
+#include "platform/FileMessages.h"
+#include "platform/ImageEncoder.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "reports/ResizeWindow.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -161,7 +162,11 @@ ReportMail EmailWindow::Result() const
 
 void EmailWindow::LoadContacts()
 {
-    for (const Contact& contact : ReadContacts(ContactsPath())) {
+    std::vector<Contact> contacts;
+    contactsUnreadable = ReadContacts(ContactsPath(), contacts) == FileState::Unreadable;
+    if (contactsUnreadable)
+        MessageBox::stop(CannotReadMessage(ContactsPath()));
+    for (const Contact& contact : contacts) {
         auto* item = new QTreeWidgetItem(
             QStringList{QString::fromStdString(contact.name), QString::fromStdString(contact.email)});
         contactList->addTopLevelItem(item);
@@ -183,8 +188,9 @@ void EmailWindow::SaveContacts()
         const QTreeWidgetItem* item = contactList->topLevelItem(row);
         contacts.push_back({item->text(0).toStdString(), item->text(1).toStdString()});
     }
-    // A file that cannot be written is silently not saved.
-    WriteContacts(ContactsPath(), contacts);
+    // An address book we could not read keeps what it holds: it was reported at opening.
+    if (!contactsUnreadable && !WriteContacts(ContactsPath(), contacts))
+        MessageBox::stop(CannotSaveMessage(ContactsPath()));
 }
 
 void EmailWindow::DescribeAttachment()
@@ -194,7 +200,7 @@ void EmailWindow::DescribeAttachment()
     sizeValue->setText(QString::fromStdString(FileSizeText(attachmentPath.toStdString())));
     if (IsPicturePath(attachmentPath.toStdString())) {
         resizeBox->setEnabled(true);
-        const QSize size = QImageReader(attachmentPath).read().size();
+        const QSize size = ReadPicture(attachmentPath).size();
         imageWidth = size.isValid() ? size.width() : 0;
         imageHeight = size.isValid() ? size.height() : 0;
         resolutionValue->setText(QString::number(imageWidth) + QStringLiteral(" x ") + QString::number(imageHeight));
@@ -238,6 +244,11 @@ void EmailWindow::EmailClicked()
         return MessageBox::stop(QStringLiteral("Please enter To Address first.    "));
     if (CharacterLimit::Count(to) > ToLimit)
         return MessageBox::stop(QStringLiteral("To Address is too long. Maximum size is 500 characters.    "));
+    // Recipients reach the mail program's command line or header: none may pass for an option.
+    for (const std::string& recipient : SplitRecipients(to.toStdString())) {
+        if (!IsSafeRecipient(recipient))
+            return MessageBox::stop(QStringLiteral("To Address is not valid.    "));
+    }
     if (subject.isEmpty())
         return MessageBox::stop(QStringLiteral("Please enter Email Subject first.    "));
     if (CharacterLimit::Count(subject) > SubjectLimit)

@@ -63,6 +63,7 @@ private:
     QString attachmentPath;
     QString attachmentName;
     bool resized = false;
+    bool contactsUnreadable = false;
     bool resizeChecked = false;
     int imageWidth = 0;
     int imageHeight = 0;

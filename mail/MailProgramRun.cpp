@@ -36,6 +36,7 @@ ProcessResult RunMailProgram(QWidget* owner, MapiMailer::Program program, const 
 
     auto* process = new QProcess;
     process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setChildProcessModifier(CloseInheritedDescriptorsAtExec);
     QStringList arguments;
     for (std::size_t i = 1; i < argv.size(); ++i)
         arguments << QString::fromStdString(argv[i]);

@@ -1,6 +1,8 @@
 #include "mail/MapiMailer.h"
 
+#include "mail/Contacts.h"
 #include "platform/AsciiText.h"
+#include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 
@@ -298,14 +300,17 @@ std::string ToHeader(const std::vector<std::string>& recipients)
     return line + "\n";
 }
 
+// A report picture is a few hundred kilobytes; a resized one less.
+constexpr std::size_t MaxAttachmentSize = 16 * 1024 * 1024;
+
+// Regular files only: a FIFO or a device named as an attachment never blocks the send.
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return ReadRegularFile(path, MaxAttachmentSize, bytes) == FileState::Readable;
 }
+
+// A mail program that hangs (a dead relay, a client waiting for input) is given up.
+constexpr int MailTimeLimitMs = 60 * 1000;
 
 }  // namespace
 
@@ -473,9 +478,15 @@ bool MapiMailer::Send(unsigned long)
     }
     const ProgramRunner run = programRunner ? programRunner : [](Program, const std::vector<std::string>& argv,
                                                                  const std::string& input) {
-        return RunProcess(argv, input);
+        return RunProcess(argv, input, false, {}, MailTimeLimitMs);
     };
     if (!mailClientPath.empty()) {
+        // Addresses go on the client's command line: none may read as an option or
+        // as a mail link with parts (attachments, copies) of its own.
+        for (const std::string& recipient : recipients) {
+            if (!IsSafeRecipient(recipient))
+                return false;
+        }
         // The client's compose window takes the parts; the user sends from there.
         std::vector<std::string> argv = {mailClientPath, "--utf8"};
         if (!subject.empty())

@@ -1,10 +1,14 @@
 #include "platform/ImageEncoder.h"
 
+#include "platform/DataFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QImage>
 #include <QImageIOPlugin>
+#include <QImageReader>
+#include <QBuffer>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -12,6 +16,8 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,6 +100,12 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
     const Encoder encoder = EncoderFor(mimeType);
     if (encoder.format.isEmpty() || image.isNull())
         return false;
+    // A link in the picture's place is removed, never written through: it could point
+    // anywhere, and a saved file would follow it.
+    const QByteArray local = QFile::encodeName(path);
+    struct stat info{};
+    if (::lstat(local.constData(), &info) == 0 && S_ISLNK(info.st_mode) && ::unlink(local.constData()) != 0)
+        return false;
     // Written beside the target and renamed over it, so a failed save never
     // leaves half a picture behind.
     QSaveFile file(path);
@@ -104,4 +116,18 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
         return false;
     }
     return file.commit();
+}
+
+QImage ReadPicture(const QString& path)
+{
+    constexpr std::size_t MaxPictureSize = 64 * 1024 * 1024;
+    std::string bytes;
+    if (ReadRegularFile(QFile::encodeName(path).toStdString(), MaxPictureSize, bytes) != FileState::Readable)
+        return {};
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    return reader.read();
 }

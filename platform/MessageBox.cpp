@@ -25,6 +25,11 @@ bool MessageBox::question(const QString& text)
     return show(text, Question) == Yes;
 }
 
+bool MessageBox::questionDefaultNo(const QString& text)
+{
+    return show(text, Question, true) == Yes;
+}
+
 void MessageBox::setTestMode(bool on)
 {
     testMode = on;
@@ -70,7 +75,7 @@ void MessageBox::setUp(QMessageBox& box, const QString& text, Icon icon)
     }
 }
 
-MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
+MessageBox::Answer MessageBox::show(const QString& text, Icon icon, bool defaultNo)
 {
     shownBoxes.append({text, icon});
     if (testMode) {
@@ -80,6 +85,8 @@ MessageBox::Answer MessageBox::show(const QString& text, Icon icon)
     }
     QMessageBox box;
     setUp(box, text, icon);
+    if (defaultNo)
+        box.setDefaultButton(QMessageBox::No);
     const int result = box.exec();
     if (icon != Question)
         return Ok;

@@ -25,6 +25,9 @@ public:
     static void information(const QString& text);
     // Yes/No with the question icon; true for Yes.
     static bool question(const QString& text);
+    // The same with No preselected, for a step that cannot be undone: Return alone
+    // never confirms it.
+    static bool questionDefaultNo(const QString& text);
 
     static void setTestMode(bool on);
     static void setNextAnswer(Answer answer);
@@ -35,5 +38,5 @@ public:
     static void setUp(QMessageBox& box, const QString& text, Icon icon);
 
 private:
-    static Answer show(const QString& text, Icon icon);
+    static Answer show(const QString& text, Icon icon, bool defaultNo = false);
 };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -84,7 +85,11 @@ std::string FileNameOfPath(const std::string& path)
 void CreateInstallFolders()
 {
     std::error_code ignored;
-    std::filesystem::create_directories(ReportsDir(), ignored);
+    // The parents are the user's ordinary folders; the two of ours hold personal data
+    // and are made for the user alone. Folders that exist keep their mode.
+    std::filesystem::create_directories(std::filesystem::path(WithoutClosingSlash(InstallDir())).parent_path(), ignored);
+    for (const std::string& folder : {InstallDir(), ReportsDir()})
+        ::mkdir(WithoutClosingSlash(folder).c_str(), 0700);
 }
 
 bool EnterInstallDir()

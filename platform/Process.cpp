@@ -2,10 +2,14 @@
 
 #include <cerrno>
 #include <csignal>
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +29,18 @@ std::string Resolve(const std::string& program)
         return program;
     return FindOnPath(program);
 }
+}
+
+void CloseInheritedDescriptorsAtExec()
+{
+    // Marked rather than closed: the pipe that reports a failed exec must live until then.
+    if (::syscall(SYS_close_range, 3U, ~0U, CLOSE_RANGE_CLOEXEC) == 0)
+        return;
+    long last = ::sysconf(_SC_OPEN_MAX);
+    if (last < 0 || last > 65536)
+        last = 65536;
+    for (int fd = 3; fd < last; ++fd)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
 std::string FindOnPath(const std::string& name)
@@ -49,7 +65,7 @@ std::string FindOnPath(const std::string& name)
 }
 
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input, bool captureOutput,
-                         const std::string& workingDirectory)
+                         const std::string& workingDirectory, int timeLimitMs)
 {
     ProcessResult result;
     if (argv.empty())
@@ -87,6 +103,7 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
             ::dup2(outPipe[1], STDOUT_FILENO);
         if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
             ::_exit(127);
+        CloseInheritedDescriptorsAtExec();
         ::signal(SIGPIPE, SIG_DFL);
         ::execv(program.c_str(), args.data());
         const int code = errno;
@@ -105,6 +122,20 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
         return result;
     }
 
+    const auto now = [] {
+        timespec time{};
+        ::clock_gettime(CLOCK_MONOTONIC, &time);
+        return static_cast<long long>(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+    };
+    const long long deadline = timeLimitMs > 0 ? now() + timeLimitMs : 0;
+    const auto remaining = [&]() -> int {
+        if (!deadline)
+            return -1;
+        const long long left = deadline - now();
+        return left > 0 ? static_cast<int>(left) : 0;
+    };
+    bool timedOut = false;
+
     // Feed the input and drain the output together so that neither side blocks.
     void (*oldHandler)(int) = ::signal(SIGPIPE, SIG_IGN);
     std::size_t written = 0;
@@ -122,9 +153,14 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
             fds[count++] = {writeFd, POLLOUT, 0};
         if (readFd >= 0)
             fds[count++] = {readFd, POLLIN, 0};
-        if (::poll(fds, static_cast<nfds_t>(count), -1) < 0) {
+        const int ready = ::poll(fds, static_cast<nfds_t>(count), remaining());
+        if (ready < 0) {
             if (errno == EINTR)
                 continue;
+            break;
+        }
+        if (ready == 0 && deadline && remaining() == 0) {
+            timedOut = true;
             break;
         }
         for (int i = 0; i < count; ++i) {
@@ -155,17 +191,30 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
         ::close(readFd);
     ::signal(SIGPIPE, oldHandler);
 
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, deadline ? WNOHANG : 0);
+        if (done == pid || (done < 0 && errno != EINTR))
+            break;
+        if (done == 0) {
+            if (timedOut || remaining() == 0) {
+                timedOut = true;
+                ::kill(pid, SIGKILL);
+                while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+                }
+                break;
+            }
+            ::poll(nullptr, 0, std::min(remaining(), 20));
+        }
+    }
+
     int execError = 0;
     const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
     ::close(errorPipe[0]);
-
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
     if (execFailed)
         return result;
     result.started = true;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = !timedOut && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 
@@ -192,6 +241,7 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
             [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
             ::_exit(127);
         }
+        CloseInheritedDescriptorsAtExec();
         // Detached means holding none of the starter's pipes or terminal open.
         const int devNull = ::open("/dev/null", O_RDWR);
         if (devNull >= 0) {

@@ -13,10 +13,17 @@ struct ProcessResult {
 };
 
 // Runs argv[0] (looked up on PATH when it holds no "/") with `input` on its
-// standard input and waits for it. Standard output is collected when
-// captureOutput is set; standard error is passed through.
+// standard input and waits for it, at most timeLimitMs milliseconds when that is
+// above 0 (then it is killed and the result has exit code -1). Standard output is
+// collected when captureOutput is set; standard error is passed through.
+// Every program started here holds only standard input, output and error.
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input = {},
-                         bool captureOutput = false, const std::string& workingDirectory = {});
+                         bool captureOutput = false, const std::string& workingDirectory = {},
+                         int timeLimitMs = 0);
+
+// For a child between fork and exec: every descriptor above standard error is closed
+// at exec, so that no file, socket or pipe of ours reaches the started program.
+void CloseInheritedDescriptorsAtExec();
 
 // Starts a program in its own session without waiting; false when it could not be started.
 bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory = {});

@@ -7,6 +7,7 @@
 #include "platform/CharacterLimit.h"
 #include "platform/ComboLists.h"
 #include "platform/DataFile.h"
+#include "platform/FileMessages.h"
 #include "platform/FrameWatch.h"
 #include "platform/KeyPressWatch.h"
 #include "platform/Look.h"
@@ -285,6 +286,9 @@ bool ProfileEditorWindow::RunEdit(const std::string& description)
 {
     editMode = true;
     editDescription = description;
+    // The editor still opens (with the defaults); saving will not write over the file.
+    if (const std::string path = ProfilePath(description); DataFileState(path) == FileState::Unreadable)
+        MessageBox::stop(CannotReadMessage(path));
     Open(description);
     return exec() == QDialog::Accepted;
 }
@@ -442,6 +446,11 @@ bool ProfileEditorWindow::Validate()
     }
     if (CharacterLimit::Count(fullName) > kMaxText) {
         MessageBox::stop(QStringLiteral("Full Name is limited to 100 characters.    "));
+        return false;
+    }
+    // Typed or pasted text only: in edit mode the field shows what the file holds.
+    if (!editMode && !IsOneLineValue(fullName.toStdString())) {
+        MessageBox::stop(QStringLiteral("Full Name is not valid.    "));
         return false;
     }
     const int birthYear = DateOfRow(Birthday).year;

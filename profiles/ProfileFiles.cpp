@@ -3,7 +3,7 @@
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 
-#include <cstdio>
+#include <sys/stat.h>
 #include <string_view>
 
 namespace {
@@ -98,7 +98,7 @@ bool IsValidProfileFileName(const std::string& description)
     if (description == "mv" || description == "contacts")
         return false;
     // A slash leaves InstallDir; NUL, CR and LF would cut or break the file's lines.
-    return description.find_first_of(std::string_view("/\r\n\0", 4)) == std::string::npos;
+    return IsOneLineValue(description) && description.find('/') == std::string::npos;
 }
 
 std::string ProfilePath(const std::string& description)
@@ -132,31 +132,34 @@ std::string FormatProfile(const ProfileRecord& record)
 
 bool SaveProfile(const ProfileRecord& record)
 {
-    if (!IsValidProfileFileName(record.description))
+    if (!IsValidProfileFileName(record.description) || !FitsOnOneLine(record.fullName))
         return false;
     return WriteFileAtomically(ProfilePath(record.description), FormatProfile(record));
 }
 
-void DeleteProfileFile(const std::string& description)
+bool DeleteProfileFile(const std::string& description)
 {
-    if (IsValidProfileFileName(description))
-        MakeWritableAndDelete(ProfilePath(description));
+    if (!IsValidProfileFileName(description))
+        return true;
+    const std::string path = ProfilePath(description);
+    struct stat info{};
+    return MakeWritableAndDelete(path) || ::lstat(path.c_str(), &info) != 0;
 }
 
 bool IndexExists(const std::string& folder)
 {
-    std::FILE* file = std::fopen((folder + "mv.ini").c_str(), "r");
-    if (!file)
-        return false;
-    std::fclose(file);
-    return true;
+    return DataFileState(folder + "mv.ini") != FileState::Absent;
 }
 
-void LoadProfileIndex(std::vector<ProfileIndexEntry>& list)
+std::string ProfileIndexPath()
+{
+    return InstallDir() + "mv.ini";
+}
+
+FileState LoadProfileIndex(std::vector<ProfileIndexEntry>& list)
 {
     std::vector<std::string> lines;
-    if (!ReadLinesBuffered(InstallDir() + "mv.ini", lineBuffer, lines))
-        return;
+    const FileState state = ReadDataLines(ProfileIndexPath(), lineBuffer, lines);
     // The texts carry over: a record without a line repeats the one before it.
     ProfileIndexEntry current;
     for (const std::string& line : lines) {
@@ -169,6 +172,7 @@ void LoadProfileIndex(std::vector<ProfileIndexEntry>& list)
             list.push_back(current);
         }
     }
+    return state;
 }
 
 std::string FormatProfileIndex(const std::vector<ProfileIndexEntry>& list)
@@ -184,5 +188,11 @@ std::string FormatProfileIndex(const std::vector<ProfileIndexEntry>& list)
 
 bool SaveProfileIndex(const std::vector<ProfileIndexEntry>& list)
 {
-    return WriteFileAtomically(InstallDir() + "mv.ini", FormatProfileIndex(list));
+    // One row is three lines, whatever its texts hold.
+    for (const ProfileIndexEntry& entry : list) {
+        if (!FitsOnOneLine(entry.fullName) || !FitsOnOneLine(entry.description) ||
+            !FitsOnOneLine(entry.calibrationLabel))
+            return false;
+    }
+    return WriteFileAtomically(ProfileIndexPath(), FormatProfileIndex(list));
 }

@@ -26,8 +26,12 @@ struct ProfileIndexEntry {
     friend bool operator==(const ProfileIndexEntry&, const ProfileIndexEntry&) = default;
 };
 
-// The profile index InstallDir + "mv.ini".
-void LoadProfileIndex(std::vector<ProfileIndexEntry>& list);
+#include "platform/DataFile.h"
+
+// The profile index InstallDir + "mv.ini". An index that exists but cannot be read
+// leaves the list empty and says so.
+FileState LoadProfileIndex(std::vector<ProfileIndexEntry>& list);
+std::string ProfileIndexPath();
 bool SaveProfileIndex(const std::vector<ProfileIndexEntry>& list);
 
 // Profile files InstallDir + description + ".ini".
@@ -36,7 +40,9 @@ ProfileRecord LoadProfile(const std::string& description);
 ProfileRecord ReadProfileFile(const std::string& path);
 // False when the file could not be written or the description is no valid file name.
 bool SaveProfile(const ProfileRecord& record);
-void DeleteProfileFile(const std::string& description);
+// False when a file of that name is still there afterwards.
+bool DeleteProfileFile(const std::string& description);
+// True when folder + "mv.ini" exists, readable or not: only a first start has none.
 bool IndexExists(const std::string& folder);
 
 // A description that can safely name a file in InstallDir: no "/", not "." or "..", not empty,

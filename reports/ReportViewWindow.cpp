@@ -1,10 +1,10 @@
 #include "reports/ReportViewWindow.h"
 
 #include "platform/FrameWatch.h"
+#include "platform/ImageEncoder.h"
 #include "reports/Printing.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -30,9 +30,7 @@ ReportViewWindow::ReportViewWindow(const QString& path, const QString& name, QWi
 
 void ReportViewWindow::LoadPicture()
 {
-    QImageReader reader(imagePath);
-    reader.setAutoTransform(false);
-    const QImage picture = reader.read();
+    const QImage picture = ReadPicture(imagePath);
     placement = PlaceInViewer(picture.isNull() ? 0 : picture.width(), picture.isNull() ? 0 : picture.height());
     if (!placement.draw)
         return;

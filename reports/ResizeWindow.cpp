@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QPushButton>
 
@@ -28,9 +27,7 @@ QString SizePagePath()
 
 QImage LoadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    return reader.read();
+    return ReadPicture(path);
 }
 }
 
@@ -76,7 +73,7 @@ ResizeWindow::ResizeWindow(const QString& source, QWidget* parent)
         MakeWritableAndDelete(resultPath.toStdString());
 
     // Loaded, not only its header read: a picture with damaged data cannot be resized.
-    const QSize size = QImageReader(sourcePath).read().size();
+    const QSize size = ReadPicture(sourcePath).size();
     sourceWidth = size.width() >= 1 ? size.width() : 0;
     sourceHeight = size.height() >= 1 ? size.height() : 0;
     newWidth = sourceWidth;

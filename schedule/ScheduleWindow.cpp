@@ -5,6 +5,7 @@
 #include "mail/MapiMailer.h"
 #include "platform/CharacterLimit.h"
 #include "platform/Look.h"
+#include "platform/DataFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "schedule/AccountWindow.h"
@@ -194,7 +195,7 @@ bool ScheduleWindow::EmailAccepted()
         return false;
     }
     // A line break would end the task file's "Email:" line and start another.
-    if (!email.contains(QLatin1Char('@')) || email.contains(QLatin1Char('\n')) || email.contains(QLatin1Char('\r'))) {
+    if (!email.contains(QLatin1Char('@')) || !IsOneLineValue(email.toStdString())) {
         MessageBox::stop(QStringLiteral("Email Address is not valid.     "));
         return false;
     }

@@ -150,7 +150,13 @@ bool RemoveCrontabLine(bool endRunningDelivery)
     if (endRunningDelivery)
         for (int id : FindProcesses("Kestrane", InstallDir() + "task.dtr"))
             ::kill(id, SIGTERM);
-    return WriteTable(table.program, Crontab::RemoveWorkItem(table.text));
+    const std::string rest = Crontab::RemoveWorkItem(table.text);
+    // A table that held only our line goes with it, as if it had never been made.
+    if (rest.find_first_not_of(" \t\r\n") == std::string::npos) {
+        const ProcessResult removed = RunProcess({table.program, "-r"});
+        return removed.started && removed.exitCode == 0;
+    }
+    return WriteTable(table.program, rest);
 }
 
 bool ValidTime(int hour, int minute)

@@ -66,6 +66,8 @@ std::string FormatTaskFile(const TaskFile& task)
 
 bool WriteTaskFile(const TaskFile& task)
 {
+    if (!FitsOnOneLine(task.profilePath) || !FitsOnOneLine(task.email))
+        return false;
     return WriteFileAtomically(TaskFilePath(), FormatTaskFile(task));
 }
 

@@ -1,17 +1,25 @@
 #include "uninstaller/DeleteCopy.h"
 
-#include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string DeleteCopyPath()
+namespace {
+const std::string CopyFolderPrefix = "moravel-uninstall-";
+
+std::string RealPath(const std::string& path)
 {
-    return TempDir() + "uninstall";
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string result = real ? real : "";
+    std::free(real);
+    return result;
+}
 }
 
 bool CopyFileExclusively(const std::string& from, const std::string& to)
@@ -64,13 +72,39 @@ bool CopyFileExclusively(const std::string& from, const std::string& to)
     return ok;
 }
 
-bool StartDeleteCopy()
+bool StartDeleteCopy(std::string* copyPath)
 {
-    const std::string copy = DeleteCopyPath();
-    struct stat info{};
-    if (::lstat(copy.c_str(), &info) == 0)
-        MakeWritableAndDelete(copy);
-    if (!CopyFileExclusively(InstallDir() + "delete", copy))
+    std::string folder = TempDir() + CopyFolderPrefix + "XXXXXX";
+    if (!::mkdtemp(folder.data()))
         return false;
-    return StartDetached({copy}, TempDir());
+    const std::string copy = folder + "/uninstall";
+    if (CopyFileExclusively(InstallDir() + "delete", copy) && StartDetached({copy}, folder)) {
+        if (copyPath)
+            *copyPath = copy;
+        return true;
+    }
+    ::unlink(copy.c_str());
+    ::rmdir(folder.c_str());
+    return false;
+}
+
+bool RemoveOwnCopy(const std::string& program)
+{
+    const std::size_t slash = program.rfind('/');
+    if (slash == std::string::npos || program.substr(slash + 1) != "uninstall")
+        return false;
+    const std::string folder = program.substr(0, slash);
+    const std::size_t parentSlash = folder.rfind('/');
+    if (parentSlash == std::string::npos || folder.compare(parentSlash + 1, CopyFolderPrefix.size(), CopyFolderPrefix) != 0 ||
+        RealPath(folder.substr(0, parentSlash + 1)) != RealPath(TempDir()))
+        return false;
+    struct stat info{};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        return false;
+    ::unlink(program.c_str());
+    // The copy runs in its folder; it steps out before removing it.
+    if (::chdir(TempDir().c_str()) != 0) {
+        [[maybe_unused]] const int ignored = ::chdir("/");
+    }
+    return ::rmdir(folder.c_str()) == 0;
 }

@@ -2,13 +2,16 @@
 
 #include <string>
 
-// TempDir() + "uninstall": where the launcher puts its copy of the remover.
-std::string DeleteCopyPath();
+// Copies InstallDir + "delete" (run bit kept) as "uninstall" into a new private folder
+// "moravel-uninstall-XXXXXX" of the temporary folder, and starts it in its own session
+// with that folder as working directory, without waiting. The shared temporary folder
+// holds nothing another user could have put there first. False, with nothing left
+// behind, when "delete" is missing or the copy or start fails. `copyPath` gets the copy.
+bool StartDeleteCopy(std::string* copyPath = nullptr);
 
-// Replaces the copy with InstallDir + "delete" (run bit kept) and starts it in its own
-// session with the temporary folder as working directory, without waiting.
-// False when "delete" is missing or the copy or start fails.
-bool StartDeleteCopy();
+// Run by the copy when it ends: removes `program` and its folder when they are such a
+// copy and its private folder in the temporary folder; anything else stays.
+bool RemoveOwnCopy(const std::string& program);
 
 // Copies `from` to a new file `to` with the same permission bits. The target is
 // created exclusively and never through a link; false when it exists or any step fails.

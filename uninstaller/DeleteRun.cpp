@@ -2,12 +2,20 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SystemName.h"
+#include "uninstaller/DeleteCopy.h"
 #include "uninstaller/RemovedWindow.h"
 #include "uninstaller/Remover.h"
 
+#include <filesystem>
+
 int RunRemoval()
 {
-    if (RemoveProduct(SystemName()) == RemovalOutcome::ProgramRunning) {
+    const RemovalOutcome outcome = RemoveProduct(SystemName());
+    // Run as a copy in a private temporary folder, it takes that folder with it
+    // (a running program's file can go on Linux), before any window can keep it waiting.
+    std::error_code error;
+    RemoveOwnCopy(std::filesystem::read_symlink("/proc/self/exe", error).string());
+    if (outcome == RemovalOutcome::ProgramRunning) {
         MessageBox::information(QStringLiteral("Please close Moravel first and then try again.   "));
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "installer/CommandLinks.h"
 #include "installer/DesktopEntries.h"
+#include "mail/Contacts.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "schedule/ProcessTable.h"
@@ -28,6 +29,62 @@ bool IsSameOrInside(const std::string& path, const std::string& folder)
     return path == folder || (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
                               path[folder.size()] == '/');
 }
+}
+
+namespace {
+bool EndsWithNoCase(const std::string& name, const std::string& ending)
+{
+    if (name.size() <= ending.size())
+        return false;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c = name[name.size() - ending.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != ending[i])
+            return false;
+    }
+    return true;
+}
+
+// Regular files (links not followed) whose names end in `ending`, in `folder` and,
+// when deep, in the folders below it.
+int CountFiles(const std::string& folder, const std::string& ending, bool deep, int depth = 0)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    int count = 0;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat info{};
+        const std::string path = folder + "/" + name;
+        if (::lstat(path.c_str(), &info) != 0)
+            continue;
+        if (S_ISREG(info.st_mode) && EndsWithNoCase(name, ending))
+            ++count;
+        else if (deep && S_ISDIR(info.st_mode) && depth < 32)
+            count += CountFiles(path, ending, deep, depth + 1);
+    }
+    ::closedir(dir);
+    return count;
+}
+}
+
+PersonalData CountPersonalData()
+{
+    PersonalData data;
+    const std::string install = WithoutClosingSlash(InstallDir());
+    data.profiles = CountFiles(install, ".ini", false);
+    // The index and the address book are ".ini" files too, but no profiles.
+    struct stat info{};
+    for (const char* other : {"/mv.ini", "/contacts.ini"}) {
+        const std::string path = install + other;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            --data.profiles;
+    }
+    data.contacts = static_cast<int>(ReadContacts(ContactsPath()).size());
+    data.reports = CountFiles(WithoutClosingSlash(ReportsDir()), ".jpg", true);
+    return data;
 }
 
 bool MainProgramRunning()
@@ -81,8 +138,9 @@ bool RemovalList::Empty(const std::string& path)
     }
     for (const std::string& name : files) {
         struct stat child{};
+        // A file with other names shares its mode with them: it is removed as it is.
         if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(child.st_mode) &&
-            !(child.st_mode & S_IWUSR))
+            child.st_nlink == 1 && !(child.st_mode & S_IWUSR))
             ::fchmodat(fd, name.c_str(), (child.st_mode & 07777) | S_IWUSR, 0);
         ::unlinkat(fd, name.c_str(), 0);
     }

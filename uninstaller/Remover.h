@@ -8,6 +8,15 @@ enum class RemovalOutcome {
     ProgramRunning,  // the main program runs; nothing was touched
 };
 
+// What the user made and loses with the product.
+struct PersonalData {
+    int profiles = 0;  // profile files in InstallDir
+    int contacts = 0;  // address-book entries
+    int reports = 0;   // saved report pictures under ReportsDir
+    bool Any() const { return profiles > 0 || contacts > 0 || reports > 0; }
+};
+PersonalData CountPersonalData();
+
 // True when a process runs InstallDir + "Kestrane".
 bool MainProgramRunning();
 

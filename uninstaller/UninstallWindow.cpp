@@ -2,6 +2,7 @@
 
 #include "installer/Emblem.h"
 #include "platform/Look.h"
+#include "platform/MessageBox.h"
 #include "uninstaller/DeleteCopy.h"
 
 #include <QGroupBox>
@@ -39,9 +40,29 @@ UninstallWindow::UninstallWindow(QWidget* parent) : QDialog(parent)
     move(CentreX(width()), CentreY(height()));
 }
 
+namespace {
+QString Counted(int count, const char* what)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(what) + (count == 1 ? "" : "s");
+}
+}
+
+QString UninstallWindow::PersonalDataQuestion(const PersonalData& data)
+{
+    return QStringLiteral("Uninstalling Moravel 2005 also deletes ") + Counted(data.profiles, "profile") +
+           QStringLiteral(", ") + Counted(data.contacts, "contact") + QStringLiteral(" and ") +
+           Counted(data.reports, "saved report") +
+           QStringLiteral(".    \nThey cannot be restored.    \n\nDo you want to continue?    ");
+}
+
 void UninstallWindow::OnYes()
 {
-    // A missing or uncopyable remover ends the launcher silently.
-    StartDeleteCopy();
+    // One Yes to a general question is not enough to lose what the user made.
+    if (const PersonalData data = CountPersonalData(); data.Any() && !MessageBox::questionDefaultNo(PersonalDataQuestion(data))) {
+        reject();
+        return;
+    }
+    if (!StartDeleteCopy())
+        MessageBox::stop(QStringLiteral("Unable to start the uninstaller.    \nMoravel 2005 was not removed.    "));
     accept();
 }

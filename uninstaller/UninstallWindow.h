@@ -1,12 +1,15 @@
 #pragma once
 
+#include "uninstaller/Remover.h"
+
 #include <QDialog>
 
 class QLineEdit;
 class QPushButton;
 
-// "Uninstall Moravel": asks once; Yes hands the removal to a copy of "delete"
-// started from the temporary folder.
+// "Uninstall Moravel": asks; when profiles, contacts or saved reports exist, a second
+// box counts them and asks again. Yes hands the removal to a copy of "delete"
+// started from a private folder in the temporary folder.
 class UninstallWindow : public QDialog {
     Q_OBJECT
 public:
@@ -15,6 +18,8 @@ public:
     QPushButton* yesButton;
     QPushButton* noButton;
     QLineEdit* questionField;
+
+    static QString PersonalDataQuestion(const PersonalData& data);
 
 private:
     void OnYes();

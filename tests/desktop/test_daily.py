@@ -20,6 +20,9 @@ def hourly_button(index):
 SUPERSTITION = hourly_button(5)
 PREV_DAY, NOW, NEXT_DAY = (301, 551), (390, 551), (479, 551)
 SAVE, EXPLAIN = (657, 551), (733, 551)
+EMAIL_BUTTON = (123, 551)
+# Places in the e-mail window's client area.
+TO, SUBJECT, SEND = (180, 50), (180, 112), (62, 404)
 
 
 def date_title(day):
@@ -158,6 +161,60 @@ class Daily(DesktopTest):
         desktop.key("Escape")
         wait_until(lambda: self.program.poll() is not None, "Kestrane to end")
         self.assertEqual([name for name in os.listdir(user.install_dir) if name.endswith(".htm")], [])
+
+    def test_recipients_reach_the_mail_client_only_as_addresses(self):
+        """Without sendmail the desktop's mail client takes the message: a To field
+        that smuggles options in is refused, a plain one arrives as one address."""
+        if any(os.path.exists(p) for p in ("/usr/sbin/sendmail", "/usr/lib/sendmail")):
+            self.skipTest("a system sendmail takes the message before the desktop mail client")
+        desktop, user = self.desktop, self.user
+        calls = os.path.join(user.root, "xdg-email.args")
+        user.stub("xdg-email", 'for a in "$@"; do printf "%%s\\n" "$a"; done >> "%s"' % calls)
+
+        # A second start only brings this one forward and ends.
+        second = user.kestrane()
+        wait_until(lambda: second.poll() is not None, "the second start to end")
+        self.assertEqual(second.returncode, 0)
+        self.assertEqual(len(desktop.windows(r"^Moravel 2005  -  For entertainment purposes only$")), 1)
+
+        daily = self.open_daily()
+        desktop.click(daily, *EMAIL_BUTTON)
+        box = desktop.wait_focused(r"^Moravel$")  # "Please save Daily Report first."
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        desktop.wait_focused(r"^Save Report$")
+        desktop.type("mailed")
+        desktop.key("Return")
+        box = desktop.wait_focused(r"^Moravel$")  # saved
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        email = desktop.wait_focused(r"^Email$")
+
+        desktop.click(email, *TO)
+        desktop.type("a@b.c;--attach;/etc/shadow;--cc;spy@example.org")
+        desktop.click(email, *SUBJECT)
+        desktop.type("Hello")
+        desktop.click(email, *SEND)
+        box = desktop.wait_focused(r"^Moravel$")  # "To Address is not valid."
+        desktop.key("Return")
+        desktop.wait_gone(box)
+        desktop.wait_active(email)
+        self.assertFalse(os.path.exists(calls))
+
+        desktop.click(email, *TO)
+        desktop.key("ctrl+a")
+        desktop.type("anna@example.org")
+        desktop.click(email, *SEND)
+        desktop.wait_gone(email)
+        wait_until(lambda: os.path.exists(calls), "the mail client to be started")
+        with open(calls, encoding="utf-8") as logged:
+            args = logged.read().splitlines()
+        picture = os.path.join(user.install_dir, "Reports", "mailed.jpg")
+        self.assertEqual(args[:3], ["--utf8", "--subject", "Hello"])
+        self.assertEqual(args[-3:], ["--attach", picture, "anna@example.org"])
+        desktop.wait_active(daily)
+        desktop.key("Escape")
+        desktop.wait_gone(daily)
 
 
 if __name__ == "__main__":

@@ -78,6 +78,7 @@ class Install(DesktopTest):
         self.assertOnTopWithFocus(window)
         self.saveShot("uninstall")
         desktop.click(window, *YES)
+        self.answer_yes_to_the_count_of_what_goes()
         box = desktop.wait_window(r"^Moravel$")
         self.assertOnTopWithFocus(box)
         desktop.key("Return")
@@ -93,6 +94,7 @@ class Install(DesktopTest):
         window = desktop.wait_window(r"^Uninstall Moravel$")
         self.assertOnTopWithFocus(window)
         desktop.click(window, *YES)
+        self.answer_yes_to_the_count_of_what_goes()
         removed = desktop.wait_window(r"^Moravel Uninstaller$")
         self.assertOnTopWithFocus(removed)
         self.saveShot("removed")
@@ -102,6 +104,15 @@ class Install(DesktopTest):
         self.assertFalse(os.path.lexists(os.path.join(user.home, ".local", "bin", "moravel")))
         desktop.key("Escape")
         desktop.wait_gone(removed)
+
+    def answer_yes_to_the_count_of_what_goes(self):
+        """The profile is counted in a second question, where Return would answer No."""
+        desktop = self.desktop
+        box = desktop.wait_window(r"^Moravel$")
+        self.assertOnTopWithFocus(box)
+        self.saveShot("uninstall-count")
+        desktop.key("y")
+        desktop.wait_gone(box)
 
 
 if __name__ == "__main__":

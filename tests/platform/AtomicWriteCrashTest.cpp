@@ -112,10 +112,14 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFile)
                 ADD_FAILURE() << "after kill " << i << " the file holds " << found.size() << " other bytes";
             }
             newSeen += found == versions[1] ? 1 : 0;
-            leftOvers += LeftOvers(env.InstallDir());
+            // What the next start removes: every leftover, and nothing else.
+            std::ofstream(env.Root() + "/lock") << i;  // as the next start's lock
+            leftOvers += RemoveStaleTemporaryFiles(env.InstallDir(), env.Root() + "/lock");
+            ASSERT_EQ(LeftOvers(env.InstallDir()), 0) << "a leftover the start-up clean-up missed";
+            ASSERT_TRUE(std::filesystem::exists(path));
         }
     }
-    std::printf("kills %d, files corrupted %d, new version found %d times, temporary files left %d\n", kills,
+    std::printf("kills %d, files corrupted %d, new version found %d times, temporary files removed %d\n", kills,
                 corrupted, newSeen, leftOvers);
     EXPECT_GE(kills, 200);
     EXPECT_GT(newSeen, 0) << "no kill came after a whole replacement: the kills test nothing";

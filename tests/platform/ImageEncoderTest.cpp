@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 // Flat areas and soft edges, as report pictures have.
@@ -44,6 +45,33 @@ private slots:
         const qint64 size = QFileInfo(path).size();
         QVERIFY(!SaveImage(QImage(), path));
         QCOMPARE(QFileInfo(path).size(), size);
+    }
+
+    // A link in the picture's place, dangling or not, is replaced: its target is never written.
+    void linksInThePicturesPlaceAreNotFollowed()
+    {
+        QTemporaryDir dir;
+        QFile victim(dir.filePath("victim"));
+        QVERIFY(victim.open(QIODevice::WriteOnly));
+        victim.write("mine");
+        victim.close();
+        const QString outside = dir.filePath("outside.jpg");
+        for (const QString& target : {outside, dir.filePath("victim")}) {
+            const QString path = dir.filePath("report.jpg");
+            QFile::remove(path);
+            QVERIFY(QFile::link(target, path));
+            QVERIFY(SaveImage(SamplePicture(), path));
+            QVERIFY(!QFileInfo(path).isSymLink());
+            QVERIFY(QFileInfo(path).size() > 1000);
+        }
+        QVERIFY(!QFile::exists(outside));
+        QCOMPARE(QFileInfo(dir.filePath("victim")).size(), 4);
+
+        // Reading: the saved picture comes back; a FIFO or a device named .jpg never blocks.
+        QCOMPARE(ReadPicture(dir.filePath("report.jpg")).size(), QSize(780, 550));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.jpg")).constData(), 0600) == 0);
+        QVERIFY(ReadPicture(dir.filePath("fifo.jpg")).isNull());
+        QVERIFY(ReadPicture(QStringLiteral("/dev/zero")).isNull());
     }
 
     // The encoder is reached without Qt's writer, yet writes what it writes, for

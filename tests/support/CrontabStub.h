@@ -76,6 +76,7 @@ case "$1" in
        echo "new crontab file is missing newline before EOF, can't install." >&2; exit 1
      fi
      mv "$dir/new" "$dir/table" ;;
+  -r) if [ -f "$dir/table" ]; then rm "$dir/table"; else echo "no crontab for $(id -un)" >&2; exit 1; fi ;;
   *) exit 2 ;;
 esac
 )SH";

@@ -240,7 +240,7 @@ TEST(Remover, LeavesTheInstallFolderWhenStartedInIt)
     EXPECT_EQ(fs::current_path(), fs::path(third.Root()));
 }
 
-TEST(DeleteCopy, StartsACopyFromTheTemporaryFolderWithoutWaiting)
+TEST(DeleteCopy, StartsACopyFromAPrivateTemporaryFolderWithoutWaiting)
 {
     RemovalEnvironment env;
     // The remover stand-in notes where it runs, then waits for the test's word.
@@ -253,37 +253,42 @@ TEST(DeleteCopy, StartsACopyFromTheTemporaryFolderWithoutWaiting)
                                "touch \"" + env.Root() + "/done\"\n";
     WriteFile(env.InstallDir() + "delete", script, fs::perms::owner_all);
 
-    ASSERT_TRUE(StartDeleteCopy());
+    std::string copy;
+    ASSERT_TRUE(StartDeleteCopy(&copy));
     EXPECT_FALSE(fs::exists(env.Root() + "/done"));  // returned while the copy still runs
-    EXPECT_EQ(DeleteCopyPath(), env.tmp + "/uninstall");
-    EXPECT_EQ(ReadFile(DeleteCopyPath()), script);
-    EXPECT_NE(fs::status(DeleteCopyPath()).permissions() & fs::perms::owner_exec, fs::perms::none);
+    const fs::path folder = fs::path(copy).parent_path();
+    EXPECT_EQ(folder.parent_path(), fs::path(env.tmp));
+    EXPECT_EQ(folder.filename().string().rfind("moravel-uninstall-", 0), 0u);
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(ReadFile(copy), script);
+    EXPECT_NE(fs::status(copy).permissions() & fs::perms::owner_exec, fs::perms::none);
     ASSERT_TRUE(WaitFor(env.Root() + "/started"));
-    EXPECT_EQ(ReadFile(env.Root() + "/started"), env.tmp + "\n");
+    EXPECT_EQ(ReadFile(env.Root() + "/started"), folder.string() + "\n");
     WriteFile(env.Root() + "/go", "");
     EXPECT_TRUE(WaitFor(env.Root() + "/done"));
 
-    // A second run replaces the earlier copy, even a read-only one.
-    fs::permissions(DeleteCopyPath(), fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string second = script + "# second\n";
-    WriteFile(env.InstallDir() + "delete", second, fs::perms::owner_all);
-    ASSERT_TRUE(StartDeleteCopy());
-    EXPECT_EQ(ReadFile(DeleteCopyPath()), second);
+    // What another user put at the old shared place does not stop a second run.
+    fs::create_directory(env.tmp + "/uninstall");
+    std::string second;
+    ASSERT_TRUE(StartDeleteCopy(&second));
+    EXPECT_NE(second, copy);
+
+    // The copy removes itself and its folder when it ends, and nothing else.
+    EXPECT_FALSE(RemoveOwnCopy(env.InstallDir() + "delete"));
+    EXPECT_TRUE(fs::exists(env.InstallDir() + "delete"));
+    EXPECT_TRUE(RemoveOwnCopy(copy));
+    EXPECT_FALSE(fs::exists(folder));
 }
 
-TEST(DeleteCopy, MissingRemoverOrPlantedLinkStartsNothing)
+TEST(DeleteCopy, MissingRemoverOrFullTemporaryFolderStartsNothingAndLeavesNothing)
 {
     RemovalEnvironment env;
     EXPECT_FALSE(StartDeleteCopy());
-    EXPECT_FALSE(fs::exists(DeleteCopyPath()));
+    EXPECT_TRUE(fs::is_empty(env.tmp));
 
-    // Something planted at the copy's path is removed, never written through.
+    // A target that exists already is never written through.
     WriteFile(env.InstallDir() + "delete", "#!/bin/sh\n", fs::perms::owner_all);
     WriteFile(env.Root() + "/victim", "victim");
-    fs::create_symlink(env.Root() + "/victim", DeleteCopyPath());
-    EXPECT_TRUE(StartDeleteCopy());
-    EXPECT_EQ(ReadFile(env.Root() + "/victim"), "victim");
-    EXPECT_FALSE(fs::is_symlink(DeleteCopyPath()));
     EXPECT_FALSE(CopyFileExclusively(env.InstallDir() + "delete", env.Root() + "/victim"));
     EXPECT_EQ(ReadFile(env.Root() + "/victim"), "victim");
 }

@@ -68,9 +68,40 @@ private slots:
         window.show();
         QTest::mouseClick(window.yesButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
-        QVERIFY(QFile::exists(root.path() + "/tmp/uninstall"));
+        QCOMPARE(QDir(root.path() + "/tmp").entryList({"moravel-uninstall-*"}, QDir::Dirs).size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.path() + "/ran"), 10000);
         QVERIFY(MessageBox::history().isEmpty());
+
+        // A copy that cannot be made is told, not passed over.
+        QFile::remove(install + "delete");
+        UninstallWindow again;
+        again.show();
+        QTest::mouseClick(again.yesButton, Qt::LeftButton);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text,
+                 QStringLiteral("Unable to start the uninstaller.    \nMoravel 2005 was not removed.    "));
+    }
+
+    // Profiles, contacts and saved reports are named and counted before they go.
+    void personalDataIsCountedAndAskedAgain()
+    {
+        WriteFile(install + "Ann.ini", "Profile:Ann\n", false);
+        WriteFile(install + "contacts.ini", "Name:Bo\nEmail:bo@x\n", false);
+        WriteFile(install + "Reports/a.jpg", "", false);
+        WriteFile(install + "Reports/old/b.JPG", "", false);
+        UninstallWindow window;
+        window.show();
+        MessageBox::setNextAnswer(MessageBox::No);
+        QTest::mouseClick(window.yesButton, Qt::LeftButton);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text,
+                 QStringLiteral("Uninstalling Moravel 2005 also deletes 1 profile, 1 contact and 2 saved reports.    \n"
+                                "They cannot be restored.    \n\nDo you want to continue?    "));
+        QCOMPARE(MessageBox::history()[0].icon, MessageBox::Question);
+        QVERIFY(!window.isVisible());
+        QTest::qWait(200);
+        QVERIFY(QDir(root.path() + "/tmp").isEmpty());
+        QVERIFY(!QFile::exists(root.path() + "/ran"));
     }
 
     void removalReportsAndShowsTheRemovedWindow()
@@ -138,8 +169,11 @@ private slots:
 
         UninstallWindow window;
         window.show();
+        MessageBox::setNextAnswer(MessageBox::Yes);  // the saved report is counted and asked for
         QTest::mouseClick(window.yesButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(install).exists(), 20000);
+        // The copy took its private folder with it.
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(root.path() + "/tmp").entryList({"moravel-uninstall-*"}, QDir::Dirs).isEmpty(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(menu).exists(), 5000);
         QVERIFY(!QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
         QVERIFY(QFile::exists(root.path() + "/home/Desktop/mine.txt"));
@@ -175,7 +209,7 @@ private:
     // The remover copy keeps its closing window open; end it by its program file.
     void EndCopy()
     {
-        const QString copy = root.path() + "/tmp/uninstall";
+        const QString copies = root.path() + "/tmp/moravel-uninstall-";
         for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
             char target[4096];
             const QByteArray link = ("/proc/" + pid + "/exe").toUtf8();
@@ -183,7 +217,7 @@ private:
             if (n <= 0)
                 continue;
             const QString exe = QString::fromUtf8(target, static_cast<int>(n));
-            if (exe == copy || exe == copy + " (deleted)")
+            if (exe.startsWith(copies))
                 ::kill(pid.toInt(), SIGTERM);
         }
     }
