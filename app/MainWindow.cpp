@@ -27,6 +27,7 @@
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -305,15 +306,19 @@ void MainWindow::PlaceTip(const QRect& outer)
     tipWindow->SetSize(outer.width(), kTipHeight);
     tipWindow->setFixedSize(tipWindow->size());
     tipWindow->SetPosition(outer.left(), outer.top() + outer.height());
-    tipWindow->raise();
+    // Above the main window, never above a window opened from it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this)
+        tipWindow->raise();
 }
 
 // The tip line travels with the main window when the user moves it.
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
+    // Only moved: raising it here would put it over a window opened from the main window.
     if (tipWindow && opened)
-        PlaceTip(QRect(frameGeometry().topLeft(), FrameWatch::OuterSize(this)));
+        tipWindow->SetPosition(frameGeometry().left(), frameGeometry().top() + FrameWatch::OuterSize(this).height());
 }
 
 QRect MainWindow::PlaceWindow()

@@ -122,8 +122,10 @@ private slots:
         fs::create_directories(file + "/inside");  // unlink fails even for root
         MainWindow window;
         window.show();
+        MessageBox::setNextAnswer(MessageBox::Yes);
         Click(&window, "deleteProfile");
-        QCOMPARE(Shown(), QStringList{QStringLiteral("Unable to delete ") + QString::fromStdString(file) + ".    "});
+        QCOMPARE(Shown(), (QStringList{QStringLiteral("Delete the profile \"Ann\"?    "),
+                                       QStringLiteral("Unable to delete ") + QString::fromStdString(file) + ".    "}));
         QCOMPARE(Child<QTreeWidget>(&window, "profileList")->topLevelItemCount(), 1);
     }
 
