@@ -73,18 +73,6 @@ std::string HelpText(const std::string& program, const std::string& topic)
     return text;
 }
 
-bool IsLeap(int year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-int MonthLength(int month, int year)
-{
-    if (month == 2)
-        return IsLeap(year) ? 29 : 28;
-    return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
-}
-
 // "YYYY-MM-DD", digits only, a day the month has (any year).
 std::optional<Date> ParseIsoDate(const std::string& text)
 {
@@ -94,7 +82,7 @@ std::optional<Date> ParseIsoDate(const std::string& text)
         if (text[i] < '0' || text[i] > '9')
             return std::nullopt;
     const Date date{std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2)), std::stoi(text.substr(0, 4))};
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > MonthLength(date.month, date.year))
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > GregorianDaysInMonth(date.month, date.year))
         return std::nullopt;
     return date;
 }
@@ -239,7 +227,7 @@ bool CheckDates(CommandLine& command)
     // The last day of the report must still be one the calendar offers.
     Date last = first;
     for (int i = 1; i < command.days && IsListedDate(last); ++i)
-        last = FollowingDay(last);
+        last = DayAfter(last);
     if (!IsListedDate(last)) {
         command.error = "--days " + std::to_string(command.days) + " from " + IsoDate(first) + " runs past 2099-12-31";
         return false;
@@ -292,16 +280,7 @@ std::string ProfilesOutput(OutputFormat format)
 bool IsListedDate(const Date& date)
 {
     return date.year >= OldestListedYear && date.year <= NewestListedYear && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= MonthLength(date.month, date.year);
-}
-
-Date FollowingDay(const Date& date)
-{
-    if (date.day < MonthLength(date.month, date.year))
-        return {date.month, date.day + 1, date.year};
-    if (date.month < 12)
-        return {date.month + 1, 1, date.year};
-    return {1, 1, date.year + 1};
+           date.day >= 1 && date.day <= GregorianDaysInMonth(date.month, date.year);
 }
 
 CommandLine ReadCommandLine(const std::string& programPath, const std::vector<std::string>& arguments)
@@ -359,13 +338,13 @@ std::string ReportOutput(const CommandLine& command)
     // JSON shows the window's values; the text and the calendar carry the mail's.
     const ReadingRange range = command.format == OutputFormat::Json ? ReadingRange::Limited : ReadingRange::Unlimited;
     Date date = *command.date;
-    for (int i = 0; i < command.days; ++i, date = FollowingDay(date)) {
+    for (int i = 0; i < command.days; ++i, date = DayAfter(date)) {
         DailyReadingSet set;
         ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day, range);
         if (command.format == OutputFormat::Json)
             reportDays.push_back({date, set});
         else if (command.format == OutputFormat::Ics)
-            calendarDays.push_back({date, FollowingDay(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "),
+            calendarDays.push_back({date, DayAfter(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "),
                                     PlainReportText(set)});
         else
             text += (i ? "\n" : "") + PlainReportText(set);

@@ -45,4 +45,3 @@ std::string ReportOutput(const CommandLine& command);
 
 // The calendar the date lists offer: 1900 to 2099, 1900 not a leap year.
 bool IsListedDate(const Date& date);
-Date FollowingDay(const Date& date);

@@ -85,7 +85,6 @@ int DayCount(const Date& from, const Date& to)
     return Saturate(SerialDay(to) - SerialDay(from));
 }
 
-namespace {
 int GregorianDaysInMonth(int month, int year)
 {
     if (month == 4 || month == 6 || month == 9 || month == 11)
@@ -93,7 +92,6 @@ int GregorianDaysInMonth(int month, int year)
     if (month == 2)
         return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0) ? 29 : 28;
     return 31;
-}
 }
 
 int DaysInMonth(int month, int year)

@@ -19,6 +19,8 @@ constexpr int NewestListedYear = 2099;
 // Month lengths of the real (Gregorian) calendar inside the listed years, so 1900 has
 // no 29 February; the readings' own day count keeps its every-fourth-year rule.
 int DaysInMonth(int month, int year);
+// Month lengths of the real calendar in any year (for dates typed as text).
+int GregorianDaysInMonth(int month, int year);
 // Calendar neighbours of a date, by the real calendar in any year: no clock, so no
 // time zone or daylight-saving change can repeat or skip a day.
 Date DayBefore(const Date& date);
