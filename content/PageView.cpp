@@ -451,7 +451,7 @@ void PageView::PrintPage()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Page"));
     bool ok = false;
-    if (PrintService::choosePrinter(printer)) {
+    if (PrintService::choosePrinter(printer, this)) {
         std::unique_ptr<QTextDocument> copy(document()->clone(this));
         UsePoints(*copy);
         copy->print(&printer);

@@ -1,5 +1,6 @@
 #include "platform/PrintService.h"
 
+#include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQueue>
@@ -10,7 +11,16 @@ QQueue<QString> nextOutputs;
 int dialogs = 0;
 }
 
-bool PrintService::choosePrinter(QPrinter& printer)
+QWidget* PrintService::dialogOwner(QWidget* owner)
+{
+    if (owner)
+        return owner->window();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+bool PrintService::choosePrinter(QPrinter& printer, QWidget* owner)
 {
     ++dialogs;
     if (!nextOutputs.isEmpty()) {
@@ -21,7 +31,7 @@ bool PrintService::choosePrinter(QPrinter& printer)
         printer.setOutputFileName(output);
         return true;
     }
-    QPrintDialog dialog(&printer);
+    QPrintDialog dialog(&printer, dialogOwner(owner));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -18,6 +18,19 @@ InchSize FitImageToPage(int imageWidth, int imageHeight, double pageWidth, doubl
     return {shorter * imageWidth / imageHeight, shorter};
 }
 
+double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth,
+                         double pageHeight)
+{
+    double scale = 1.0;
+    const double roomX = pageWidth - 2.0 * offX;
+    const double roomY = pageHeight - 2.0 * offY;
+    if (width > 0.0 && roomX > 0.0 && width > roomX)
+        scale = roomX / width;
+    if (height > 0.0 && roomY > 0.0 && height * scale > roomY)
+        scale = roomY / height;
+    return scale;
+}
+
 double ScaleOfPercent(int percent)
 {
     return percent == 100 ? 1.0 : percent * 0.01;

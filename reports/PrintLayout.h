@@ -27,6 +27,12 @@ struct InchSize {
 // the proportions. Zero when the image is empty.
 InchSize FitImageToPage(int imageWidth, int imageHeight, double pageWidth, double pageHeight);
 
+// The factor (at most 1) that keeps a picture of width x height, drawn at (offX, offY),
+// within pageWidth - offX and pageHeight - offY: the printable area with the same
+// margin on the far sides. A printer clips whatever goes past its printable edge.
+double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth,
+                         double pageHeight);
+
 // 1.0 at 100, else percent x 0.01.
 double ScaleOfPercent(int percent);
 

@@ -8,10 +8,13 @@
 #include "reports/PrintLayout.h"
 #include "reports/PrintOptionsWindow.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace {
 // Every Qt printer takes pictures, so the raster rule always passes here; it is
@@ -81,9 +84,12 @@ void PrintImage(const QString& imagePath, const QString& sourceName)
         painter.end();
         return;
     }
-    const InchSize base = FitImageToPage(image.width(), image.height(), page.pageWidth, page.pageHeight);
+    InchSize base = FitImageToPage(image.width(), image.height(), page.pageWidth, page.pageHeight);
+    const double shrink =
+        ShrinkToPrintable(base.width, base.height, page.offX, page.offY, page.pageWidth, page.pageHeight);
+    base = {base.width * shrink, base.height * shrink};
 
-    PrintOptionsWindow options;
+    PrintOptionsWindow options(PrintService::dialogOwner());
     options.SetSource(sourceName);
     options.SetBaseSize(base.width, base.height);
     options.SetResolution(static_cast<int>(page.dpiX), static_cast<int>(page.dpiY));
@@ -124,6 +130,22 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     QFont font(fontFace);
     font.setPixelSize(std::max(1, qRound(DailyPrintTextHeight * page.dpiY)));
     font.setWeight(QFont::Normal);
+    // The report keeps its left margin and shrinks when the page is too small for it.
+    const QFontMetricsF metrics(font, &printer);
+    double right = 0.0;
+    double bottom = 0.0;
+    for (const PrintText& item : layout.texts) {
+        right = std::max(right, item.x - page.offX + metrics.horizontalAdvance(QString::fromStdString(item.text)) / page.dpiX);
+        bottom = std::max(bottom, item.y - page.offY + metrics.height() / page.dpiY);
+    }
+    for (const PrintLine& line : layout.lines)
+        right = std::max({right, line.x1 - page.offX + line.width / 2, line.x2 - page.offX + line.width / 2});
+    const double shrink = ShrinkToPrintable(right, bottom, page.offX, page.offY, page.pageWidth, page.pageHeight);
+    const QPointF margin = page.At(page.offX, page.offY);
+    painter.translate(margin);
+    painter.scale(shrink, shrink);
+    painter.translate(-margin);
+
     TextPainter text(painter, &printer);
     text.SetFont(font);
     for (const PrintText& item : layout.texts) {

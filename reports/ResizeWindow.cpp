@@ -55,12 +55,17 @@ ResizeWindow::ResizeWindow(const QString& source, QWidget* parent)
 
     saveButton = new QPushButton(QStringLiteral("Save"), this);
     cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    // Return presses the focused button, else Save once it can save.
     for (QPushButton* button : {saveButton, cancelButton}) {
         button->setFont(ControlFont());
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
     }
     saveButton->setGeometry(WindowWidth / 2 - 105, 130, 95, 32);
     cancelButton->setGeometry(WindowWidth / 2 + 10, 130, 95, 32);
+
+    setTabOrder(resizeBox, percentageList);
+    setTabOrder(percentageList, saveButton);
+    setTabOrder(saveButton, cancelButton);
 
     connect(resizeBox, &QCheckBox::toggled, this, &ResizeWindow::ResizeToggled);
     connect(percentageList, &QComboBox::currentIndexChanged, this, &ResizeWindow::PercentageChosen);
@@ -85,7 +90,7 @@ ResizeWindow::ResizeWindow(const QString& source, QWidget* parent)
         resizeBox->setEnabled(false);
     }
 
-    saveButton->setEnabled(false);
+    EnableSave(false);
     percentageList->hide();
     setWindowTitle(QStringLiteral("Quick Resize: ") + fileName);
     ShowSizePage();
@@ -101,7 +106,7 @@ void ResizeWindow::ResizeToggled(bool ticked)
         newHeight = sourceHeight;
     } else {
         percentageList->hide();
-        saveButton->setEnabled(false);
+        EnableSave(false);
     }
     ShowSizePage();
 }
@@ -113,8 +118,14 @@ void ResizeWindow::PercentageChosen(int position)
     const int percent = 100 - position;
     newWidth = ScaledSide(sourceWidth, percent);
     newHeight = ScaledSide(sourceHeight, percent);
-    saveButton->setEnabled(position > 0 && resizeOn);
+    EnableSave(position > 0 && resizeOn);
     ShowSizePage();
+}
+
+void ResizeWindow::EnableSave(bool enabled)
+{
+    saveButton->setEnabled(enabled);
+    saveButton->setDefault(enabled);
 }
 
 void ResizeWindow::ShowSizePage()

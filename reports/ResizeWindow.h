@@ -39,6 +39,7 @@ private:
     void ResizeToggled(bool ticked);
     void PercentageChosen(int position);
     void SaveClicked();
+    void EnableSave(bool enabled);
     void ShowSizePage();
 
     QString sourcePath;

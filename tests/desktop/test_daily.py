@@ -114,9 +114,39 @@ class Daily(DesktopTest):
             self.assertOnTopWithFocus(page)
             width, height = size
             desktop.wait_outer(page, ((SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2, width, height))
+            if button == EXPLAIN:
+                self.print_link_keeps_the_page_modal(daily, page)
             desktop.key("Escape")
             desktop.wait_gone(page)
             desktop.wait_active(daily)
+
+    def print_link_keeps_the_page_modal(self, daily, page):
+        """The page's Print link opens the print dialog above the page; once it is
+        cancelled the page is on top again and still blocks the daily window."""
+        desktop = self.desktop
+        frame = desktop.frame(page)
+        # The text page follows the grey entry page; its words are black.
+        wait_until(lambda: any(sum(c) < 60 for c in desktop.colours((frame.x, frame.y, frame.width, frame.height))),
+                   "the page text")
+        desktop.key("Tab")  # the page's one link, Print, scrolled into sight
+        def navy():
+            data = desktop.pixels((frame.x, frame.y, frame.width, frame.height))
+            for i in range(0, len(data), 3):
+                if data[i] < 40 and data[i + 1] < 40 and 100 < data[i + 2] < 160:
+                    return divmod(i // 3, frame.width)
+            return None
+        row, column = wait_until(navy, "the Print link")
+        desktop.click(page, column + 2, row + 2)
+        dialog = desktop.wait_focused(r"^Print")
+        self.assertTrue(desktop.above(dialog, page))
+        desktop.key("Escape")
+        desktop.wait_gone(dialog)
+        self.assertOnTopWithFocus(page)
+        before = desktop.title(daily)
+        desktop.click(daily, *PREV_DAY)
+        desktop.wait_active(page)
+        self.assertEqual(desktop.on_top(), page)
+        self.assertEqual(desktop.title(daily), before)
 
     def test_save_then_open_the_report(self):
         desktop, user = self.desktop, self.user
@@ -133,6 +163,22 @@ class Daily(DesktopTest):
         saved = os.path.join(user.install_dir, "Reports", "anna-report.jpg")
         with open(saved, "rb") as picture:
             self.assertEqual(picture.read(3), b"\xff\xd8\xff")
+        desktop.wait_active(daily)
+
+        # Quick Resize by keyboard alone, from the e-mail window of the saved report.
+        desktop.click(daily, *EMAIL_BUTTON)
+        email = desktop.wait_focused(r"^Email$")
+        resized = os.path.join(user.install_dir, "Reports", "_T_anna-report.jpg")
+        # From To past Subject and Message to the Resize box; its button shows once it is ticked.
+        desktop.key("Tab", "Tab", "Tab", "space", "Tab", "space")
+        quick = desktop.wait_focused(r"^Quick Resize: anna-report\.jpg$")
+        desktop.key("space", "Tab", "Down", "Down")  # tick, then 98% in the list
+        desktop.key("Return")  # Save, the default button
+        desktop.wait_gone(quick)
+        desktop.wait_active(email)
+        wait_until(lambda: os.path.exists(resized), "the resized copy")
+        desktop.key("Escape")
+        desktop.wait_gone(email)
         desktop.wait_active(daily)
         desktop.key("Escape")
         desktop.wait_gone(daily)
