@@ -164,9 +164,7 @@ class Daily(DesktopTest):
 
     def test_recipients_reach_the_mail_client_only_as_addresses(self):
         """Without sendmail the desktop's mail client takes the message: a To field
-        that smuggles options in is refused, a plain one arrives as one address. A
-        client that keeps its compose window open does not hold Moravel up and
-        outlives it."""
+        that smuggles options in is refused, a plain one arrives as one address."""
         if any(os.path.exists(p) for p in ("/usr/sbin/sendmail", "/usr/lib/sendmail")):
             self.skipTest("a system sendmail takes the message before the desktop mail client")
         desktop, user = self.desktop, self.user
@@ -216,8 +214,7 @@ class Daily(DesktopTest):
         picture = os.path.join(user.install_dir, "Reports", "mailed.jpg")
         self.assertEqual(args[:3], ["--utf8", "--subject", "Hello"])
         self.assertEqual(args[-3:], ["--attach", picture, "anna@example.org"])
-        # The client is still running, yet a click moves the day within moments (one
-        # that lands during the short hand-over is lost: try again, a pixel apart).
+        # The client runs on, yet a click soon moves the day (retried a pixel apart).
         before = desktop.title(daily)
         tries = []
         def next_day_taken():

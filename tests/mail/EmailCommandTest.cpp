@@ -194,8 +194,7 @@ private slots:
                                                  copy, "a@x.org", "b@y.org"}));
         QVERIFY(QFile::exists(copy));
 
-        // xdg-email ending at once with a failure (3: no client found) fails the send,
-        // and the copy nobody took goes.
+        // xdg-email failing at once (3: no client found) fails; the unused copy goes.
         QFile::remove(client + ".args");
         qputenv("STUB_CLIENT_EXIT", "3");
         AnswerEmail("a@x.org", "Today", "", 50);
