@@ -41,12 +41,8 @@ void DeleteWhenQuitting(const std::string& path)
 bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, QWidget* owner)
 {
     MapiMailer mailer(MapiMailer::Delivery::SendmailOrMailClient);
-    if (mailer.TakeError() != 0) {
-        MessageBox::stop(SendFailedMessage);
-        return false;
-    }
     bool sent = false;
-    {
+    if (mailer.TakeError() == 0) {
         WaitCursor wait;
         mailer.SetProgramRunner([owner](MapiMailer::Program program, const std::vector<std::string>& argv,
                                         const std::string& input) {
@@ -54,11 +50,12 @@ bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, 
         });
         FillReportMail(mailer, mail, savedReportPath);
         sent = mailer.Send(0);
-        if (mail.resized && mailer.UsesMailClient())
-            DeleteWhenQuitting(mail.attachmentPath);
-        else if (mail.resized)
-            MakeWritableAndDelete(mail.attachmentPath);
     }
+    // A copy the client will read stays; one nobody took goes now.
+    if (mail.resized && sent && mailer.UsesMailClient())
+        DeleteWhenQuitting(mail.attachmentPath);
+    else if (mail.resized && FileExists(mail.attachmentPath))
+        MakeWritableAndDelete(mail.attachmentPath);
     if (!sent)
         MessageBox::stop(SendFailedMessage);
     return sent;

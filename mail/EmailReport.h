@@ -8,13 +8,15 @@
 
 class QWidget;
 
-inline const QString SendFailedMessage = QStringLiteral("Unable to send email. Make sure you use a MAPI client.  ");
+inline const QString SendFailedMessage = QStringLiteral(
+    "Unable to send email. Install a sendmail-compatible program such as msmtp-mta, or set a default mail client.  ");
 
 // Sends what the e-mail window collected through MapiMailer (sendmail, else the
 // desktop's mail client) with the owner's windows taking no input meanwhile, and
 // shows the failure message; true when the mail went out or reached the client.
-// A resized copy is deleted after sendmail has read it; one handed to the mail
-// client stays until the application quits (or the next resize replaces it).
+// A resized copy is deleted after sendmail has read it or when the send fails; one
+// handed to the mail client stays until the application quits (or the next resize
+// replaces it).
 bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, QWidget* owner = nullptr);
 
 // The daily window's Email command. Without a saved picture it asks for one and runs

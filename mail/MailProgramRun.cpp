@@ -1,6 +1,7 @@
 #include "mail/MailProgramRun.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QProcess>
@@ -10,6 +11,50 @@
 namespace {
 constexpr int DefaultTimeLimit = 60 * 1000;
 int timeLimit = DefaultTimeLimit;
+// xdg-email that cannot start a client says so at once; one still running after this
+// has started it and waits for the user's compose window.
+constexpr int HandOverTime = 2000;
+constexpr int PollInterval = 20;
+
+// A client left running is reaped when it ends; one running when we quit is the
+// system's to reap.
+void ReapWhenEnded(int pid)
+{
+    auto* reaper = new QTimer(qApp);
+    QObject::connect(reaper, &QTimer::timeout, reaper, [reaper, pid] {
+        if (EndedWithStatus(pid))
+            reaper->deleteLater();
+    });
+    reaper->start(1000);
+}
+
+// Starts xdg-email in a session of its own, so that neither a Moravel that quits nor
+// one that waits holds the client; the result is known after the hand-over time.
+ProcessResult HandToMailClient(const std::vector<std::string>& argv)
+{
+    ProcessResult result;
+    const int pid = StartInOwnSession(argv);
+    if (pid < 0)
+        return result;
+    result.started = true;
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (const std::optional<int> status = EndedWithStatus(pid)) {
+            result.exitCode = *status;
+            loop.quit();
+        } else if (elapsed.hasExpired(HandOverTime)) {
+            result.exitCode = 0;
+            ReapWhenEnded(pid);
+            loop.quit();
+        }
+    });
+    poll.start(PollInterval);
+    loop.exec();
+    return result;
+}
 }
 
 void SetMailTimeLimitForTesting(int milliseconds)
@@ -33,6 +78,21 @@ ProcessResult RunMailProgram(QWidget* owner, MapiMailer::Program program, const 
         }
     }
     QPointer<QWidget> ownerWindow = owner ? owner->window() : nullptr;
+    const auto giveBackInput = [&] {
+        for (const QPointer<QWidget>& window : disabled) {
+            if (window)
+                window->setEnabled(true);
+        }
+        if (ownerWindow) {
+            ownerWindow->activateWindow();
+            ownerWindow->setFocus();
+        }
+    };
+    if (program == MapiMailer::Program::MailClient) {
+        result = HandToMailClient(argv);
+        giveBackInput();
+        return result;
+    }
 
     auto* process = new QProcess;
     process->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -64,32 +124,17 @@ ProcessResult RunMailProgram(QWidget* owner, MapiMailer::Program program, const 
             loop.exec();
     }
 
-    if (timedOut && program == MapiMailer::Program::MailClient) {
-        // Started without its client running, xdg-email lasts as long as the client.
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(-1);
+    } else if (process->error() != QProcess::FailedToStart) {
         result.started = true;
-        result.exitCode = 0;
-        process->setParent(qApp);
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    } else {
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(-1);
-        } else if (process->error() != QProcess::FailedToStart) {
-            result.started = true;
-            result.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-        }
-        if (timedOut)
-            result.exitCode = -1;
-        delete process;
+        result.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
     }
+    if (timedOut)
+        result.exitCode = -1;
+    delete process;
 
-    for (const QPointer<QWidget>& window : disabled) {
-        if (window)
-            window->setEnabled(true);
-    }
-    if (ownerWindow) {
-        ownerWindow->activateWindow();
-        ownerWindow->setFocus();
-    }
+    giveBackInput();
     return result;
 }

@@ -218,56 +218,112 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
     return result;
 }
 
-bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory)
+namespace {
+// In a child after fork: makes it the leader of a session of its own holding none of
+// the starter's pipes or terminal, then runs the program; a failed exec or chdir is
+// written to errorFd. Never returns.
+[[noreturn]] void ExecInOwnSession(const std::string& program, std::vector<char*>& args,
+                                   const std::string& workingDirectory, int errorFd, bool forkAgain)
 {
-    if (argv.empty())
-        return false;
-    const std::string program = Resolve(argv[0]);
-    if (program.empty())
-        return false;
-    int errorPipe[2];
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
-        return false;
-    std::vector<char*> args = ArgvPointers(argv);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // A grandchild in its own session, so the starter may end at once.
-        ::setsid();
+    ::setsid();
+    // A grandchild, so that the starter may end at once and nobody need reap the program.
+    if (forkAgain) {
         const pid_t grandchild = ::fork();
         if (grandchild != 0)
             ::_exit(grandchild < 0 ? 1 : 0);
-        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0) {
-            const int code = errno;
-            [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
-            ::_exit(127);
-        }
-        CloseInheritedDescriptorsAtExec();
-        // Detached means holding none of the starter's pipes or terminal open.
-        const int devNull = ::open("/dev/null", O_RDWR);
-        if (devNull >= 0) {
-            ::dup2(devNull, STDIN_FILENO);
-            ::dup2(devNull, STDOUT_FILENO);
-            ::dup2(devNull, STDERR_FILENO);
-            if (devNull > STDERR_FILENO)
-                ::close(devNull);
-        }
-        ::execv(program.c_str(), args.data());
+    }
+    if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0) {
         const int code = errno;
-        [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
+        [[maybe_unused]] ssize_t ignored = ::write(errorFd, &code, sizeof code);
         ::_exit(127);
     }
+    CloseInheritedDescriptorsAtExec();
+    const int devNull = ::open("/dev/null", O_RDWR);
+    if (devNull >= 0) {
+        ::dup2(devNull, STDIN_FILENO);
+        ::dup2(devNull, STDOUT_FILENO);
+        ::dup2(devNull, STDERR_FILENO);
+        if (devNull > STDERR_FILENO)
+            ::close(devNull);
+    }
+    ::signal(SIGPIPE, SIG_DFL);
+    ::execv(program.c_str(), args.data());
+    const int code = errno;
+    [[maybe_unused]] ssize_t ignored = ::write(errorFd, &code, sizeof code);
+    ::_exit(127);
+}
+
+// Forks a child that runs argv in its own session; its pid, or -1 when the program
+// could not be run (the exec is known to have succeeded when this returns).
+pid_t ForkIntoOwnSession(const std::vector<std::string>& argv, const std::string& workingDirectory,
+                         bool forkAgain, bool& execFailed)
+{
+    execFailed = true;
+    if (argv.empty())
+        return -1;
+    const std::string program = Resolve(argv[0]);
+    if (program.empty())
+        return -1;
+    int errorPipe[2];
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+        return -1;
+    std::vector<char*> args = ArgvPointers(argv);
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ExecInOwnSession(program, args, workingDirectory, errorPipe[1], forkAgain);
     ::close(errorPipe[1]);
     if (pid < 0) {
         ::close(errorPipe[0]);
-        return false;
+        return -1;
     }
+    // The pipe closes at the exec, or carries why it failed.
+    int execError = 0;
+    ssize_t n;
+    while ((n = ::read(errorPipe[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
+    }
+    ::close(errorPipe[0]);
+    execFailed = n == sizeof execError;
+    return pid;
+}
+}
+
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory)
+{
+    bool execFailed = true;
+    const pid_t pid = ForkIntoOwnSession(argv, workingDirectory, true, execFailed);
+    if (pid < 0)
+        return false;
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    int execError = 0;
-    const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
-    ::close(errorPipe[0]);
     return !execFailed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int StartInOwnSession(const std::vector<std::string>& argv)
+{
+    bool execFailed = true;
+    const pid_t pid = ForkIntoOwnSession(argv, {}, false, execFailed);
+    if (pid < 0)
+        return -1;
+    if (execFailed) {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        return -1;
+    }
+    return pid;
+}
+
+std::optional<int> EndedWithStatus(int pid)
+{
+    int status = 0;
+    pid_t done;
+    while ((done = ::waitpid(pid, &status, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    if (done == 0)
+        return std::nullopt;
+    if (done < 0)
+        return -1;  // not ours, or reaped already
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string ShellQuote(const std::string& text)

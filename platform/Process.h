@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,15 @@ void CloseInheritedDescriptorsAtExec();
 
 // Starts a program in its own session without waiting; false when it could not be started.
 bool StartDetached(const std::vector<std::string>& argv, const std::string& workingDirectory = {});
+
+// Starts a program in its own session (it outlives us, holding none of our descriptors)
+// and returns its process id without waiting; -1 when it could not be run at all.
+// The caller reaps it with EndedWithStatus.
+int StartInOwnSession(const std::vector<std::string>& argv);
+
+// nullopt while the started program runs; once it has ended (and is reaped), its exit
+// status, -1 when a signal ended it.
+std::optional<int> EndedWithStatus(int pid);
 
 // Quotes text for a POSIX shell: 'text', with every ' written as '\''.
 std::string ShellQuote(const std::string& text);

@@ -215,7 +215,9 @@ class Daily(DesktopTest):
             self.skipTest("a system sendmail takes the message before the desktop mail client")
         desktop, user = self.desktop, self.user
         calls = os.path.join(user.root, "xdg-email.args")
-        user.stub("xdg-email", 'for a in "$@"; do printf "%%s\\n" "$a"; done >> "%s"' % calls)
+        client_pid = os.path.join(user.root, "xdg-email.pid")
+        user.stub("xdg-email", 'for a in "$@"; do printf "%%s\\n" "$a"; done >> "%s"\n'
+                               'echo $$ > "%s"\nexec sleep 600' % (calls, client_pid))
 
         # A second start only brings this one forward and ends.
         second = user.kestrane()
@@ -258,9 +260,27 @@ class Daily(DesktopTest):
         picture = os.path.join(user.install_dir, "Reports", "mailed.jpg")
         self.assertEqual(args[:3], ["--utf8", "--subject", "Hello"])
         self.assertEqual(args[-3:], ["--attach", picture, "anna@example.org"])
+        # The client runs on, yet a click soon moves the day (retried a pixel apart).
+        before = desktop.title(daily)
+        tries = []
+        def next_day_taken():
+            if desktop.title(daily) != before:
+                return True
+            tries.append(1)
+            desktop.click(daily, NEXT_DAY[0] + len(tries) % 2, NEXT_DAY[1])
+            return False
+        wait_until(next_day_taken, "the daily window to take a click while the client runs", limit=10, step=0.3)
         desktop.wait_active(daily)
         desktop.key("Escape")
         desktop.wait_gone(daily)
+
+        # Moravel ends; the client it started goes on.
+        with open(client_pid) as written:
+            pid = int(written.read())
+        desktop.wait_active(self.main)
+        desktop.key("Escape")
+        wait_until(lambda: self.program.poll() is not None, "Kestrane to end")
+        self.assertTrue(os.path.exists("/proc/%d" % pid), "the mail client ended with Moravel")
 
 
 if __name__ == "__main__":

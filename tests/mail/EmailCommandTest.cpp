@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QtTest>
 #include <QTimer>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 QString Reports()
@@ -164,6 +167,16 @@ private slots:
         QCOMPARE(MessageBox::history()[0].text, SendFailedMessage);
         QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
         QVERIFY(!QFile::exists(Reports() + "_T_Big.jpg"));  // the copy goes even then
+
+        // With no mail program at all the box says what to set up, and the copy goes too.
+        MessageBox::clearHistory();
+        QFile::remove(Bin() + "/sendmail");
+        AnswerEmail("ann@x.org", "small", "", 50);
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QCOMPARE(WindowTest::Shown(), QStringList{QStringLiteral("Unable to send email. Install a sendmail-compatible "
+                                                                 "program such as msmtp-mta, or set a default mail "
+                                                                 "client.  ")});
+        QVERIFY(!QFile::exists(Reports() + "_T_Big.jpg"));
     }
 
     // Without sendmail the desktop's mail client gets the parts, and the resized
@@ -181,25 +194,47 @@ private slots:
                                                  copy, "a@x.org", "b@y.org"}));
         QVERIFY(QFile::exists(copy));
 
+        // xdg-email failing at once (3: no client found) fails; the unused copy goes.
         QFile::remove(client + ".args");
-        qputenv("STUB_CLIENT_EXIT", "1");
-        const QString small = MakePicture("Ann.jpg", 100, 100);
-        AnswerEmail("a@x.org", "Today", "");
-        RunEmailCommand(small, [] { return QString(); }, nullptr);
+        qputenv("STUB_CLIENT_EXIT", "3");
+        AnswerEmail("a@x.org", "Today", "", 50);
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
         qunsetenv("STUB_CLIENT_EXIT");
         QVERIFY(Arguments(client).contains(QStringLiteral("a@x.org")));
         QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
         QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
+        QVERIFY(!QFile::exists(copy));
 
         // With sendmail there too, sendmail takes the message and the client is not run.
         MessageBox::clearHistory();
         QFile::remove(client + ".args");
         QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", Bin() + "/sendmail");
+        const QString small = MakePicture("Ann.jpg", 100, 100);
         AnswerEmail("a@x.org", "Both", "");
         RunEmailCommand(small, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(ReadMail()["subject"].toString(), QStringLiteral("Both"));
         QVERIFY(!QFile::exists(client + ".args"));
+    }
+
+    // A client that keeps xdg-email waiting (its compose window open) counts as handed
+    // over after a short wait, and is left running in a session of its own.
+    void aWaitingMailClientIsHandedOverAndLeftRunning()
+    {
+        const QString client = InstallStub("xdg-email", "#!/bin/sh\necho $$ > \"$0.pid\"\nexec /bin/sleep 600\n");
+        QFile::remove(Bin() + "/sendmail");
+        const QString report = MakePicture("Ann.jpg", 100, 100);
+        AnswerEmail("a@x.org", "s", "");
+        QElapsedTimer elapsed;
+        elapsed.start();
+        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        QVERIFY2(elapsed.elapsed() < 20000, "the send waited for the client");
+        QVERIFY(MessageBox::history().isEmpty());
+        const pid_t pid = FileBytes(client + ".pid").trimmed().toInt();
+        QVERIFY(pid > 0);
+        QCOMPARE(::getsid(pid), pid);
+        QCOMPARE(::kill(pid, 0), 0);
+        ::kill(pid, SIGKILL);
     }
 
     // While sendmail runs, a click on the owner window does nothing; the stub
