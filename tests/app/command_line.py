@@ -13,15 +13,11 @@ import tempfile
 
 import icalendar
 
+sys.path.insert(0, os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "tests", "support"))
+from checks import check, failures  # noqa: E402
+
 kestrane = os.path.join(os.environ["MORAVEL_BINARY_DIR"], "app", "Kestrane")
 assets = os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "assets")
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
 
 
 def run(*arguments, faked=None):

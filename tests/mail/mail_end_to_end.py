@@ -9,15 +9,9 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "tests", "support"))
 from smtp_sink import SmtpSink  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 tool = os.path.join(os.environ["MORAVEL_BINARY_DIR"], "tests", "mail", "MailSendTool")
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
 
 
 with tempfile.TemporaryDirectory() as root, SmtpSink() as sink:

@@ -18,18 +18,12 @@ import time
 
 sys.path.insert(0, os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "tests", "support"))
 from smtp_sink import SmtpSink  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 SKIP = 77
 binary_dir = os.environ["MORAVEL_BINARY_DIR"]
 kestrane = os.path.join(binary_dir, "app", "Kestrane")
 tool = os.path.join(binary_dir, "tests", "schedule", "ScheduleTool")
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
 
 
 def skip(reason):

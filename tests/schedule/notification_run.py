@@ -16,21 +16,13 @@ source_dir = os.environ["MORAVEL_SOURCE_DIR"]
 binary_dir = os.environ["MORAVEL_BINARY_DIR"]
 sys.path.insert(0, os.path.join(source_dir, "tests", "support"))
 from smtp_sink import install_stub_sendmail, stub_messages  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 kestrane = os.path.join(binary_dir, "app", "Kestrane")
 NAME = "org.freedesktop.Notifications"
 PATH = "/org/freedesktop/Notifications"
 BODY = ("March 15, 2004\nEmotional Reading: 100%\nPhysical Reading: 20%\nIntellectual Reading: 50%\n"
         "Intuition Reading: 10%\nFortune Reading: 10%\nDay Reading: Normal Day")
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-    return condition
 
 
 def wait_until(test, seconds=60):

@@ -14,6 +14,7 @@ source_dir = os.environ["MORAVEL_SOURCE_DIR"]
 binary_dir = os.environ["MORAVEL_BINARY_DIR"]
 sys.path.insert(0, os.path.join(source_dir, "tests", "support"))
 from smtp_sink import SmtpSink, install_stub_sendmail, stub_messages  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 kestrane = os.path.join(binary_dir, "app", "Kestrane")
 image_info = os.path.join(binary_dir, "tests", "reports", "ImageInfo")
@@ -33,15 +34,6 @@ ANNA_REPORT = (
     "Evil Eye Reading: Susceptible to the Evil Eye\n"
     "Lottery Numbers: 8  17  20  39  49  28 \n"
 )
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-    return condition
 
 
 class Install:
