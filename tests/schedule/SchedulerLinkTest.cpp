@@ -7,6 +7,7 @@
 #include "support/TestVariables.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include <iterator>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 
 extern char** environ;
 
@@ -73,6 +75,20 @@ pid_t Spawn(const std::vector<std::string>& argv)
     args.push_back(nullptr);
     pid_t pid = -1;
     return ::posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0 ? pid : -1;
+}
+
+// posix_spawn returns while the kernel is still inside exec, before the new
+// arguments are visible in /proc; wait (bounded) until they are.
+bool WaitForArguments(pid_t pid, const std::string& program)
+{
+    const std::string cmdline = "/proc/" + std::to_string(pid) + "/cmdline";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (ReadFile(cmdline).rfind(program + '\0', 0) != 0) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
 }
 }
 
@@ -249,6 +265,8 @@ TEST(SchedulerLink, DeleteEndsARunningDelivery)
     const pid_t unrelated = Spawn({InstallDir() + "Kestrane", InstallDir() + "other"});
     ASSERT_GT(delivery, 0);
     ASSERT_GT(unrelated, 0);
+    ASSERT_TRUE(WaitForArguments(delivery, InstallDir() + "Kestrane"));
+    ASSERT_TRUE(WaitForArguments(unrelated, InstallDir() + "Kestrane"));
     // (A child the shell is just forking may show up too.)
     const std::vector<int> found = FindProcesses("Kestrane", InstallDir() + "task.dtr");
     EXPECT_NE(std::find(found.begin(), found.end(), delivery), found.end());
