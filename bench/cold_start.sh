@@ -1,7 +1,8 @@
 #!/bin/bash
 # Cold start of the interactive program to the main window with its Quick Tip
 # page loaded (offscreen), side by side with a bare Widgets window that starts
-# and exits: wall time (hyperfine medians, one run for both) and peak memory
+# and exits, empty and with one line of text (the font set-up every window with
+# text pays): wall time (hyperfine medians, one run for all) and peak memory
 # (the program and every process it starts, summed; median of several runs).
 # Usage: bench/cold_start.sh [build-dir] [runs]
 # COLD_START and BARE_START name other programs to compare (an older build).
@@ -22,13 +23,14 @@ for name in Ann Bob Cy; do
     printf 'Profile:%s Lee\nDescription:%s\nAdjustment:Automatic\n' "$name" "$name" >>"$work/moravel/mv.ini"
 done
 
-hyperfine -N --warmup 2 --runs "$runs" --export-json "$work/times.json" -n bare "$bare" -n moravel "$program" >/dev/null
+hyperfine -N --warmup 2 --runs "$runs" --export-json "$work/times.json" -n bare "$bare" -n bare-text "$bare text" \
+    -n moravel "$program" >/dev/null
 
 # Peak of the summed resident memory of a program and every process it starts.
 python3 - "$work/times.json" "$bare" "$program" "$runs" <<'PY'
 import json, os, statistics, subprocess, sys, time
 results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-programs = {"bare": sys.argv[2], "moravel": sys.argv[3]}
+programs = {"bare": [sys.argv[2]], "bare-text": [sys.argv[2], "text"], "moravel": [sys.argv[3]]}
 runs = int(sys.argv[4])
 
 def tree(root):
@@ -60,7 +62,7 @@ def rss_kib(pid):
 def peak_mib(program):
     peaks = []
     for _ in range(max(3, runs // 2)):
-        process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        process = subprocess.Popen(program, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         peak = 0
         while process.poll() is None:
             peak = max(peak, sum(rss_kib(pid) for pid in tree(process.pid)))
@@ -69,10 +71,11 @@ def peak_mib(program):
     return statistics.median(peaks) / 1024
 
 base = results["bare"]["median"]
-print(f"{'start':<10}{'median ms':>11}{'x bare':>8}{'cpu ms':>9}{'peak MiB':>10}")
-for name in ["bare", "moravel"]:
+text = results["bare-text"]["median"]
+print(f"{'start':<10}{'median ms':>11}{'x bare':>8}{'x text':>8}{'cpu ms':>9}{'peak MiB':>10}")
+for name in ["bare", "bare-text", "moravel"]:
     r = results[name]
     # CPU time (mean) depends less on how busy the machine is than wall time.
-    print(f"{name:<10}{r['median'] * 1000:>11.1f}{r['median'] / base:>8.2f}"
+    print(f"{name:<10}{r['median'] * 1000:>11.1f}{r['median'] / base:>8.2f}{r['median'] / text:>8.2f}"
           f"{(r['user'] + r['system']) * 1000:>9.1f}{peak_mib(programs[name]):>10.1f}")
 PY
