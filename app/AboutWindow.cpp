@@ -19,8 +19,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     setAutoFillBackground(true);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/moravel.png"))
-                        .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ProgramPicture(48));
     icon->setGeometry(16, 16, 48, 48);
 
     auto* line = new QLabel(QStringLiteral("Moravel 2005, Version 1.0 - released March 2005"), this);

@@ -82,7 +82,7 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Moravel 2005  -  For entertainment purposes only"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/moravel.png")));
+    setWindowIcon(QIcon(ProgramPicture()));
     setFixedSize(kWidth, kHeight);
     today = Today();
     selectedDate = today;
@@ -123,8 +123,7 @@ void MainWindow::CreateControls()
                               QStringLiteral("delete existing profile"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/moravel.png"))
-                        .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ProgramPicture(48));
     icon->setGeometry(706, 14, 48, 48);
 
     list = new QTreeWidget(this);
@@ -178,7 +177,7 @@ void MainWindow::CreateControls()
                                         "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
     for (int i = 0; i < 12; ++i) {
         auto* picture = new QLabel(this);
-        picture->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(signs[i]))));
+        picture->setPixmap(QPixmap::fromImage(ReadPictureByName(QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(signs[i])))));
         picture->setGeometry(kWidth / 2 - 12 * 40 / 2 + i * 40 + 6, 434, 28, 28);
     }
 
@@ -292,8 +291,7 @@ void MainWindow::showEvent(QShowEvent* event)
         ShowTip(kTipAddProfile);
         addButton->setFocus();
     } else {
-        ShowTip(kTipAnalyze);
-        analyzeButton->setFocus();
+        // The dreams check picks the tip and the focus: one page load at start.
         UpdateDreams();
     }
 }

@@ -119,5 +119,5 @@ std::string HelpPagePath()
 
 bool WriteHelpPage(const std::string& topicText)
 {
-    return WriteFileAtomically(HelpPagePath(), HelpPageBytes(topicText));
+    return WriteFileAtomically(HelpPagePath(), HelpPageBytes(topicText), Durable::No);
 }

@@ -3,12 +3,18 @@
 #include "content/PageMarkup.h"
 #include "content/PageWriter.h"
 #include "platform/BrowserSettings.h"
+#include "platform/Look.h"
 #include "platform/PrintService.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -16,15 +22,12 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-#include <QAbstractTextDocumentLayout>
-#include <QTextLayout>
-#include <optional>
-#include <QFontInfo>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -422,12 +425,18 @@ void PageView::Load(const QUrl& url)
     QMetaObject::invokeMethod(this, [this, read] { emit loadFinished(read); }, Qt::QueuedConnection);
 }
 
-QVariant PageView::loadResource(int, const QUrl& name)
+QVariant PageView::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? current.resolved(name) : name;
     QByteArray bytes;
     if (!url.isLocalFile() || !ReadPageFile(url.toLocalFile(), bytes))
         return {};
+    if (type == QTextDocument::ImageResource) {
+        QBuffer buffer(&bytes);
+        const QImage picture = ReadPictureByName(&buffer, url.path());
+        if (!picture.isNull())
+            return picture;
+    }
     return bytes;
 }
 

@@ -76,7 +76,7 @@ std::string ReplacePlaceholder(const std::string& format, const std::string& val
 
 bool WritePage(const std::string& name, const std::string& bytes)
 {
-    return WriteFileAtomically(InstallDir() + name, bytes);
+    return WriteFileAtomically(InstallDir() + name, bytes, Durable::No);
 }
 }
 

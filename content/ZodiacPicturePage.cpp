@@ -42,6 +42,6 @@ std::string ZodiacPicturePageBytes(const std::string& picturePath)
 bool WriteZodiacPicturePage(const std::string& picturePath)
 {
     const std::string content = InstallDir() + "sign_r.htm";
-    WriteFileAtomically(InstallDir() + "sign_e.htm", EntryPageBytes(content));
-    return WriteFileAtomically(content, ZodiacPicturePageBytes(picturePath));
+    WriteFileAtomically(InstallDir() + "sign_e.htm", EntryPageBytes(content), Durable::No);
+    return WriteFileAtomically(content, ZodiacPicturePageBytes(picturePath), Durable::No);
 }

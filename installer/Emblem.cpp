@@ -47,7 +47,8 @@ QIcon MoravelIcon()
 {
     const QString file = QString::fromStdString(InstallDir() + "moravel.png");
     if (QFile::exists(file)) {
-        QIcon icon(file);
+        // Read as PNG by name: a file name alone makes the icon load every image plugin.
+        QIcon icon(QPixmap(file, "PNG"));
         if (!icon.isNull())
             return icon;
     }

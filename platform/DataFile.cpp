@@ -82,7 +82,7 @@ FileState ReadRegularFile(const std::string& path, std::size_t maxSize, std::str
     return state;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& content)
+bool WriteFileAtomically(const std::string& path, const std::string& content, Durable durable)
 {
     // What we could not read, we cannot rewrite without losing it.
     if (DataFileState(path) == FileState::Unreadable)
@@ -111,7 +111,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content)
         }
         written += static_cast<std::size_t>(n);
     }
-    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = ok && ::fchmod(fd, mode) == 0 && (durable == Durable::No || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
         return true;

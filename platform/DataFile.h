@@ -21,8 +21,10 @@ FileState ReadRegularFile(const std::string& path, std::size_t maxSize, std::str
 // Replaces a data file atomically: a temporary file in the same folder, flushed,
 // then renamed over the old one. The new file keeps the mode of the one it replaces;
 // a new one is private (0600). False when any step fails (the old file stays), and
-// when the old file exists but cannot be read.
-bool WriteFileAtomically(const std::string& path, const std::string& content);
+// when the old file exists but cannot be read. A working page, made again each
+// time it is shown, is written `Durable::No`: it need not wait for the disk.
+enum class Durable { Yes, No };
+bool WriteFileAtomically(const std::string& path, const std::string& content, Durable durable = Durable::Yes);
 
 // Removes the temporary files an interrupted WriteFileAtomically left in `folder`:
 // regular files named ".moravel-" and six letters or digits, last changed no later

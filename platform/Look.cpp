@@ -1,8 +1,11 @@
 #include "platform/Look.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPalette>
@@ -26,7 +29,35 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
     app.setPalette(palette);
     // Every window and message box carries the program's icon, not the desktop's generic one.
-    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/moravel.png")));
+    app.setWindowIcon(QIcon(ProgramPicture()));
+}
+
+QImage ReadPictureByName(QIODevice* device, const QString& name)
+{
+    // Qt's default first asks every image plugin installed whether it can read the
+    // picture, loading each (and its libraries): a start pays milliseconds for it.
+    QImageReader reader(device, QFileInfo(name).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QImage ReadPictureByName(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ReadPictureByName(&file, path);
+}
+
+QPixmap ProgramPicture()
+{
+    static const QImage picture = ReadPictureByName(QStringLiteral(":/pictures/moravel.png"));
+    return QPixmap::fromImage(picture);
+}
+
+QPixmap ProgramPicture(int size)
+{
+    return ProgramPicture().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QFont ControlFont()

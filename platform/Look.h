@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 
 class QApplication;
@@ -12,6 +14,18 @@ class QWidget;
 
 // The program family's look: Fusion, a mid-grey face, black text.
 void ApplyLook(QApplication& app);
+
+class QIODevice;
+
+// A picture in the format its name ends with (".png", ".gif", ".jpg"), without
+// asking every image plugin installed to guess it; a null image when unreadable.
+QImage ReadPictureByName(QIODevice* device, const QString& name);
+QImage ReadPictureByName(const QString& path);
+
+// The program's icon.
+QPixmap ProgramPicture();
+// The icon at `size` pixels square, smoothly scaled.
+QPixmap ProgramPicture(int size);
 
 // "Arial" bold, 16 pixels: buttons, lists and text fields.
 QFont ControlFont();

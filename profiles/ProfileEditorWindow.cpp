@@ -134,8 +134,7 @@ void ProfileEditorWindow::CreateControls()
     saveButton->setDefault(true);
 
     // Decorative pictures along the right edge.
-    const QPixmap icon = QPixmap(QStringLiteral(":/pictures/moravel.png"))
-                             .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPixmap icon = ProgramPicture(32);
     for (int y : {14, 394}) {
         auto* picture = new QLabel(this);
         picture->setPixmap(icon);

@@ -134,7 +134,7 @@ void ResizeWindow::ShowSizePage()
     const int width = resizeOn ? newWidth : sourceWidth;
     const int height = resizeOn ? newHeight : sourceHeight;
     const QString path = SizePagePath();
-    if (WriteFileAtomically(path.toStdString(), SizePageBytes(width, height)))
+    if (WriteFileAtomically(path.toStdString(), SizePageBytes(width, height), Durable::No))
         page->OpenFile(path);
 }
 
