@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
-#include "engine/Calendar.h"
 #include "engine/DailyReadingSet.h"
 #include "platform/AsciiText.h"
+#include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"

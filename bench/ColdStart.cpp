@@ -1,11 +1,11 @@
 // The interactive start as the user sees it, ending as soon as the main window
 // is up and its Quick Tip page has loaded. Timed from outside (cold_start.sh).
-#include "app/MainWindow.h"
-#include "content/PageView.h"
-#include "content/PageWindow.h"
+#include "app/ui/MainWindow.h"
+#include "content/ui/PageView.h"
+#include "content/ui/PageWindow.h"
 #include "platform/BrowserSettings.h"
-#include "platform/Look.h"
 #include "platform/Paths.h"
+#include "platform/ui/Look.h"
 
 #include <QApplication>
 

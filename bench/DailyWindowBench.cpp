@@ -1,7 +1,7 @@
 // Opening the daily analysis window to its first paint, and one day step.
 #include "platform/Clock.h"
 #include "platform/Paths.h"
-#include "reports/DailyAnalysisWindow.h"
+#include "reports/ui/DailyAnalysisWindow.h"
 
 #include <QApplication>
 #include <QDir>

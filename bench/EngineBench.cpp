@@ -1,8 +1,8 @@
 // Timings of the reading engine: one day's arithmetic, and the whole daily set
 // including the read of the profile file.
-#include "engine/Calendar.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/ReadingEngine.h"
+#include "platform/Calendar.h"
 #include "platform/DataFile.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "mail/Contacts.h"
-#include "reports/ResizeWindow.h"
+#include "reports/ui/ResizeWindow.h"
 #include "reports/ViewerPlacement.h"
 
 #include <QApplication>

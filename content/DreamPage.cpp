@@ -1,7 +1,7 @@
 #include "content/DreamPage.h"
 
-#include "engine/Calendar.h"
 #include "engine/DailyReadingSet.h"
+#include "platform/Calendar.h"
 
 int DreamEmotionalReading(const std::string& profilePath, int month, int day, int year)
 {

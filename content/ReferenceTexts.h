@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 #include <string>
 #include <vector>
@@ -16,8 +16,6 @@ struct SignFacts {
     const char* element;         // "FIRE", "EARTH", "AIR" or "WATER"
     const char* traits;          // "impulsive and energetic"
     const char* description;     // the closing sentences particular to the sign
-    std::vector<ZodiacSign> mostCompatible;
-    std::vector<ZodiacSign> leastCompatible;
     const char* birthstone;
 };
 

@@ -10,74 +10,62 @@ const std::array<SignFacts, 12> facts{{
      "Independent", "FIRE", "impulsive and energetic",
      "Aries people rush in where others fear to tread and love nothing more than being first. "
      "They are honest to the point of bluntness, quick to anger and just as quick to forgive.",
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Sagittarius, Z::Aquarius},
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Capricorn, Z::Pisces}, "Diamond"},
+     "Diamond"},
     {"21 April -- 21 May", "Builder", "VENUS", "BULL", "SECOND HOUSE, the house of Possessions",
      "Productive", "EARTH", "reliable and materialistic",
      "Taurus people are patient, loyal and fond of comfort, good food and beautiful things. "
      "Once they have made up their minds they are almost impossible to move.",
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Capricorn, Z::Pisces},
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Sagittarius, Z::Aquarius}, "Emerald"},
+     "Emerald"},
     {"22 May -- 21 June", "Communicator", "MERCURY", "TWINS", "THIRD HOUSE, the house of Communication",
      "Curious", "AIR", "analytical and ever-changing",
      "Gemini people are witty, restless and always in the middle of several conversations at once. "
      "They learn fast and bore easily, so variety is the spice of their lives.",
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Libra, Z::Aquarius},
-     {Z::Taurus, Z::Cancer, Z::Scorpio, Z::Capricorn, Z::Pisces}, "Alexandrite"},
+     "Alexandrite"},
     {"22 June -- 22 July", "Home-Maker", "THE MOON", "CRAB",
      "FOURTH HOUSE, which is concerned with Matters of Home Life", "Nurturing", "WATER", "supportive and emotional",
      "Cancer people care deeply for family and friends and can make any place feel like home. "
      "Behind their hard shell they are tender, moody and blessed with a long memory.",
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Scorpio, Z::Pisces},
-     {Z::Aries, Z::Gemini, Z::Libra, Z::Sagittarius, Z::Aquarius}, "Ruby"},
+     "Ruby"},
     {"23 July -- 23 August", "Entertainer", "THE SUN", "LION", "FIFTH HOUSE, the house of Children and Pleasure",
      "Expressive", "FIRE", "creative and grandiose",
      "Leo people are warm-hearted, generous and happiest in the spotlight. "
      "They give loyalty and praise freely and expect admiration and respect in return.",
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Libra, Z::Sagittarius},
-     {Z::Taurus, Z::Virgo, Z::Scorpio, Z::Capricorn, Z::Pisces}, "Peridot"},
+     "Peridot"},
     {"24 August -- 23 September", "Perfectionist", "MERCURY", "VIRGIN", "SIXTH HOUSE, the house of Work and Duty",
      "Practical", "EARTH", "detail-oriented and obsessive",
      "Virgo people notice every detail and are never happier than when they are being useful. "
      "They are modest and hard-working, and sometimes too critical of themselves and of others.",
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Scorpio, Z::Capricorn},
-     {Z::Aries, Z::Leo, Z::Libra, Z::Sagittarius, Z::Aquarius}, "Sapphire"},
+     "Sapphire"},
     {"24 September -- 23 October", "Diplomat", "VENUS", "SCALES", "SEVENTH HOUSE, the house of Partnerships",
      "Peace-loving", "AIR", "tactful and decisive",
      "Libra people seek harmony, beauty and fairness in everything they do. "
      "They are charming companions and born peacemakers who shine in partnership.",
-     {Z::Gemini, Z::Leo, Z::Libra, Z::Sagittarius, Z::Aquarius},
-     {Z::Cancer, Z::Virgo, Z::Scorpio, Z::Capricorn}, "Opal"},
+     "Opal"},
     {"24 October -- 22 November", "Seducer", "PLUTO", "SCORPION",
      "EIGHTH HOUSE, the house of Passions - Sex, Birth, and Death", "Intense", "WATER", "secretive and magnetic",
      "Scorpio people feel everything deeply and rarely show it on the surface. "
      "They are fiercely loyal friends, determined rivals and keen judges of character.",
-     {Z::Cancer, Z::Virgo, Z::Scorpio, Z::Capricorn, Z::Pisces},
-     {Z::Gemini, Z::Leo, Z::Libra, Z::Sagittarius, Z::Aquarius}, "Topaz"},
+     "Topaz"},
     {"23 November -- 21 December", "Gambler", "JUPITER", "ARCHER", "NINTH HOUSE, the house of Travel and Philosophy",
      "Expansive", "FIRE", "goal-oriented and optimistic",
      "Sagittarius people love freedom, travel and big ideas, and they always aim a little higher than the rest. "
      "Their honesty and good humour make them welcome wherever they roam.",
-     {Z::Aries, Z::Leo, Z::Libra, Z::Sagittarius, Z::Aquarius},
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Scorpio, Z::Capricorn, Z::Pisces}, "Turquoise"},
+     "Turquoise"},
     {"22 December -- 20 January", "Organizer", "SATURN", "SEA-GOAT", "TENTH HOUSE, the house of Status and Career",
      "Ambitious", "EARTH", "worry-prone and steadfast",
      "Capricorn people climb steadily towards their goals and never give up halfway. "
      "Under their serious surface lie a dry sense of humour and a great sense of responsibility.",
-     {Z::Taurus, Z::Virgo, Z::Scorpio, Z::Capricorn, Z::Pisces},
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Libra, Z::Sagittarius}, "Garnet"},
+     "Garnet"},
     {"21 January -- 19 February", "Scientist", "URANUS", "WATER-BEARER",
      "ELEVENTH HOUSE, the house of Friendship and Experimentation", "Revolutionary", "AIR", "idealistic and inventive",
      "Aquarius people think for themselves and are often years ahead of their time. "
      "They are friendly to all, devoted to causes larger than themselves, and they cherish their independence.",
-     {Z::Aries, Z::Gemini, Z::Libra, Z::Sagittarius, Z::Aquarius},
-     {Z::Taurus, Z::Cancer, Z::Virgo, Z::Scorpio, Z::Pisces}, "Amethyst"},
+     "Amethyst"},
     {"20 February -- 20 March", "Mystic", "NEPTUNE", "FISH", "TWELFTH HOUSE, the house of Sorrow and Karma",
      "Intuitive", "WATER", "sensitive and adaptable",
      "Pisces people are compassionate dreamers with a rich imagination and a gift for the arts. "
      "They sense the moods of others and give generously, sometimes forgetting themselves.",
-     {Z::Taurus, Z::Cancer, Z::Scorpio, Z::Capricorn, Z::Pisces},
-     {Z::Aries, Z::Gemini, Z::Leo, Z::Sagittarius, Z::Aquarius}, "Aquamarine"},
+     "Aquamarine"},
 }};
 
 const char* const attraction =
@@ -141,8 +129,8 @@ std::string SignText(int month, int day)
     return name + "<p><font color=\"black\">" + f.datesAsWritten + "<p>" + "The " + f.title + " of the Zodiac, " +
            name + " is ruled by " + f.ruler + ", and its symbol is the " + f.symbol + ". Its natural place is the " +
            f.house + ". " + f.traitWord + " " + name + article + element + " sign, " + f.traits + ". " +
-           f.description + "<p>Most Compatible Signs -- " + SignList(f.mostCompatible) +
-           "<br>Least Compatible Signs -- " + SignList(f.leastCompatible);
+           f.description + "<p>Most Compatible Signs -- " + SignList(MostCompatible(*sign)) +
+           "<br>Least Compatible Signs -- " + SignList(LeastCompatible(*sign));
 }
 
 std::string BirthstoneLine(int month, int day)

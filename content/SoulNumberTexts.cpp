@@ -1,6 +1,6 @@
 #include "content/ReferenceTexts.h"
 
-#include "engine/Calendar.h"
+#include "platform/Calendar.h"
 
 #include <array>
 

@@ -1,7 +1,5 @@
 #include "engine/CompanionAnalysis.h"
 
-#include "content/PageWriter.h"
-#include "content/ReferenceTexts.h"
 #include "engine/ReadingEngine.h"
 
 #include <algorithm>
@@ -33,9 +31,9 @@ Person ReadPerson(const std::string& path)
 SignAffinity SignAffinityOf(ZodiacSign a, ZodiacSign b)
 {
     // The lists are mutual, but asking both sides keeps the rule symmetric whatever they say.
-    if (Lists(FactsOf(a).leastCompatible, b) || Lists(FactsOf(b).leastCompatible, a))
+    if (Lists(LeastCompatible(a), b) || Lists(LeastCompatible(b), a))
         return SignAffinity::Incompatible;
-    if (Lists(FactsOf(a).mostCompatible, b) || Lists(FactsOf(b).mostCompatible, a))
+    if (Lists(MostCompatible(a), b) || Lists(MostCompatible(b), a))
         return SignAffinity::Compatible;
     return SignAffinity::Neutral;
 }
@@ -88,13 +86,4 @@ int CompanionFirstLineY(int layoutHeight)
     if (y >= 62)
         y -= 25;
     return static_cast<int>(y);
-}
-
-PagePair CompanionExplainPage()
-{
-    return PagePair{"effects.htm", "reading.htm", PageBody::Fixed,
-                    "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Companion Analysis Explained</b></font><p>"
-                    "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>This reading is based on matching Zodiac "
-                    "Signs and Soul Numbers in three categories: Love, Friendship and Business.</b></font><p>",
-                    PagePrintRow::Standard, PageClosing::Plain};
 }

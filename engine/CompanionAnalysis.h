@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 #include <array>
 #include <string>
@@ -44,10 +44,3 @@ std::array<std::string, 4> CompanionLines(const CompanionResult& result);
 int CompanionFirstLineY(int layoutHeight);
 inline constexpr int CompanionLineX = 36;
 inline constexpr int CompanionLineStep = 40;
-
-struct PagePair;
-// The Explain page: "effects.htm" forwarding to "reading.htm".
-PagePair CompanionExplainPage();
-inline constexpr const char* CompanionExplainTitle = " Companion Analysis";
-inline constexpr int CompanionExplainWidth = 680;
-inline constexpr int CompanionExplainHeight = 300;

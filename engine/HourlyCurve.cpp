@@ -1,6 +1,6 @@
 #include "engine/HourlyCurve.h"
 
-#include "engine/Calendar.h"
+#include "platform/Calendar.h"
 
 #include <cstdlib>
 

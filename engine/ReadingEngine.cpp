@@ -1,7 +1,7 @@
 #include "engine/ReadingEngine.h"
 
-#include "content/ZodiacSigns.h"
-#include "engine/Calendar.h"
+#include "engine/ZodiacSigns.h"
+#include "platform/Calendar.h"
 #include "profiles/ProfileFiles.h"
 
 #include <climits>

@@ -1,6 +1,6 @@
 #include "installer/Emblem.h"
 
-#include "platform/Look.h"
+#include "platform/Drawing.h"
 #include "platform/Paths.h"
 
 #include <QFile>

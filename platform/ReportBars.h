@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Look.h"
+#include "platform/Drawing.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "reports/ReportPicture.h"
 
-#include "platform/Look.h"
+#include "platform/Drawing.h"
 #include "platform/ReportBars.h"
 #include "platform/TextPainter.h"
 

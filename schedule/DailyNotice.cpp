@@ -1,6 +1,6 @@
 #include "schedule/DailyNotice.h"
 
-#include "engine/Calendar.h"
+#include "platform/Calendar.h"
 
 #include <cstdio>
 

@@ -6,8 +6,8 @@
 #include "platform/DataFile.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
-#include "schedule/PlainReport.h"
 #include "reports/ReportPicture.h"
+#include "schedule/PlainReport.h"
 
 #include <QGuiApplication>
 

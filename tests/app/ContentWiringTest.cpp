@@ -1,11 +1,11 @@
-#include "app/MainWindow.h"
-#include "content/HelpWizard.h"
+#include "app/ui/MainWindow.h"
 #include "content/ModalPageCatcher.h"
-#include "engine/CompanionWindow.h"
+#include "content/ui/HelpWizard.h"
+#include "engine/ui/CompanionWindow.h"
 #include "platform/Clock.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "profiles/ProfileEditorWindow.h"
+#include "platform/ui/MessageBox.h"
+#include "profiles/ui/ProfileEditorWindow.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>

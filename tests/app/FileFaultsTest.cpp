@@ -1,10 +1,10 @@
 // What the windows do with pasted line breaks, unreadable data files and failed writes.
-#include "app/MainWindow.h"
-#include "mail/ContactWindow.h"
-#include "mail/EmailWindow.h"
+#include "app/ui/MainWindow.h"
+#include "mail/ui/ContactWindow.h"
+#include "mail/ui/EmailWindow.h"
 #include "platform/Paths.h"
-#include "profiles/ProfileEditorWindow.h"
-#include "schedule/ScheduleWindow.h"
+#include "profiles/ui/ProfileEditorWindow.h"
+#include "schedule/ui/ScheduleWindow.h"
 #include "support/CrontabStub.h"
 #include "support/WindowTest.h"
 

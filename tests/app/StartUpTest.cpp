@@ -1,5 +1,5 @@
-#include "app/StartUp.h"
-#include "platform/MessageBox.h"
+#include "app/ui/StartUp.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>

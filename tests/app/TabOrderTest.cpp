@@ -1,19 +1,19 @@
 // Keyboard reach of every window: Tab, pressed on whatever has the focus, visits every
 // control a user can see and use, and never stops on one they cannot see.
-#include "app/MainWindow.h"
-#include "content/PageWindow.h"
-#include "engine/CompanionWindow.h"
-#include "installer/InstallOptionsWindow.h"
-#include "mail/ContactWindow.h"
-#include "mail/EmailWindow.h"
+#include "app/ui/MainWindow.h"
+#include "content/ui/PageWindow.h"
+#include "engine/ui/CompanionWindow.h"
+#include "installer/ui/InstallOptionsWindow.h"
+#include "mail/ui/ContactWindow.h"
+#include "mail/ui/EmailWindow.h"
 #include "platform/Paths.h"
-#include "profiles/ProfileEditorWindow.h"
-#include "reports/DailyAnalysisWindow.h"
-#include "reports/ResizeWindow.h"
-#include "schedule/CurrentScheduleWindow.h"
-#include "schedule/ScheduleWindow.h"
+#include "profiles/ui/ProfileEditorWindow.h"
+#include "reports/ui/DailyAnalysisWindow.h"
+#include "reports/ui/ResizeWindow.h"
+#include "schedule/ui/CurrentScheduleWindow.h"
+#include "schedule/ui/ScheduleWindow.h"
 #include "support/WindowTest.h"
-#include "uninstaller/UninstallWindow.h"
+#include "uninstaller/ui/UninstallWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "content/ContentPageWindows.h"
-#include "content/HelpWizard.h"
 #include "content/ModalPageCatcher.h"
-#include "content/PageView.h"
-#include "platform/Look.h"
+#include "content/ui/ContentPageWindows.h"
+#include "content/ui/HelpWizard.h"
+#include "content/ui/PageView.h"
 #include "platform/Paths.h"
+#include "platform/ui/Look.h"
 #include "profiles/ProfileFiles.h"
-#include "reports/DailyAnalysisWindow.h"
+#include "reports/ui/DailyAnalysisWindow.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>

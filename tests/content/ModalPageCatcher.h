@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/PageWindow.h"
+#include "content/ui/PageWindow.h"
 
 #include <QApplication>
 #include <QSize>

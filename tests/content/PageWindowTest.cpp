@@ -1,8 +1,8 @@
-#include "content/PageView.h"
-#include "content/PageWindow.h"
 #include "content/PageWriter.h"
-#include "platform/MessageBox.h"
-#include "platform/PrintService.h"
+#include "content/ui/PageView.h"
+#include "content/ui/PageWindow.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/PrintService.h"
 #include "support/TempEnvironment.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "engine/CompanionWindow.h"
+#include "engine/ui/CompanionWindow.h"
 
 #include "content/ModalPageCatcher.h"
-#include "platform/Look.h"
 #include "platform/Paths.h"
-#include "platform/PrintService.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/PrintService.h"
 #include "profiles/ProfileFiles.h"
 #include "support/WindowTest.h"
 

@@ -1,8 +1,8 @@
-#include "engine/HourlyWindow.h"
-#include "platform/MessageBox.h"
+#include "engine/ui/HourlyWindow.h"
 #include "platform/Paths.h"
-#include "platform/PrintService.h"
-#include "reports/Printing.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/PrintService.h"
+#include "reports/ui/Printing.h"
 #include "support/WindowTest.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // A profile file of any content: the reader, the engine and the daily set must
 // neither crash nor overflow, whatever numbers the file holds.
-#include "FuzzFile.h"
 #include "engine/DailyReadingSet.h"
+#include "FuzzFile.h"
 #include "profiles/ProfileFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

@@ -1,8 +1,8 @@
 // Any command line against the task-file path rule. The input is a task file's
 // text, a NUL, then the arguments separated by NULs; "$I" in an argument stands
 // for InstallDir, so that the fuzzer can reach the exact path.
-#include "FuzzFile.h"
 #include "app/RunMode.h"
+#include "FuzzFile.h"
 #include "schedule/TaskFile.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "installer/GraphicsCheckWindow.h"
-#include "installer/InstallOptionsWindow.h"
-#include "installer/InstallerRun.h"
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
+#include "installer/ui/GraphicsCheckWindow.h"
+#include "installer/ui/InstallerRun.h"
+#include "installer/ui/InstallOptionsWindow.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 #include "engine/DailyReadingSet.h"
-#include "mail/EmailReport.h"
-#include "mail/EmailWindow.h"
-#include "mail/MailProgramRun.h"
 #include "mail/MapiMailer.h"
-#include "mail/ModalRun.h"
-#include "platform/FileDialog.h"
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
+#include "mail/ui/EmailReport.h"
+#include "mail/ui/EmailWindow.h"
+#include "mail/ui/MailProgramRun.h"
+#include "mail/ui/ModalRun.h"
 #include "platform/Paths.h"
-#include "reports/DailyAnalysisWindow.h"
-#include "reports/ResizeWindow.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
+#include "reports/ui/DailyAnalysisWindow.h"
+#include "reports/ui/ResizeWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>
@@ -297,6 +297,7 @@ private slots:
     {
         // Cancelling the save ends the command without another message.
         DailyAnalysisWindow window;
+        ConnectEmailCommand(window);
         FileDialog::setNextFileName(QString());
         window.Email();
         QCOMPARE(MessageBox::history().size(), 1);

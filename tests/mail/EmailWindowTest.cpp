@@ -1,11 +1,11 @@
-#include "mail/ContactWindow.h"
 #include "mail/Contacts.h"
-#include "mail/EmailWindow.h"
-#include "mail/ModalRun.h"
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
+#include "mail/ui/ContactWindow.h"
+#include "mail/ui/EmailWindow.h"
+#include "mail/ui/ModalRun.h"
 #include "platform/Paths.h"
-#include "reports/ResizeWindow.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
+#include "reports/ui/ResizeWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
 
 #include <QLabel>
 #include <QMessageBox>

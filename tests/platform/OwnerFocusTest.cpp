@@ -1,4 +1,4 @@
-#include "platform/OwnerFocus.h"
+#include "platform/ui/OwnerFocus.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "content/PageWindow.h"
+#include "content/ui/PageWindow.h"
 #include "platform/DataFile.h"
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "profiles/ProfileEditorWindow.h"
+#include "platform/ui/MessageBox.h"
+#include "profiles/ui/ProfileEditorWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>

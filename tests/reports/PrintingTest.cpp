@@ -1,8 +1,8 @@
-#include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "platform/PrintService.h"
-#include "reports/PrintOptionsWindow.h"
-#include "reports/Printing.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/PrintService.h"
+#include "reports/ui/Printing.h"
+#include "reports/ui/PrintOptionsWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "content/PageView.h"
+#include "content/ui/PageView.h"
 #include "platform/ImageEncoder.h"
-#include "platform/MessageBox.h"
-#include "platform/Look.h"
 #include "platform/Paths.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
 #include "reports/ResizeRules.h"
-#include "reports/ResizeWindow.h"
+#include "reports/ui/ResizeWindow.h"
 #include "support/WindowTest.h"
 
 #include <QCheckBox>

@@ -4,8 +4,8 @@
 // disk, and running code while a modal dialog waits.
 
 #include "platform/Clock.h"
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
 #include "profiles/ProfileFiles.h"
 #include "support/TempEnvironment.h"
 

@@ -1,10 +1,10 @@
 #include "platform/Paths.h"
 #include "schedule/UserTimer.h"
+#include "support/CrontabStub.h"
+#include "support/TempEnvironment.h"
+#include "support/UserManagerStub.h"
 #include "uninstaller/DeleteCopy.h"
 #include "uninstaller/Remover.h"
-#include "support/CrontabStub.h"
-#include "support/UserManagerStub.h"
-#include "support/TempEnvironment.h"
 
 #include <algorithm>
 #include <chrono>

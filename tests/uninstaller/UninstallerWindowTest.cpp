@@ -1,9 +1,9 @@
-#include "installer/InstallerRun.h"
-#include "platform/Look.h"
-#include "platform/MessageBox.h"
-#include "uninstaller/DeleteRun.h"
-#include "uninstaller/RemovedWindow.h"
-#include "uninstaller/UninstallWindow.h"
+#include "installer/ui/InstallerRun.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
+#include "uninstaller/ui/DeleteRun.h"
+#include "uninstaller/ui/RemovedWindow.h"
+#include "uninstaller/ui/UninstallWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,89 @@
+#include "app/ui/StartUp.h"
+
+#include "app/RunMode.h"
+#include "app/ui/InteractiveRun.h"
+#include "platform/BrowserSettings.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "platform/SessionPlatform.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/OwnerFocus.h"
+#include "schedule/ScheduledDelivery.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// The scheduler mails whatever a scheduled run prints, so Qt's own notes
+// ("XDG_RUNTIME_DIR not set" and the like) would reach the user every day.
+// Only a fatal error, which ends the run, is still said.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+}
+
+bool LaunchControlPanel()
+{
+    const std::vector<std::string> command = DisplaySettingsCommand();
+    return !command.empty() && StartDetached(command);
+}
+
+bool PassScreenCheck(int width, int depth)
+{
+    if (ScreenIsAdequate(width, depth))
+        return true;
+    MessageBox::information(QStringLiteral(
+        "Moravel Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    "));
+    if (MessageBox::question(QStringLiteral("Do you want to adjust your settings?    ")))
+        LaunchControlPanel();
+    return false;
+}
+
+bool PrimaryScreenPasses()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Without a screen to measure there is nothing to refuse.
+    if (!screen)
+        return true;
+    return PassScreenCheck(screen->geometry().width(), screen->depth());
+}
+
+int RunStartUp(int argc, char* argv[], const StartRequest& request)
+{
+    CreateInstallFolders();
+    EnterInstallDir();
+
+    if (SystemIsRefused()) {
+        QApplication app(argc, argv);
+        MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));
+        return 1;
+    }
+
+    // Decided before any application object exists: a scheduled run has no display.
+    const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
+    if (EndsSilently(mode, DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                            std::getenv("QT_QPA_PLATFORM"))))
+        return 0;
+    if (mode.unattended) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietMessages);
+        QGuiApplication app(argc, argv);
+        RunScheduledDelivery(mode.task);
+        return 0;
+    }
+
+    PreferPlacingPlatform();
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    OwnerFocus::Install();
+    if (!PrimaryScreenPasses())
+        return 1;
+    SetBrowserFontSize();
+    return RunInteractive(request);
+}

@@ -1,0 +1,20 @@
+#include "app/CommandLine.h"
+#include "app/PictureCommand.h"
+#include "app/ui/StartUp.h"
+
+#include <iostream>
+
+int main(int argc, char* argv[])
+{
+    // The commands are told apart before any application object exists: report
+    // and profiles need neither a display nor Qt's GUI.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CommandLine command = ReadCommandLine(argv[0] ? argv[0] : "", arguments);
+    if (command.kind == CommandKind::None)
+        return RunStartUp(argc, argv);
+    if (command.error.empty() && command.kind == CommandKind::Picture)
+        return RunPictureCommand(command);
+    if (command.error.empty() && command.kind == CommandKind::Open)
+        return RunStartUp(1, argv, command.Request());
+    return RunCoreCommand(command, std::cout, std::cerr);
+}

@@ -1,0 +1,17 @@
+#include "installer/ui/InstallerRun.h"
+#include "platform/Paths.h"
+#include "platform/SessionPlatform.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/OwnerFocus.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    EnterInstallDir();
+    PreferPlacingPlatform();
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    OwnerFocus::Install();
+    return RunInstaller();
+}

@@ -1,0 +1,72 @@
+#include "platform/Drawing.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+
+QImage ReadPictureByName(QIODevice* device, const QString& name)
+{
+    // Qt's default first asks every image plugin installed whether it can read the
+    // picture, loading each (and its libraries): a start pays milliseconds for it.
+    QImageReader reader(device, QFileInfo(name).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QImage ReadPictureByName(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ReadPictureByName(&file, path);
+}
+
+QPixmap ProgramPicture()
+{
+    static const QImage picture = ReadPictureByName(QStringLiteral(":/pictures/moravel.png"));
+    return QPixmap::fromImage(picture);
+}
+
+QPixmap ProgramPicture(int size)
+{
+    return ProgramPicture().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QFont ControlFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QFont ReportFont(int pixels, const QString& face)
+{
+    QFont font(face);
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+namespace {
+QSize ScreenSize()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return {1024, 768};
+}
+}
+
+int CentreX(int width)
+{
+    const int screen = ScreenSize().width();
+    return screen > width ? (screen - width) / 2 : 0;
+}
+
+int CentreY(int height)
+{
+    const int screen = ScreenSize().height();
+    return screen > height ? (screen - height) / 2 : 0;
+}

@@ -1,0 +1,68 @@
+#include "platform/ui/ComboLists.h"
+
+#include "platform/ui/Look.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <algorithm>
+
+QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setFont(ControlFont());
+    combo->setGeometry(place);
+    if (!tip.isEmpty())
+        combo->setToolTip(tip);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+void FillPercentages(QComboBox* list)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (int percent = 100; percent >= 1; --percent)
+        list->addItem(QString::number(percent) + QLatin1Char('%'));
+    list->setCurrentIndex(0);
+}
+
+namespace DateLists {
+
+void FillMonths(QComboBox* months)
+{
+    const QSignalBlocker blocker(months);
+    months->clear();
+    for (int month = 1; month <= 12; ++month)
+        months->addItem(QString::number(month));
+}
+
+void FillYears(QComboBox* years)
+{
+    const QSignalBlocker blocker(years);
+    years->clear();
+    for (int year = NewestYear; year >= OldestYear; --year)
+        years->addItem(QString::number(year));
+}
+
+void FillDays(QComboBox* days, int month, int year, int wantedDay)
+{
+    const QSignalBlocker blocker(days);
+    days->clear();
+    const int last = DaysInMonth(month, year);
+    for (int day = 1; day <= last; ++day)
+        days->addItem(QString::number(day));
+    days->setCurrentIndex(wantedDay > days->count() ? days->count() - 1 : std::max(wantedDay, 1) - 1);
+}
+
+int YearEntry(int year)
+{
+    return year >= OldestYear && year <= NewestYear ? NewestYear - year : -1;
+}
+
+int YearOfEntry(int entry)
+{
+    return NewestYear - entry;
+}
+
+}

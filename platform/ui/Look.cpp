@@ -1,0 +1,58 @@
+#include "platform/ui/Look.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPalette>
+#include <QStyleFactory>
+
+void ApplyLook(QApplication& app)
+{
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette;
+    const QColor grey(128, 128, 128);
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase})
+        palette.setColor(role, grey);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(64, 64, 64));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    // The style draws the keyboard focus in the highlight colour: yellow stands out on the grey.
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(255, 255, 0));
+    palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
+    app.setPalette(palette);
+    // Every window and message box carries the program's icon, not the desktop's generic one.
+    app.setWindowIcon(QIcon(ProgramPicture()));
+}
+
+QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place,
+                        const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(ControlFont());
+    button->setGeometry(place);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
+}
+
+QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)
+{
+    auto* label = new QLineEdit(parent);
+    label->setMaxLength(maxLength);
+    label->setText(text);
+    label->setReadOnly(true);
+    label->setFrame(false);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setFont(ControlFont());
+    label->setCursorPosition(0);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Base, QColor(128, 128, 128));
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, colour);
+    label->setPalette(palette);
+    return label;
+}

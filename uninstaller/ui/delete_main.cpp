@@ -1,0 +1,18 @@
+#include "platform/SessionPlatform.h"
+#include "platform/ui/Look.h"
+#include "uninstaller/ui/DeleteRun.h"
+
+#include <QApplication>
+#include <chrono>
+#include <thread>
+
+// Runs as a copy in the temporary folder, so it keeps that folder as its working directory.
+int main(int argc, char* argv[])
+{
+    // Gives the launcher time to end before its folder goes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    PreferPlacingPlatform();
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    return RunRemoval();
+}

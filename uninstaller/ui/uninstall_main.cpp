@@ -1,0 +1,19 @@
+#include "platform/Paths.h"
+#include "platform/SessionPlatform.h"
+#include "platform/ui/Look.h"
+#include "platform/ui/OwnerFocus.h"
+#include "uninstaller/ui/UninstallWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    EnterInstallDir();
+    PreferPlacingPlatform();
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    OwnerFocus::Install();
+    UninstallWindow window;
+    window.exec();
+    return 0;
+}
