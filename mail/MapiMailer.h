@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One outgoing message and its sending through the system's sendmail program.
@@ -62,6 +63,10 @@ private:
         std::string displayName;
         std::size_t position = 0;
     };
+    static std::string AttachmentName(const Attachment& file);
+    // Each attachment's name and bytes; false when one cannot be read.
+    bool ReadAttachments(std::vector<std::pair<std::string, std::string>>& files) const;
+
     std::string sendmailPath;
     std::string mailClientPath;
     ProgramRunner programRunner;

@@ -1,5 +1,7 @@
 #include "platform/Drawing.h"
 
+#include "platform/Centring.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -61,12 +63,10 @@ QSize ScreenSize()
 
 int CentreX(int width)
 {
-    const int screen = ScreenSize().width();
-    return screen > width ? (screen - width) / 2 : 0;
+    return Centred(ScreenSize().width(), width);
 }
 
 int CentreY(int height)
 {
-    const int screen = ScreenSize().height();
-    return screen > height ? (screen - height) / 2 : 0;
+    return Centred(ScreenSize().height(), height);
 }

@@ -49,6 +49,7 @@ inline const QColor Red{255, 0, 0};
 constexpr int DluX(double units) { return static_cast<int>(units * 1.5 + 0.5); }
 constexpr int DluY(double units) { return static_cast<int>(units * 1.625 + 0.5); }
 
-// Screen centring: (screen - size) / 2, or 0 when the screen is not larger.
+// The place that centres a window of the given outer size on the primary screen
+// (1024 x 768 without one), by Centred.
 int CentreX(int width);
 int CentreY(int height);

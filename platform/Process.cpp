@@ -43,25 +43,45 @@ void CloseInheritedDescriptorsAtExec()
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-std::string FindOnPath(const std::string& name)
+std::string EnvironmentSearchPath()
 {
     const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    return path ? path : "/usr/local/bin:/usr/bin:/bin";
+}
+
+std::vector<std::string> SearchFolders(const std::string& searchPath)
+{
+    std::vector<std::string> folders;
     std::size_t start = 0;
-    while (start <= folders.size()) {
-        std::size_t end = folders.find(':', start);
+    while (start <= searchPath.size()) {
+        std::size_t end = searchPath.find(':', start);
         if (end == std::string::npos)
-            end = folders.size();
-        std::string folder = folders.substr(start, end - start);
-        if (folder.empty())
-            folder = ".";
-        const std::string candidate = folder + "/" + name;
-        struct stat info{};
-        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(candidate.c_str(), X_OK) == 0)
-            return candidate;
+            end = searchPath.size();
+        folders.push_back(end == start ? std::string(".") : searchPath.substr(start, end - start));
         start = end + 1;
     }
+    return folders;
+}
+
+bool IsRunnableFile(const std::string& path)
+{
+    struct stat info{};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string FindOnPath(const std::string& name, const std::string& searchPath)
+{
+    for (const std::string& folder : SearchFolders(searchPath)) {
+        const std::string candidate = folder + "/" + name;
+        if (IsRunnableFile(candidate))
+            return candidate;
+    }
     return {};
+}
+
+std::string FindOnPath(const std::string& name)
+{
+    return FindOnPath(name, EnvironmentSearchPath());
 }
 
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input, bool captureOutput,

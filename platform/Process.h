@@ -4,7 +4,16 @@
 #include <string>
 #include <vector>
 
-// The first executable file named `name` in the folders of PATH; empty when none.
+// The environment's PATH; "/usr/local/bin:/usr/bin:/bin" when it is unset.
+std::string EnvironmentSearchPath();
+// The folders of a PATH-style list in order; an empty entry (a leading, doubled or
+// trailing ':', or an empty list) stands for the current folder ".".
+std::vector<std::string> SearchFolders(const std::string& searchPath);
+// A regular file (or a link to one) that we may run.
+bool IsRunnableFile(const std::string& path);
+// The first runnable file named `name` in the folders of `searchPath`; empty when none.
+std::string FindOnPath(const std::string& name, const std::string& searchPath);
+// The same in the folders of the environment's PATH.
 std::string FindOnPath(const std::string& name);
 
 struct ProcessResult {

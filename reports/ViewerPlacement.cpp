@@ -1,5 +1,7 @@
 #include "reports/ViewerPlacement.h"
 
+#include "platform/Centring.h"
+
 namespace {
 constexpr int AreaWidth = 800;
 constexpr int AreaHeight = 600;
@@ -22,18 +24,12 @@ ViewerPlacement PlaceInViewer(int imageWidth, int imageHeight)
             width = static_cast<int>(height * ratio);
         }
     }
-    int x = 0;
-    if (width < AreaWidth) {
-        x = (AreaWidth - width) / 2;
-        if (x > 2)
-            x -= 3;
-    }
-    int y = 0;
-    if (height < AreaHeight) {
-        y = (AreaHeight - height) / 2;
-        if (y > 22)
-            y -= 15;
-    }
+    int x = Centred(AreaWidth, width);
+    if (x > 2)
+        x -= 3;
+    int y = Centred(AreaHeight, height);
+    if (y > 22)
+        y -= 15;
     placement.draw = width > 0 && height > 0;
     placement.x = x;
     placement.y = y;
@@ -44,11 +40,7 @@ ViewerPlacement PlaceInViewer(int imageWidth, int imageHeight)
 
 ViewerOrigin ViewerWindowOrigin(int screenWidth, int screenHeight)
 {
-    int x = screenWidth - AreaWidth;
-    if (x > 0)
-        x /= 2;
-    int y = screenHeight - AreaHeight;
-    if (y >= 1)
-        y /= 2;
-    return {x, y};
+    // A screen smaller than the viewer puts it the full difference up and to the left.
+    const auto place = [](int screen, int area) { return screen > area ? Centred(screen, area) : screen - area; };
+    return {place(screenWidth, AreaWidth), place(screenHeight, AreaHeight)};
 }

@@ -1,3 +1,4 @@
+#include "platform/Centring.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
@@ -5,6 +6,7 @@
 #include "platform/SessionPlatform.h"
 #include "support/TempEnvironment.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -87,4 +89,33 @@ TEST(Process, RunsWithInputAndReportsExitStatus)
     EXPECT_FALSE(RunProcess({"no-such-program-moravel"}).started);
     EXPECT_EQ(RunProcess({"sh", "-c", "echo " + ShellQuote("it's a \"test\" $HOME")}, {}, true).output,
               "it's a \"test\" $HOME\n");
+}
+
+TEST(Centring, HalfTheRoomLeftOrZero)
+{
+    struct Case { int room, size, start; };
+    for (const Case c : {Case{1024, 800, 112}, {801, 800, 0}, {802, 799, 1}, {800, 800, 0}, {640, 800, 0},
+                         {600, 0, 300}})
+        EXPECT_EQ(Centred(c.room, c.size), c.start) << c.room << " " << c.size;
+}
+
+// An empty entry of a search path is the current folder, as the shell has it.
+TEST(Process, SearchFoldersAndTheFirstRunnableFile)
+{
+    using Folders = std::vector<std::string>;
+    EXPECT_EQ(SearchFolders("/a:/b"), (Folders{"/a", "/b"}));
+    EXPECT_EQ(SearchFolders(":/a::/b:"), (Folders{".", "/a", ".", "/b", "."}));
+    EXPECT_EQ(SearchFolders(""), Folders{"."});
+
+    TempEnvironment env;
+    for (const char* folder : {"/plain", "/run", "/dir/tool"})
+        std::filesystem::create_directories(env.Root() + folder);
+    std::ofstream(env.Root() + "/plain/tool") << "#!/bin/sh\n";
+    std::ofstream(env.Root() + "/run/tool") << "#!/bin/sh\n";
+    ::chmod((env.Root() + "/run/tool").c_str(), 0755);
+    // A file without the run bit and a folder of the same name are passed over.
+    const std::string path = env.Root() + "/plain:" + env.Root() + "/dir:" + env.Root() + "/run";
+    EXPECT_EQ(FindOnPath("tool", path), env.Root() + "/run/tool");
+    EXPECT_EQ(FindOnPath("tool", env.Root() + "/plain"), "");
+    EXPECT_EQ(FindOnPath("sh", path), "");
 }
