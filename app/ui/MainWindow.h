@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/MainScreenState.h"
 #include "app/StartRequest.h"
+#include "app/ui/AnalyzeDateLists.h"
+#include "app/ui/MainWindowControls.h"
+#include "app/ui/QuickTipLine.h"
 #include "platform/Date.h"
 #include "profiles/ProfileFiles.h"
 
@@ -9,10 +13,6 @@
 #include <vector>
 
 class PageWindow;
-class QComboBox;
-class QFrame;
-class QPushButton;
-class QTreeWidget;
 
 // The program's main dialog: the profile list, the date to analyse, the command
 // buttons, and the Quick Tip line below it.
@@ -23,11 +23,11 @@ public:
     ~MainWindow() override;
 
     // Read back by tests and by the commands.
-    Date SelectedDate() const { return selectedDate; }
+    Date SelectedDate() const { return dates.Selected(); }
     bool IndexDirty() const { return indexDirty; }
     const std::vector<ProfileIndexEntry>& Profiles() const { return profiles; }
-    PageWindow* TipWindow() const { return tipWindow; }
-    QString CurrentTip() const { return currentTip; }
+    PageWindow* TipWindow() const { return tip.Window(); }
+    QString CurrentTip() const { return tip.Current(); }
 
     // What to show once the window is open (the open command).
     void SetStartRequest(const StartRequest& request) { startRequest = request; }
@@ -41,29 +41,20 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void CreateControls();
+    void ConnectControls();
     void LoadList();
-    void AddRow(const ProfileIndexEntry& entry);
-    void SetRow(int row, const ProfileIndexEntry& entry);
-    std::vector<int> SelectedRows() const;
-    void SelectOnly(int row);
+    void PutRow(std::size_t row, const ProfileIndexEntry& entry);
     // Returns the frame's rectangle.
     QRect PlaceWindow();
-    void PlaceTip(const QRect& outer);
-
-    // Date lists.
-    void MonthChanged();
-    void DayChanged();
-    void YearChanged();
 
     void SelectionChanged();
     void UpdateButtons();
     void UpdateButtonsAfterDate();
     void UpdateDreams();
-    void ShowTip(const QString& text);
+    void ShowTip(MainTipFocus shown);
     void ShowListTip();
+    bool DeleteRow(int row);
     void SaveIndexIfDirty();
-    void SelectDate(const Date& date);
     void FollowStartRequest();
 
     // Commands.
@@ -79,29 +70,7 @@ private:
     void Close();
     void ShowAbout();
 
-    // Windows that other parts of the program provide.
-    void OpenDailyAnalysis(const std::string& profilePath, const Date& date);
-    bool OpenCurrentlyScheduled();
-    void OpenScheduleWindow(const std::string& profilePath);
-    void OpenReportViewer(const QString& path, const QString& fileName);
-    void OpenCompanionWindow(const std::string& firstPath, const std::string& secondPath);
-    void OpenDreamPage(const std::string& profilePath, const Date& date);
-    void OpenHelpWizard();
-
-    QFrame* frame = nullptr;
-    QPushButton* addButton = nullptr;
-    QPushButton* editButton = nullptr;
-    QPushButton* deleteButton = nullptr;
-    QTreeWidget* list = nullptr;
-    QComboBox* monthList = nullptr;
-    QComboBox* dayList = nullptr;
-    QComboBox* yearList = nullptr;
-    QPushButton* analyzeButton = nullptr;
-    QPushButton* scheduleButton = nullptr;
-    QPushButton* openReportButton = nullptr;
-    QPushButton* companionButton = nullptr;
-    QPushButton* dreamsButton = nullptr;
-    QPushButton* helpButton = nullptr;
+    MainWindowControls ui;
 
     std::vector<ProfileIndexEntry> profiles;  // the list's rows, in list order
     bool indexDirty = false;
@@ -112,11 +81,8 @@ private:
     std::string secondDescription;
     bool tooManySelected = false;
     Date today;
-    Date selectedDate;
-    bool tipsEnabled = false;
-    PageWindow* tipWindow = nullptr;
-    QString currentTip;
-    bool updatingList = false;  // our own selection changes are not user clicks
+    AnalyzeDateLists dates;
+    QuickTipLine tip{this};
     StartRequest startRequest;
     bool opened = false;
     bool closing = false;

@@ -1,0 +1,63 @@
+#include "app/ui/QuickTipLine.h"
+
+#include "content/PageWriter.h"
+#include "content/ui/PageWindow.h"
+#include "platform/Paths.h"
+#include "platform/ui/FrameWatch.h"
+
+#include <QApplication>
+
+QuickTipLine::~QuickTipLine()
+{
+    delete window;
+}
+
+void QuickTipLine::Show(const QString& text)
+{
+    if (!enabled)
+        return;
+    current = text;
+    WriteTipPage(text.toStdString());
+    const QString page = QString::fromStdString(InstallDir() + "tip_e.htm");
+    if (!window) {
+        window = new PageWindow(owner);
+        window->SetTitle(QStringLiteral("Quick Tip"));
+        // A fixed line under the main window: no maximise, no resizing.
+        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        window->setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+        Place(owner->frameGeometry());
+        window->SetRefuseClose(true);
+        window->SetPage(page);
+        window->ShowModeless();
+    } else {
+        window->Navigate(page);
+    }
+}
+
+void QuickTipLine::Place(const QRect& outer)
+{
+    if (!window)
+        return;
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->SetSize(outer.width(), kHeight);
+    window->setFixedSize(window->size());
+    window->SetPosition(outer.left(), outer.top() + outer.height());
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == owner)
+        window->raise();
+}
+
+void QuickTipLine::FollowOwner()
+{
+    // Only moved: raising it here would put it over a window opened from the owner.
+    if (window)
+        window->SetPosition(owner->frameGeometry().left(),
+                            owner->frameGeometry().top() + FrameWatch::OuterSize(owner).height());
+}
+
+void QuickTipLine::Close()
+{
+    delete window;
+    window = nullptr;
+}
