@@ -1,6 +1,7 @@
 #include "app/MainScreenState.h"
 
 #include "platform/Calendar.h"
+#include "platform/Centring.h"
 
 const char* MainTipText(MainTip tip)
 {
@@ -84,7 +85,5 @@ SelectionPick PickSelection(const std::vector<int>& selected)
 
 WindowPlace CentredWithTip(int screenWidth, int screenHeight, int width, int height, int tipHeight)
 {
-    const int spareWidth = screenWidth - width;
-    const int spareHeight = screenHeight - (height + tipHeight);
-    return {spareWidth / 2 > 0 ? spareWidth / 2 : spareWidth, spareHeight / 2 > 0 ? spareHeight / 2 : spareHeight};
+    return {CentredOrOverhang(screenWidth, width), CentredOrOverhang(screenHeight, height + tipHeight)};
 }

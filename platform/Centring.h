@@ -6,3 +6,12 @@ constexpr int Centred(int room, int size)
 {
     return room > size ? (room - size) / 2 : 0;
 }
+
+// The main window's and the profile editor's rule: half the spare room, but all of
+// it when half would be under one pixel, so a larger window starts above or left
+// of the screen's edge by what it overhangs.
+constexpr int CentredOrOverhang(int room, int size)
+{
+    const int spare = room - size;
+    return spare / 2 > 0 ? spare / 2 : spare;
+}
