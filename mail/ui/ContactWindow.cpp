@@ -1,9 +1,8 @@
 #include "mail/ui/ContactWindow.h"
 
 #include "platform/DataFile.h"
-#include "platform/ui/CharacterLimit.h"
+#include "platform/ui/FieldChecks.h"
 #include "platform/ui/Look.h"
-#include "platform/ui/MessageBox.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -64,20 +63,18 @@ void ContactWindow::SaveClicked()
 {
     const QString name = Name();
     const QString email = Email();
-    if (name.isEmpty())
-        return MessageBox::stop(QStringLiteral("Please enter Contact's Name first.    "));
-    if (CharacterLimit::Count(name) > NameLimit)
-        return MessageBox::stop(QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    "));
     // Each value is one line of the address book; a line break would start forged contacts.
-    if (!IsOneLineValue(name.toStdString()))
-        return MessageBox::stop(QStringLiteral("Contact's Name is not valid.     "));
-    if (email.isEmpty())
-        return MessageBox::stop(QStringLiteral("Please enter Contact's Email first.     "));
-    if (CharacterLimit::Count(email) > EmailLimit)
-        return MessageBox::stop(QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    "));
-    if (!email.contains(QLatin1Char('@')) || !IsOneLineValue(email.toStdString()))
-        return MessageBox::stop(QStringLiteral("Contact's Email is not valid.     "));
-    accept();
+    if (FieldsPass({
+            {name, FieldTests::Filled, QStringLiteral("Please enter Contact's Name first.    ")},
+            {name, FieldTests::AtMost(NameLimit),
+             QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    ")},
+            {name, IsOneLineValue, QStringLiteral("Contact's Name is not valid.     ")},
+            {email, FieldTests::Filled, QStringLiteral("Please enter Contact's Email first.     ")},
+            {email, FieldTests::AtMost(EmailLimit),
+             QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    ")},
+            {email, FieldTests::EmailAddress, QStringLiteral("Contact's Email is not valid.     ")},
+        }))
+        accept();
 }
 
 void ContactWindow::reject()

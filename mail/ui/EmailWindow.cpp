@@ -6,7 +6,7 @@
 #include "platform/FileMessages.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
-#include "platform/ui/CharacterLimit.h"
+#include "platform/ui/FieldChecks.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "reports/ui/ResizeWindow.h"
@@ -22,6 +22,15 @@ namespace {
 constexpr int ToLimit = 500;
 constexpr int SubjectLimit = 50;
 constexpr int MessageLimit = 200;
+
+// Recipients reach the mail program's command line or header: none may pass for an option.
+bool RecipientsSafe(std::string_view to)
+{
+    for (const std::string& recipient : SplitRecipients(std::string(to)))
+        if (!IsSafeRecipient(recipient))
+            return false;
+    return true;
+}
 
 QLineEdit* PlaceLabel(const QString& text, const QColor& colour, QWidget* parent, const QRect& place,
                       int maxLength = 32767)
@@ -240,21 +249,18 @@ void EmailWindow::EmailClicked()
     const QString to = toField->text();
     const QString subject = subjectField->text();
     const QString message = messageField->toPlainText();
-    if (to.isEmpty())
-        return MessageBox::stop(QStringLiteral("Please enter To Address first.    "));
-    if (CharacterLimit::Count(to) > ToLimit)
-        return MessageBox::stop(QStringLiteral("To Address is too long. Maximum size is 500 characters.    "));
-    // Recipients reach the mail program's command line or header: none may pass for an option.
-    for (const std::string& recipient : SplitRecipients(to.toStdString())) {
-        if (!IsSafeRecipient(recipient))
-            return MessageBox::stop(QStringLiteral("To Address is not valid.    "));
-    }
-    if (subject.isEmpty())
-        return MessageBox::stop(QStringLiteral("Please enter Email Subject first.    "));
-    if (CharacterLimit::Count(subject) > SubjectLimit)
-        return MessageBox::stop(QStringLiteral("Email Subject is too long. Maximum size is 50 characters.    "));
-    if (CharacterLimit::Count(message) > MessageLimit)
-        return MessageBox::stop(QStringLiteral("Email Message is too long. Maximum size is 200 characters.    "));
+    if (!FieldsPass({
+            {to, FieldTests::Filled, QStringLiteral("Please enter To Address first.    ")},
+            {to, FieldTests::AtMost(ToLimit),
+             QStringLiteral("To Address is too long. Maximum size is 500 characters.    ")},
+            {to, RecipientsSafe, QStringLiteral("To Address is not valid.    ")},
+            {subject, FieldTests::Filled, QStringLiteral("Please enter Email Subject first.    ")},
+            {subject, FieldTests::AtMost(SubjectLimit),
+             QStringLiteral("Email Subject is too long. Maximum size is 50 characters.    ")},
+            {message, FieldTests::AtMost(MessageLimit),
+             QStringLiteral("Email Message is too long. Maximum size is 200 characters.    ")},
+        }))
+        return;
 
     // A picture already resized in this window is not offered again.
     if (!resized && !attachmentPath.isEmpty() && HasPictureExtension(attachmentName.toStdString()) &&

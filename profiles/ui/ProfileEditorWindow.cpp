@@ -9,10 +9,12 @@
 #include "platform/Paths.h"
 #include "platform/ui/CharacterLimit.h"
 #include "platform/ui/ComboLists.h"
+#include "platform/ui/FieldChecks.h"
 #include "platform/ui/FrameWatch.h"
 #include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "profiles/ProfileChecks.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -143,8 +145,8 @@ void ProfileEditorWindow::CreateControls()
 
     for (int row = 0; row < RowCount; ++row)
         ConnectRow(static_cast<Row>(row));
-    connect(motherBox, &QCheckBox::toggled, this, &ProfileEditorWindow::MotherToggled);
-    connect(fatherBox, &QCheckBox::toggled, this, &ProfileEditorWindow::FatherToggled);
+    connect(motherBox, &QCheckBox::toggled, this, [this](bool on) { ParentToggled(Mother, on); });
+    connect(fatherBox, &QCheckBox::toggled, this, [this](bool on) { ParentToggled(Father, on); });
     connect(calibrationBox, &QCheckBox::toggled, this, &ProfileEditorWindow::CalibrationToggled);
     connect(saveButton, &QPushButton::clicked, this, &ProfileEditorWindow::Save);
     connect(closeButton, &QPushButton::clicked, this, &ProfileEditorWindow::reject);
@@ -241,24 +243,14 @@ void ProfileEditorWindow::BirthdayMoved()
 
 // --- Check boxes ------------------------------------------------------------
 
-void ProfileEditorWindow::MotherToggled(bool on)
+void ProfileEditorWindow::ParentToggled(Row row, bool on)
 {
-    record.hasMother = on;
+    (row == Mother ? record.hasMother : record.hasFather) = on;
     if (on)
-        FillRow(Mother, {1, record.motherBirthday.day, 1900});
+        FillRow(row, {1, rows[row].date->day, 1900});
     else
-        EmptyRow(Mother);
-    SetRowEnabled(Mother, on);
-}
-
-void ProfileEditorWindow::FatherToggled(bool on)
-{
-    record.hasFather = on;
-    if (on)
-        FillRow(Father, {1, record.fatherBirthday.day, 1900});
-    else
-        EmptyRow(Father);
-    SetRowEnabled(Father, on);
+        EmptyRow(row);
+    SetRowEnabled(row, on);
 }
 
 void ProfileEditorWindow::CalibrationToggled(bool on)
@@ -309,19 +301,16 @@ void ProfileEditorWindow::Open(const std::string& description)
             const QSignalBlocker blocker(box);
             box->setChecked(true);
         }
-        if (record.hasFather) {
-            FillRow(Father, record.fatherBirthday);
-            SetRowEnabled(Father, true);
-        }
-        if (record.hasMother) {
-            FillRow(Mother, record.motherBirthday);
-            SetRowEnabled(Mother, true);
-        }
-        if (record.manualCalibration) {
-            FillRow(Bad, record.badDay);
-            FillRow(Good, record.goodDay);
-            SetRowEnabled(Bad, true);
-            SetRowEnabled(Good, true);
+        // Each row in use shows the date the file holds.
+        const std::pair<Row, bool> shown[] = {{Father, record.hasFather},
+                                              {Mother, record.hasMother},
+                                              {Bad, record.manualCalibration},
+                                              {Good, record.manualCalibration}};
+        for (const auto& [row, on] : shown) {
+            if (!on)
+                continue;
+            FillRow(row, *rows[row].date);
+            SetRowEnabled(row, true);
         }
     } else {
         FillRow(Birthday, {1, 1, 1900});
@@ -426,60 +415,25 @@ bool ProfileEditorWindow::Validate()
 {
     const QString description = descriptionEdit->text();
     const QString fullName = fullNameEdit->text();
-    if (description.isEmpty()) {
-        MessageBox::stop(QStringLiteral("Please enter Profile Description first.    "));
-        return false;
-    }
-    if (CharacterLimit::Count(description) > kMaxText) {
-        MessageBox::stop(QStringLiteral("Profile Description is limited to 100 characters.    "));
-        return false;
-    }
     // The description names the profile's file in InstallDir and must stay inside it.
-    if (!IsValidProfileFileName(description.toStdString())) {
-        MessageBox::stop(QStringLiteral("Profile Description is not a valid file name.    "));
+    // The full name is checked as a line only when typed or pasted: in edit mode the
+    // field shows what the file holds.
+    const bool typed = !editMode;
+    if (!FieldsPass({
+            {description, FieldTests::Filled, QStringLiteral("Please enter Profile Description first.    ")},
+            {description, FieldTests::AtMost(kMaxText),
+             QStringLiteral("Profile Description is limited to 100 characters.    ")},
+            {description, [](std::string_view text) { return IsValidProfileFileName(std::string(text)); },
+             QStringLiteral("Profile Description is not a valid file name.    ")},
+            {fullName, FieldTests::Filled, QStringLiteral("Please enter Full Name first.    ")},
+            {fullName, FieldTests::AtMost(kMaxText), QStringLiteral("Full Name is limited to 100 characters.    ")},
+            {fullName, [typed](std::string_view text) { return !typed || IsOneLineValue(text); },
+             QStringLiteral("Full Name is not valid.    ")},
+        }))
         return false;
-    }
-    if (fullName.isEmpty()) {
-        MessageBox::stop(QStringLiteral("Please enter Full Name first.    "));
+    if (const std::string message = ParentAgeMessage(record); !message.empty()) {
+        MessageBox::stop(QString::fromStdString(message));
         return false;
-    }
-    if (CharacterLimit::Count(fullName) > kMaxText) {
-        MessageBox::stop(QStringLiteral("Full Name is limited to 100 characters.    "));
-        return false;
-    }
-    // Typed or pasted text only: in edit mode the field shows what the file holds.
-    if (!editMode && !IsOneLineValue(fullName.toStdString())) {
-        MessageBox::stop(QStringLiteral("Full Name is not valid.    "));
-        return false;
-    }
-    const int birthYear = DateOfRow(Birthday).year;
-    struct ParentCheck {
-        bool used;
-        int year;
-        const char* older;
-        const char* younger;
-    };
-    const ParentCheck parents[] = {
-        {record.hasMother, DateOfRow(Mother).year,
-         "You indicated that you are older than your mother.    \nPlease correct it and then try again.    ",
-         "You indicated that your mother was younger than 10 years old when you were born.    \n"
-         "Please correct it and then try again.    "},
-        {record.hasFather, DateOfRow(Father).year,
-         "You indicated that you are older than your father.    \nPlease correct it and then try again.    ",
-         "You indicated that your father was younger than 10 years old when you were born.    \n"
-         "Please correct it and then try again.    "},
-    };
-    for (const ParentCheck& parent : parents) {
-        if (!parent.used)
-            continue;
-        if (birthYear < parent.year) {
-            MessageBox::stop(QString::fromUtf8(parent.older));
-            return false;
-        }
-        if (parent.year + 10 > birthYear) {
-            MessageBox::stop(QString::fromUtf8(parent.younger));
-            return false;
-        }
     }
     if (FileExists(ProfilePath(description.toStdString())) &&
         !MessageBox::question(QStringLiteral("A profile with the same description already exists.    \n"
@@ -492,18 +446,10 @@ void ProfileEditorWindow::Save()
 {
     if (!Validate())
         return;
+    // The date rows keep their dates in the record as they change.
     ProfileRecord saved = record;
     saved.description = descriptionEdit->text().toStdString();
     saved.fullName = fullNameEdit->text().toStdString();
-    saved.birthday = DateOfRow(Birthday);
-    if (saved.hasMother)
-        saved.motherBirthday = DateOfRow(Mother);
-    if (saved.hasFather)
-        saved.fatherBirthday = DateOfRow(Father);
-    if (saved.manualCalibration) {
-        saved.badDay = DateOfRow(Bad);
-        saved.goodDay = DateOfRow(Good);
-    }
     if (!SaveProfile(saved)) {
         // Ending with OK here would add a row for a profile that does not exist.
         MessageBox::stop(QStringLiteral("Unable to save profile.    "));

@@ -59,8 +59,7 @@ private:
     void RowYearChanged(Row row);
     void BirthdayMoved();
 
-    void MotherToggled(bool on);
-    void FatherToggled(bool on);
+    void ParentToggled(Row row, bool on);
     void CalibrationToggled(bool on);
 
     void Open(const std::string& description);

@@ -1,6 +1,7 @@
 #include "schedule/ui/AccountWindow.h"
 
 #include "platform/ui/CharacterLimit.h"
+#include "platform/ui/FieldChecks.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 
@@ -81,23 +82,16 @@ void AccountWindow::UseMyAccount()
 {
     userId = userIdEdit->text();
     password = passwordEdit->text();
-    if (CharacterLimit::Count(userId) > kFieldLimit) {
-        MessageBox::stop(QStringLiteral("User ID is too long. Maximum size is 50 characters.    "));
-        return;
-    }
-    if (CharacterLimit::Count(password) > kFieldLimit) {
-        MessageBox::stop(QStringLiteral("Password is too long. Maximum size is 50 characters.    "));
-        return;
-    }
-    if (userId.isEmpty()) {
-        MessageBox::stop(QStringLiteral("Please enter the User ID you use to login to your PC.    "));
-        return;
-    }
-    if (password.isEmpty()) {
-        MessageBox::stop(QStringLiteral("Please enter the Password you use to login to your PC.     "));
-        return;
-    }
-    accept();
+    if (FieldsPass({
+            {userId, FieldTests::AtMost(kFieldLimit),
+             QStringLiteral("User ID is too long. Maximum size is 50 characters.    ")},
+            {password, FieldTests::AtMost(kFieldLimit),
+             QStringLiteral("Password is too long. Maximum size is 50 characters.    ")},
+            {userId, FieldTests::Filled, QStringLiteral("Please enter the User ID you use to login to your PC.    ")},
+            {password, FieldTests::Filled,
+             QStringLiteral("Please enter the Password you use to login to your PC.     ")},
+        }))
+        accept();
 }
 
 // Use Defaults, Esc and the close box.

@@ -3,11 +3,11 @@
 #include "content/ui/PageWindow.h"
 #include "engine/ZodiacSigns.h"
 #include "mail/MapiMailer.h"
-#include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "platform/ui/CharacterLimit.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "schedule/DailySchedule.h"
 #include "schedule/EmailHelpPage.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
@@ -21,7 +21,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kEmailLimit = 100;
 constexpr int kWidth = 600;
 constexpr int kHeight = 330;
 
@@ -61,7 +60,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
 
     emailEdit = new QLineEdit(this);
     emailEdit->setObjectName(QStringLiteral("email"));
-    CharacterLimit::Apply(emailEdit, kEmailLimit);
+    CharacterLimit::Apply(emailEdit, kAddressLimit);
     emailEdit->setGeometry(140, 105, 435, 28);
 
     formList = new QComboBox(this);
@@ -184,32 +183,16 @@ QString ScheduleWindow::SuccessText(const std::string& profilePath, const QStrin
     return text;
 }
 
-bool ScheduleWindow::EmailAccepted()
-{
-    if (email.isEmpty()) {
-        MessageBox::stop(QStringLiteral("Please enter Email Address first.    "));
-        return false;
-    }
-    if (CharacterLimit::Count(email) > kEmailLimit) {
-        MessageBox::stop(QStringLiteral("Email Address is limited to 100 characters.    "));
-        return false;
-    }
-    // A line break would end the task file's "Email:" line and start another.
-    if (!email.contains(QLatin1Char('@')) || !IsOneLineValue(email.toStdString())) {
-        MessageBox::stop(QStringLiteral("Email Address is not valid.     "));
-        return false;
-    }
-    return true;
-}
-
 void ScheduleWindow::Save()
 {
     delivery = static_cast<Delivery>(deliveryList->currentIndex());
-    const bool mails = delivery != Delivery::Notification;
+    const bool mails = NeedsAddress(delivery);
     // A notification alone keeps no address.
     email = mails ? emailEdit->text() : QString();
-    if (mails && !EmailAccepted())
+    if (const std::string message = mails ? AddressMessage(email.toStdString()) : std::string(); !message.empty()) {
+        MessageBox::stop(QString::fromStdString(message));
         return;
+    }
     hour = hourList->currentIndex() + 1;
     minute = minuteList->currentIndex();
     fullColour = formList->currentIndex();
@@ -221,20 +204,8 @@ void ScheduleWindow::Save()
     task.minute = minute;
     task.fullColour = fullColour;
     task.delivery = delivery;
-    if (!WriteTaskFile(task)) {
-        MessageBox::stop(QStringLiteral("Unable to save profile.    "));
-        return;
-    }
-    if (!SchedulerLink::EnsureSchedulerRunning()) {
-        MessageBox::stop(QStringLiteral("Unable to start Task Scheduler.    "));
-        return;
-    }
-    if (!SchedulerLink::CreateWorkItem()) {
-        MessageBox::stop(QStringLiteral("Unable to schedule Daily Report.    "));
-        return;
-    }
-    if (!SchedulerLink::ActivateWorkItem(hour, minute)) {
-        MessageBox::stop(QStringLiteral("Unable to activate Daily Report.    "));
+    if (const std::string failure = RunScheduleSteps(ScheduleSteps(task)); !failure.empty()) {
+        MessageBox::stop(QString::fromStdString(failure));
         return;
     }
     MessageBox::information(SuccessText(profilePath, email, fullColour, delivery));

@@ -38,7 +38,6 @@ protected:
 private:
     void HourChanged(int position);
     void DeliveryChanged(int position);
-    bool EmailAccepted();
     void Save();
     void ShowHelp();
 
