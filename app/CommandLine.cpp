@@ -5,6 +5,7 @@
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "profiles/ProfileChecks.h"
 #include "profiles/ProfileFiles.h"
 #include "reports/Icalendar.h"
 #include "reports/ReportJson.h"
@@ -218,11 +219,9 @@ bool CheckDates(CommandLine& command)
         return false;
     }
     if (!command.profilePath.empty()) {
-        const Date birth = ReadProfileFile(command.profilePath).birthday;
-        if (!IsOnOrAfter(first.year, first.month, first.day, birth.year, birth.month, birth.day)) {
-            command.error = "You can't analyze a date before your birth date.     ";
+        command.error = BeforeBirthMessage(ReadProfileFile(command.profilePath).birthday, first);
+        if (!command.error.empty())
             return false;
-        }
     }
     // The last day of the report must still be one the calendar offers.
     Date last = first;

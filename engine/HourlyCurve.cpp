@@ -1,5 +1,6 @@
 #include "engine/HourlyCurve.h"
 
+#include "engine/ReadingEngine.h"
 #include "platform/Calendar.h"
 
 #include <cstdlib>
@@ -68,4 +69,20 @@ std::string HourlyTitle(const Date& shownDate, const std::string& fullName, bool
     return "Hourly Analysis - " + MonthName(shownDate.month) + std::to_string(shownDate.day) + ", " +
            std::to_string(shownDate.year) + "  - " + fullName + " -" +
            (manualCalibration ? "  Manual Calibration" : "  Automatic Calibration") + HourlyTitleSuffix(kind);
+}
+
+HourlyDay HourlyDayOf(const std::string& profilePath, int kind, const Date& shownDate, const Date& date)
+{
+    HourlyDay day;
+    if (profilePath.empty())
+        return day;
+    ReadingEngine engine(profilePath);
+    engine.SetTargetDate(date.year, date.month, date.day);
+    engine.ComputeNumbers();
+    day.title = HourlyTitle(shownDate, engine.FullName(), engine.ManualCalibration(), kind);
+    if (kind < 1 || kind > 5)
+        return day;
+    const int value = engine.Reading(static_cast<CycleKind>(kind - 1));
+    day.value = value <= 0 ? 3 : value;
+    return day;
 }

@@ -3,7 +3,6 @@
 #include "app/ui/AboutWindow.h"
 #include "app/ui/CommandWindows.h"
 #include "platform/AsciiText.h"
-#include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
 #include "platform/FileMessages.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "profiles/ProfileChecks.h"
 #include "profiles/ProfileIndexEdits.h"
 #include "profiles/ui/ProfileEditorWindow.h"
 #include "schedule/SchedulerLink.h"
@@ -31,7 +31,6 @@
 #include <utility>
 
 namespace {
-const QString kBeforeBirth = QStringLiteral("You can't analyze a date before your birth date.     ");
 
 constexpr int kWidth = 780;
 constexpr int kHeight = 520;
@@ -382,12 +381,12 @@ void MainWindow::AnalyzeDay()
         SaveIndexIfDirty();
         const std::string path = ProfilePath(profiles[static_cast<std::size_t>(row)].description);
         const ProfileRecord record = ReadProfileFile(path);
-        const Date& birth = record.birthday;
         const Date& date = dates.Selected();
-        if (IsOnOrAfter(date.year, date.month, date.day, birth.year, birth.month, birth.day))
+        const std::string refusal = BeforeBirthMessage(record.birthday, date);
+        if (refusal.empty())
             CommandWindows::OpenDailyAnalysis(this, path, date);
         else
-            MessageBox::stop(kBeforeBirth);
+            MessageBox::stop(QString::fromStdString(refusal));
     }
 }
 
@@ -453,10 +452,10 @@ void MainWindow::Dreams()
     SaveIndexIfDirty();
     const std::string path = ProfilePath(profiles[static_cast<std::size_t>(selected.front())].description);
     const ProfileRecord record = ReadProfileFile(path);
-    const Date& birth = record.birthday;
     const Date& date = dates.Selected();
-    if (!IsOnOrAfter(date.year, date.month, date.day, birth.year, birth.month, birth.day)) {
-        MessageBox::stop(kBeforeBirth);
+    const std::string refusal = BeforeBirthMessage(record.birthday, date);
+    if (!refusal.empty()) {
+        MessageBox::stop(QString::fromStdString(refusal));
         return;
     }
     CommandWindows::OpenDreamPage(this, path, date);

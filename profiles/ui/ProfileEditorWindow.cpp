@@ -4,6 +4,7 @@
 #include "content/ui/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "engine/ZodiacSigns.h"
+#include "platform/Centring.h"
 #include "platform/DataFile.h"
 #include "platform/FileMessages.h"
 #include "platform/Paths.h"
@@ -368,8 +369,8 @@ QRect ProfileEditorWindow::PlaceWindow()
     const QSize outer = FrameWatch::OuterSize(this);
     const int w = outer.width() + kZodiacWidth;
     const int h = outer.height();
-    const int left = (area.width() - w) / 2 > 0 ? (area.width() - w) / 2 : area.width() - w;
-    const int top = (area.height() - h) / 2 > 0 ? (area.height() - h) / 2 : area.height() - h;
+    const int left = CentredOrOverhang(area.width(), w);
+    const int top = CentredOrOverhang(area.height(), h);
     FrameWatch::MoveFrame(this, {left, top - 20});
     return {left, top - 20, outer.width(), outer.height()};
 }

@@ -251,16 +251,10 @@ void DailyAnalysisWindow::Now()
 
 int DailyAnalysisWindow::HourlyDayValue(int kind, const Date& date, QString& title) const
 {
-    if (profileFile.empty())
-        return 3;
-    ReadingEngine engine(profileFile);
-    engine.SetTargetDate(date.year, date.month, date.day);
-    engine.ComputeNumbers();
-    title = QString::fromStdString(HourlyTitle(shownDate, engine.FullName(), engine.ManualCalibration(), kind));
-    if (kind < 1 || kind > 5)
-        return 3;
-    const int value = engine.Reading(static_cast<CycleKind>(kind - 1));
-    return value <= 0 ? 3 : value;
+    const HourlyDay day = HourlyDayOf(profileFile, kind, shownDate, date);
+    if (!profileFile.empty())
+        title = QString::fromStdString(day.title);
+    return day.value;
 }
 
 void DailyAnalysisWindow::OpenHourly(int kind)
