@@ -57,7 +57,10 @@ std::vector<std::string> SearchFolders(const std::string& searchPath)
         std::size_t end = searchPath.find(':', start);
         if (end == std::string::npos)
             end = searchPath.size();
-        folders.push_back(end == start ? std::string(".") : searchPath.substr(start, end - start));
+        // Only named, absolute folders: an empty or relative entry would run whatever
+        // program of that name the working folder happens to hold.
+        if (end > start && searchPath[start] == '/')
+            folders.push_back(searchPath.substr(start, end - start));
         start = end + 1;
     }
     return folders;

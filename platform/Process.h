@@ -6,8 +6,8 @@
 
 // The environment's PATH; "/usr/local/bin:/usr/bin:/bin" when it is unset.
 std::string EnvironmentSearchPath();
-// The folders of a PATH-style list in order; an empty entry (a leading, doubled or
-// trailing ':', or an empty list) stands for the current folder ".".
+// The absolute folders of a PATH-style list in order. Empty and relative entries are
+// left out, so a program is never looked up in the working folder.
 std::vector<std::string> SearchFolders(const std::string& searchPath);
 // A regular file (or a link to one) that we may run.
 bool IsRunnableFile(const std::string& path);

@@ -99,13 +99,13 @@ TEST(Centring, HalfTheRoomLeftOrZero)
         EXPECT_EQ(Centred(c.room, c.size), c.start) << c.room << " " << c.size;
 }
 
-// An empty entry of a search path is the current folder, as the shell has it.
+// Empty and relative entries of a search path name no folder: the working folder is never searched.
 TEST(Process, SearchFoldersAndTheFirstRunnableFile)
 {
     using Folders = std::vector<std::string>;
     EXPECT_EQ(SearchFolders("/a:/b"), (Folders{"/a", "/b"}));
-    EXPECT_EQ(SearchFolders(":/a::/b:"), (Folders{".", "/a", ".", "/b", "."}));
-    EXPECT_EQ(SearchFolders(""), Folders{"."});
+    EXPECT_EQ(SearchFolders(":/a::bin:./x:/b:"), (Folders{"/a", "/b"}));
+    EXPECT_EQ(SearchFolders(""), Folders{});
 
     TempEnvironment env;
     for (const char* folder : {"/plain", "/run", "/dir/tool"})
