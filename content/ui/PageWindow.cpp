@@ -63,7 +63,7 @@ void PageWindow::ShowModeless()
     if (!positioned)
         SetPosition(CentreX(outerSize.width()), CentreY(outerSize.height()));
     setModal(false);
-    show();
+    FrameWatch::ShowAboveOwner(this);
 }
 
 void PageWindow::Navigate(const QString& path)

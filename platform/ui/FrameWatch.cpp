@@ -1,6 +1,7 @@
 #include "platform/ui/FrameWatch.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,8 +13,8 @@ QMargins Margins(const QWidget* window)
 }
 }
 
-FrameWatch::FrameWatch(QWidget* window, std::function<void()> action)
-    : QObject(window), window(window), action(std::move(action))
+FrameWatch::FrameWatch(QWidget* window, std::function<void()> action, bool needsFrame)
+    : QObject(window), window(window), action(std::move(action)), needsFrame(needsFrame)
 {
     window->installEventFilter(this);
     Attach();
@@ -22,7 +23,33 @@ FrameWatch::FrameWatch(QWidget* window, std::function<void()> action)
 void FrameWatch::WhenFramed(QWidget* window, std::function<void()> action)
 {
     if (window)
-        new FrameWatch(window, std::move(action));
+        new FrameWatch(window, std::move(action), true);
+}
+
+void FrameWatch::WhenExposed(QWidget* window, std::function<void()> action)
+{
+    if (window)
+        new FrameWatch(window, std::move(action), false);
+}
+
+void FrameWatch::ShowAboveOwner(QWidget* window)
+{
+    QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!owner || QGuiApplication::platformName() != QLatin1String("wayland")) {
+        window->show();
+        return;
+    }
+    QWindow* ownerHandle = owner->windowHandle();
+    if (!ownerHandle || !ownerHandle->isExposed()) {
+        WhenExposed(owner, [child = QPointer<QWidget>(window)] {
+            if (child)
+                ShowAboveOwner(child);
+        });
+        return;
+    }
+    window->winId();
+    window->windowHandle()->setTransientParent(ownerHandle);
+    window->show();
 }
 
 QSize FrameWatch::OuterSize(const QWidget* window)
@@ -67,7 +94,7 @@ bool FrameWatch::eventFilter(QObject* watched, QEvent* event)
     // settles then too.
     if (watched != handle || event->type() != QEvent::Expose || done)
         return false;
-    if (!handle->isExposed() || handle->frameMargins().isNull())
+    if (!handle->isExposed() || (needsFrame && handle->frameMargins().isNull()))
         return false;
     done = true;
     handle->removeEventFilter(this);

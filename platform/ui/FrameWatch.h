@@ -17,6 +17,12 @@ class FrameWatch : public QObject {
 public:
     // Call when the window is shown (its native window exists).
     static void WhenFramed(QWidget* window, std::function<void()> action);
+    // Runs the action once the shown window is on the screen, framed or not.
+    static void WhenExposed(QWidget* window, std::function<void()> action);
+    // Shows a window that has an owner. On Wayland, where the compositor places
+    // windows, only a transient child stays above its owner, and a child needs its
+    // owner's surface first: the window then waits until its owner is on the screen.
+    static void ShowAboveOwner(QWidget* window);
 
     // The window's size with its frame, as far as the frame is known. Unlike
     // QWidget::frameGeometry(), which Qt updates only when the window moves or
@@ -31,11 +37,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    FrameWatch(QWidget* window, std::function<void()> action);
+    FrameWatch(QWidget* window, std::function<void()> action, bool needsFrame);
     void Attach();
 
     QPointer<QWidget> window;
     QPointer<QWindow> handle;
     std::function<void()> action;
+    bool needsFrame = true;
     bool done = false;
 };
