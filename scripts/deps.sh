@@ -9,13 +9,14 @@ build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-f
 # replace a mail system the machine already has.
 # xvfb, openbox, xdotool, x11-utils, imagemagick: the real-display tests (an X server,
 # a window manager, real input, window facts and screenshots).
+# weston and qt6-wayland: the programs on a native Wayland compositor (headless).
 # python3-icalendar: reads the calendar that the report command writes.
 # systemd (systemd-analyze checks the timer units), dbus and python3-dbusmock: the
 # scheduled run's desktop notification on a private session bus.
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp
                python3-aiosmtpd cron poppler-utils desktop-file-utils procps
                xvfb openbox xdotool x11-utils imagemagick python3-icalendar
-               systemd dbus python3-dbusmock)
+               systemd dbus python3-dbusmock weston qt6-wayland)
 
 # hyperfine and GNU time: the whole-process timings in bench/.
 bench_packages=(hyperfine time)
