@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/LastProfile.h"
 #include "engine/DailyReadingSet.h"
 #include "platform/AsciiText.h"
 #include "platform/Calendar.h"
@@ -47,6 +48,8 @@ const std::vector<CommandWord>& CommandWords()
         {"open", CommandKind::Open, "open [--profile DESCRIPTION] [--date YYYY-MM-DD]",
          "Start Moravel with the profile selected; with a date, its Daily Analysis window opens.",
          {"--profile", "--date"}},
+        {"today", CommandKind::Open, "today",
+         "Start Moravel with today's Daily Analysis window for the profile selected last.", {}},
     };
     return words;
 }
@@ -321,6 +324,17 @@ CommandLine ReadCommandLine(const std::string& programPath, const std::vector<st
     }
     if (needsProfile && !command.date)
         command.date = Today();
+    if (std::string(word->word) == "today") {
+        // A profile removed since then leaves the plain start.
+        command.date = Today();
+        command.profile = LastSelectedProfile();
+        if (!command.profile.empty() && !CheckProfile(command)) {
+            command.profile.clear();
+            command.profilePath.clear();
+            command.error.clear();
+        }
+        return command;
+    }
     if (!command.profile.empty() && !CheckProfile(command))
         return command;
     if (CheckDates(command) && command.kind == CommandKind::Picture)

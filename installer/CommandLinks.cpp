@@ -1,5 +1,6 @@
 #include "installer/CommandLinks.h"
 
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 
 #include <cstdlib>
@@ -35,13 +36,24 @@ std::vector<CommandLink> CommandLinks()
     const std::string install = InstallDir();
     const std::string manual = home + "/.local/share/man/man1/";
     const std::string completions = DataHome() + "/bash-completion/completions/";
-    return {
+    std::vector<CommandLink> links{
         {home + "/.local/bin/moravel", install + "Kestrane"},
         {manual + "Kestrane.1", install + "Kestrane.1"},
         {manual + "moravel.1", install + "Kestrane.1"},
         {completions + "Kestrane", install + "Kestrane.bash"},
         {completions + "moravel", install + "Kestrane.bash"},
     };
+    // The theme icons and the software centre's metadata, under the application id.
+    const std::string icons = DataHome() + "/icons/hicolor/";
+    for (const char* size : {"16x16", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256"})
+        links.push_back({icons + size + "/apps/" + ApplicationId + ".png",
+                         install + "icons/hicolor/" + size + "/apps/" + ApplicationId + ".png"});
+    links.push_back({icons + "scalable/apps/" + ApplicationId + ".svg",
+                     install + "icons/hicolor/scalable/apps/" + ApplicationId + ".svg"});
+    links.push_back({DataHome() + "/metainfo/" + ApplicationId + ".metainfo.xml",
+                     install + ApplicationId + ".metainfo.xml"});
+    links.push_back({DataHome() + "/fish/vendor_completions.d/moravel.fish", install + "moravel.fish"});
+    return links;
 }
 
 void CreateCommandLinks()

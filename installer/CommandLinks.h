@@ -11,7 +11,8 @@ struct CommandLink {
 
 // The command line's links: the program as "moravel" in ~/.local/bin, its manual
 // pages in ~/.local/share/man/man1 (man finds them from ~/.local/bin on PATH), and
-// its bash completion under both names in the user's bash-completion folder.
+// its bash completion under both names in the user's bash-completion folder, the
+// fish completion, the theme icons and the software centre's metadata.
 std::vector<CommandLink> CommandLinks();
 
 // Makes every link and the folders it needs. An older link is replaced; a file or

@@ -1,6 +1,7 @@
 #include "installer/DesktopEntries.h"
 
 #include "platform/DataFile.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 
@@ -16,9 +17,9 @@ bool IsDirectory(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool WriteEntry(const std::string& path, const std::string& name, const std::string& program, bool executable)
+bool WriteEntry(const std::string& path, const std::string& text, bool executable)
 {
-    if (!WriteFileAtomically(path, DesktopEntryText(name, program)))
+    if (!WriteFileAtomically(path, text))
         return false;
     return !executable || ::chmod(path.c_str(), 0755) == 0;
 }
@@ -30,17 +31,22 @@ std::optional<ShortcutPlaces> ShortcutPlacesFor(const std::string& systemName)
         return std::nullopt;
     ShortcutPlaces places;
     places.groupFolder = MenuGroupFolder();
-    places.programShortcut = places.groupFolder + "Moravel.desktop";
-    places.desktopShortcut = DesktopFolder() + "/Moravel.desktop";
-    places.uninstallShortcut = places.groupFolder + "Uninstall.desktop";
+    places.programShortcut = MenuFolder() + ApplicationId + ".desktop";
+    places.desktopShortcut = DesktopFolder() + "/" + ApplicationId + ".desktop";
+    places.uninstallShortcut = MenuFolder() + ApplicationId + ".Uninstall.desktop";
     return places;
+}
+
+std::string MenuFolder()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    std::string base = xdg && xdg[0] == '/' ? WithoutClosingSlash(xdg) : HomeFolder() + "/.local/share";
+    return base + "/applications/";
 }
 
 std::string MenuGroupFolder()
 {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    std::string base = xdg && xdg[0] == '/' ? WithoutClosingSlash(xdg) : HomeFolder() + "/.local/share";
-    return base + "/applications/moravel/";
+    return MenuFolder() + "moravel/";
 }
 
 std::string DesktopFolder()
@@ -100,40 +106,75 @@ std::string DesktopExecArgument(const std::string& argument)
     return DesktopStringValue(doubled);
 }
 
-std::string DesktopEntryText(const std::string& name, const std::string& program)
+std::string DesktopEntryText(const std::string& program)
 {
-    const std::string folder = InstallDir();
+    const std::string exec = DesktopExecArgument(program);
     std::string text = "[Desktop Entry]\n";
     text += "Type=Application\n";
-    text += "Version=1.0\n";
-    text += "Name=" + DesktopStringValue(name) + "\n";
+    text += "Version=1.4\n";
+    text += "Name=Moravel\n";
+    text += "GenericName=Daily Analyzer\n";
+    text += "Comment=Daily readings from numerology, astrology and biorhythms, for entertainment\n";
+    text += "Keywords=numerology;astrology;biorhythm;horoscope;zodiac;lottery;\n";
+    text += "Categories=Utility;\n";
+    text += "Icon=" + ApplicationId + "\n";
+    text += "Exec=" + exec + "\n";
+    text += "TryExec=" + DesktopStringValue(program) + "\n";
+    text += "Terminal=false\n";
+    text += "StartupNotify=true\n";
+    text += "StartupWMClass=" + ApplicationId + "\n";
+    // SingleMainWindow is newer than Debian 12's desktop-file-validate, which refuses
+    // it; GNOME reads this older key for the same thing.
+    text += "X-GNOME-SingleWindow=true\n";
+    text += "Actions=today;\n";
+    text += "\n[Desktop Action today]\n";
+    text += "Name=Today's reading\n";
+    text += "Exec=" + exec + " today\n";
+    return text;
+}
+
+std::string UninstallEntryText(const std::string& program)
+{
+    std::string text = "[Desktop Entry]\n";
+    text += "Type=Application\n";
+    text += "Version=1.4\n";
+    text += "Name=Uninstall Moravel\n";
     text += "Exec=" + DesktopExecArgument(program) + "\n";
-    text += "Path=" + DesktopStringValue(WithoutClosingSlash(folder)) + "\n";
-    text += "Icon=" + DesktopStringValue(folder + "moravel.png") + "\n";
+    text += "Icon=" + ApplicationId + "\n";
     text += "Terminal=false\n";
     text += "Categories=Utility;\n";
     return text;
 }
 
-std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts)
+std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts, const std::string& program,
+                              const std::string& uninstaller)
 {
     const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
     if (!places)
         return {};
     std::error_code ignored;
-    std::filesystem::create_directories(places->groupFolder, ignored);
+    // An older install's entries would be a second Moravel in the menu.
+    for (const char* old : {"Moravel.desktop", "Uninstall.desktop"})
+        std::filesystem::remove(places->groupFolder + old, ignored);
+    std::filesystem::remove(places->groupFolder, ignored);  // only when empty
+    std::filesystem::remove(DesktopFolder() + "/Moravel.desktop", ignored);
+    std::filesystem::create_directories(MenuFolder(), ignored);
 
-    const std::string program = InstallDir() + "Kestrane";
     // A desktop that has no desktop folder gets no desktop entry: we do not make one up.
     const std::string& desktop = places->desktopShortcut;
     const std::string desktopFolder = desktop.substr(0, desktop.rfind('/'));
     std::string missingDesktop;
     if (desktopShortcuts && IsDirectory(desktopFolder))
-        WriteEntry(places->desktopShortcut, "Moravel", program, true);
+        WriteEntry(places->desktopShortcut, DesktopEntryText(program), true);
     else if (desktopShortcuts)
         missingDesktop = desktopFolder;
-    WriteEntry(places->programShortcut, "Moravel", program, false);
-    WriteEntry(places->uninstallShortcut, "Uninstall Moravel", InstallDir() + "uninstall", false);
+    if (uninstaller.empty()) {
+        std::filesystem::remove(places->programShortcut, ignored);
+        std::filesystem::remove(places->uninstallShortcut, ignored);
+    } else {
+        WriteEntry(places->programShortcut, DesktopEntryText(program), false);
+        WriteEntry(places->uninstallShortcut, UninstallEntryText(uninstaller), false);
+    }
     return missingDesktop;
 }
 

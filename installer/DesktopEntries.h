@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
-// Where the menu entries of one system go. Folders end in "/".
+// Where the menu entries of one system go. Folders end in "/". The entries are
+// named after the application id, so the desktop matches the windows to them;
+// the group folder held the entries of older installs.
 struct ShortcutPlaces {
     std::string groupFolder;
     std::string programShortcut;
@@ -14,14 +16,19 @@ struct ShortcutPlaces {
 // The places for a system name; none for a system without menu entries we know of.
 std::optional<ShortcutPlaces> ShortcutPlacesFor(const std::string& systemName);
 
-// $XDG_DATA_HOME/applications/moravel/ when XDG_DATA_HOME is absolute, else
-// ~/.local/share/applications/moravel/.
+// $XDG_DATA_HOME/applications/ when XDG_DATA_HOME is absolute, else
+// ~/.local/share/applications/.
+std::string MenuFolder();
+// The older installs' folder of entries: MenuFolder() + "moravel/".
 std::string MenuGroupFolder();
 // The user's desktop folder as xdg-user-dir names it, else ~/Desktop (no closing "/").
 std::string DesktopFolder();
 
-// The text of a desktop entry that starts `program` in InstallDir.
-std::string DesktopEntryText(const std::string& name, const std::string& program);
+// The text of Moravel's desktop entry, which starts `program` (with its
+// "Today's reading" action), named and matched by the application id.
+std::string DesktopEntryText(const std::string& program);
+// The uninstaller's entry.
+std::string UninstallEntryText(const std::string& program);
 
 // One argument of an Exec key: quoted when it holds a reserved character, "%" doubled,
 // and written with the escapes of a string value.
@@ -29,11 +36,15 @@ std::string DesktopExecArgument(const std::string& argument);
 // A string value: backslash, line breaks, tabs and a leading blank escaped.
 std::string DesktopStringValue(const std::string& text);
 
-// Creates the group folder, the program entry (and the desktop entry when asked for)
-// and the uninstall entry. Failures are silent; the other entries are still made.
+// Creates the program entry (and the desktop entry when asked for) for `program`,
+// and the uninstall entry. A packaged copy passes no uninstaller: its menu entry
+// comes with the package, and the user's own entries go. An older install's
+// entries go too, so the menu shows one Moravel. Failures are silent; the other
+// entries are still made.
 // Returns the desktop folder when a desktop entry was asked for but that folder does
 // not exist (so none was made), else empty.
-std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts);
+std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts, const std::string& program,
+                              const std::string& uninstaller);
 
 // "Optimized for ... configuration on your PC. "
 std::string SystemLine(const std::string& systemName);

@@ -1,9 +1,8 @@
 #include "installer/Emblem.h"
 
 #include "platform/Drawing.h"
-#include "platform/Paths.h"
+#include "platform/Installation.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -45,17 +44,11 @@ QPixmap MoravelEmblem(int size)
 
 QIcon MoravelIcon()
 {
-    const QString file = QString::fromStdString(InstallDir() + "moravel.png");
-    if (QFile::exists(file)) {
-        // Read as PNG by name: a file name alone makes the icon load every image plugin.
-        QIcon icon(QPixmap(file, "PNG"));
-        if (!icon.isNull())
-            return icon;
-    }
     QIcon icon;
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(MoravelEmblem(size));
-    return icon;
+    // By name from the icon theme, where the install put it.
+    return QIcon::fromTheme(QString::fromStdString(ApplicationId), icon);
 }
 
 QPixmap SignTile(int index, int size)

@@ -3,6 +3,7 @@
 #include "platform/Process.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace Crontab {
@@ -98,9 +99,9 @@ std::string CronQuote(const std::string& text)
     return result;
 }
 
-std::string WorkItemCommand(const std::string& installDir)
+std::string WorkItemCommand(const std::string& installDir, const std::string& program)
 {
-    if (installDir.find('\n') != std::string::npos)
+    if ((installDir + program).find('\n') != std::string::npos)
         return {};
     std::string parent = installDir;
     while (!parent.empty() && parent.back() == '/')
@@ -109,7 +110,7 @@ std::string WorkItemCommand(const std::string& installDir)
     if (parent.empty())
         parent = "/";
     return "cd " + CronQuote(installDir) + " && XDG_DATA_HOME=" + CronQuote(parent) + " " +
-           CronQuote(installDir + "Kestrane") + " " + CronQuote(installDir + "task.dtr");
+           CronQuote(program) + " " + CronQuote(installDir + "task.dtr");
 }
 
 std::string AddDisabledWorkItem(const std::string& table, const std::string& command)
@@ -132,6 +133,28 @@ std::string ActivateWorkItem(const std::string& table, int hour, int minute, con
             line.text = ActiveLine(hour, minute, command);
             line.ended = true;
             activated = true;
+        }
+        lines.push_back(std::move(line));
+    }
+    return JoinLines(lines);
+}
+
+std::string RetargetWorkItem(const std::string& table, const std::string& command)
+{
+    std::vector<Line> lines;
+    bool retargeted = false;
+    for (Line& line : SplitLines(table)) {
+        if (IsMarked(line.text)) {
+            if (retargeted)
+                continue;
+            retargeted = true;
+            int minute = -1, hour = -1;
+            char rest[8] = {};
+            if (IsCommentedOut(line.text))
+                line.text = DisabledLine(command);
+            else if (std::sscanf(line.text.c_str(), " %d %d * * %1[*]", &minute, &hour, rest) == 3 &&
+                     hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59)
+                line.text = ActiveLine(hour, minute, command);
         }
         lines.push_back(std::move(line));
     }

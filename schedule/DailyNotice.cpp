@@ -22,7 +22,7 @@ std::string Body(const Date& day, const std::string& plainReport)
     return body;
 }
 
-std::vector<std::string> OpenCommand(const std::string& installDir, const std::string& profilePath,
+std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath,
                                      const Date& day)
 {
     std::string description = profilePath.substr(profilePath.rfind('/') + 1);
@@ -30,7 +30,7 @@ std::vector<std::string> OpenCommand(const std::string& installDir, const std::s
     if (description.size() > extension.size() &&
         description.compare(description.size() - extension.size(), extension.size(), extension) == 0)
         description.erase(description.size() - extension.size());
-    return {installDir + "Kestrane", "open", "--profile", description, "--date", IsoDate(day)};
+    return {program, "open", "--profile", description, "--date", IsoDate(day)};
 }
 
 std::string IsoDate(const Date& day)

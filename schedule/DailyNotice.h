@@ -14,9 +14,9 @@ std::string Summary(const std::string& fullName);
 // to 7 of the plain-text report.
 std::string Body(const Date& day, const std::string& plainReport);
 
-// What the notification's "Open" starts: installDir's Kestrane showing the day for
+// What the notification's "Open" starts: the main program showing the day for
 // the profile, named by its description (the profile file's name without ".ini").
-std::vector<std::string> OpenCommand(const std::string& installDir, const std::string& profilePath,
+std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath,
                                      const Date& day);
 
 // The day as YYYY-MM-DD.

@@ -7,7 +7,6 @@
 #include <QDBusMessage>
 #include <QEventLoop>
 #include <QTimer>
-#include <QUrl>
 #include <QVariantMap>
 
 namespace {
@@ -16,7 +15,7 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 constexpr int kCallTimeoutMs = 10000;
 }
 
-bool DesktopNotifier::Show(const QString& summary, const QString& body, const QString& iconPath,
+bool DesktopNotifier::Show(const QString& summary, const QString& body, const QString& applicationId,
                            const std::vector<std::string>& openCommand)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -29,11 +28,12 @@ bool DesktopNotifier::Show(const QString& summary, const QString& body, const QS
     bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
                 SLOT(NotificationClosed(uint, uint)));
 
-    const QString icon = QUrl::fromLocalFile(iconPath).toString(QUrl::FullyEncoded);
+    // The icon by its theme name, and the desktop entry of the same name, so the
+    // notification server shows Moravel's icon and groups it under Moravel.
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    call << QStringLiteral("Moravel") << uint(0) << icon << summary << body
+    call << QStringLiteral("Moravel") << uint(0) << applicationId << summary << body
          << QStringList{QStringLiteral("default"), QStringLiteral("Open")}
-         << QVariantMap{{QStringLiteral("image-path"), icon}} << int(-1);
+         << QVariantMap{{QStringLiteral("desktop-entry"), applicationId}} << int(-1);
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;

@@ -12,8 +12,9 @@ class QEventLoop;
 class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
-    // False when there is no session bus or no notification service on it.
-    bool Show(const QString& summary, const QString& body, const QString& iconPath,
+    // Shown with the application id as its icon name and desktop entry. False when
+    // there is no session bus or no notification service on it.
+    bool Show(const QString& summary, const QString& body, const QString& applicationId,
               const std::vector<std::string>& openCommand);
     // Returns when the notification was clicked or closed, at the latest after limitMs.
     void Wait(int limitMs);

@@ -2,6 +2,7 @@
 
 #include "mail/MapiMailer.h"
 #include "platform/Clock.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"
 #include "schedule/DailyNotice.h"
@@ -29,8 +30,8 @@ void RunScheduledDelivery(const TaskFileContents& task)
         shown = notifier.Show(
             QString::fromStdString(DailyNotice::Summary(ReadProfileFile(task.profilePath).fullName)),
             QString::fromStdString(DailyNotice::Body(today, ComposePlainReport(task.profilePath))),
-            QString::fromStdString(InstallDir() + "moravel.png"),
-            DailyNotice::OpenCommand(InstallDir(), task.profilePath, today));
+            QString::fromStdString(ApplicationId),
+            DailyNotice::OpenCommand(MainProgram(), task.profilePath, today));
     }
     if (mails)
         RunUnattended(task.profilePath, task.email, task.UnattendedType());

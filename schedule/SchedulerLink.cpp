@@ -1,5 +1,6 @@
 #include "schedule/SchedulerLink.h"
 
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SystemName.h"
@@ -76,7 +77,7 @@ bool ReadUserTable(UserTable& table)
 
 std::string Command()
 {
-    return Crontab::WorkItemCommand(InstallDir());
+    return Crontab::WorkItemCommand(InstallDir(), MainProgram());
 }
 
 bool StartCommandSucceeds(const std::vector<std::string>& argv)
@@ -213,7 +214,7 @@ bool CreateWorkItem()
 {
     if (ManagerRuns()) {
         const std::string service = UnitPath(UserTimer::ServiceName);
-        const std::string text = UserTimer::ServiceText(InstallDir());
+        const std::string text = UserTimer::ServiceText(InstallDir(), MainProgram());
         if (text.empty() || Present(service) || Present(UnitPath(UserTimer::TimerName)))
             return false;
         std::error_code error;
@@ -248,6 +249,21 @@ bool ActivateWorkItem(int hour, int minute)
         return false;
     AskForAccount();
     return WriteTable(table.program, Crontab::ActivateWorkItem(table.text, hour, minute, command));
+}
+
+void RetargetWorkItem()
+{
+    const std::string service = UnitPath(UserTimer::ServiceName);
+    const std::string text = UserTimer::ServiceText(InstallDir(), MainProgram());
+    if (Present(service) && !text.empty() && WriteFileAtomically(service, text) && ManagerRuns())
+        Systemctl({"daemon-reload"});
+    const std::string command = Command();
+    UserTable table;
+    if (!command.empty() && ReadUserTable(table) && table.workItem != Crontab::WorkItemState::Missing) {
+        const std::string retargeted = Crontab::RetargetWorkItem(table.text, command);
+        if (retargeted != table.text)
+            WriteTable(table.program, retargeted);
+    }
 }
 
 void SetAccountPrompt(AccountPrompt prompt)

@@ -27,6 +27,9 @@ bool CreateWorkItem();
 // With a manager: writes the timer, reloads and enables it, then drops an old
 // crontab line. Else writes minute and hour into the line and enables it.
 bool ActivateWorkItem(int hour, int minute);
+// Points an existing delivery (service unit and marked crontab line) at the running
+// copy's main program, keeping its time; nothing is made where there is none.
+void RetargetWorkItem();
 
 // Asks for the login account a scheduled run starts under; only systems that need
 // one ask (never this one: a crontab line runs as its owner). The windows layer sets it.

@@ -80,9 +80,9 @@ std::string CommandWord(const std::string& text)
     return Quoted(text, true);
 }
 
-std::string ServiceText(const std::string& installDir)
+std::string ServiceText(const std::string& installDir, const std::string& program)
 {
-    if (HasControlCharacter(installDir))
+    if (HasControlCharacter(installDir) || HasControlCharacter(program))
         return {};
     return "[Unit]\n"
            "Description=Moravel daily analysis report\n"
@@ -91,7 +91,7 @@ std::string ServiceText(const std::string& installDir)
            "Type=oneshot\n"
            "Environment=" + Quoted("XDG_DATA_HOME=" + ParentFolder(installDir), false) + "\n"
            "WorkingDirectory=" + WithoutSpecifiers(WithoutClosingSlash(installDir)) + "\n"
-           "ExecStart=" + CommandWord(installDir + "Kestrane") + " " + CommandWord(installDir + "task.dtr") + "\n";
+           "ExecStart=" + CommandWord(program) + " " + CommandWord(installDir + "task.dtr") + "\n";
 }
 
 std::string TimerText(int hour, int minute)

@@ -16,10 +16,10 @@ std::string UnitFolder(const char* xdgConfigHome, const char* home);
 // True when `systemctl --user is-system-running` printed "running" or "degraded".
 bool ManagerRuns(const std::string& isSystemRunningOutput);
 
-// The service: runs installDir's "Kestrane" with its "task.dtr" in installDir,
+// The service: runs the main program with installDir's "task.dtr" in installDir,
 // XDG_DATA_HOME set to installDir's parent as the crontab line does. Empty when a
 // path holds a control character, which no unit line can carry.
-std::string ServiceText(const std::string& installDir);
+std::string ServiceText(const std::string& installDir, const std::string& program);
 
 // The timer: daily at hour:minute, persistent.
 std::string TimerText(int hour, int minute);

@@ -1,5 +1,6 @@
 #include "uninstaller/DeleteCopy.h"
 
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 
@@ -78,7 +79,7 @@ bool StartDeleteCopy(std::string* copyPath)
     if (!::mkdtemp(folder.data()))
         return false;
     const std::string copy = folder + "/uninstall";
-    if (CopyFileExclusively(InstallDir() + "delete", copy) && StartDetached({copy}, folder)) {
+    if (CopyFileExclusively(CurrentLayout().programs + "delete", copy) && StartDetached({copy}, folder)) {
         if (copyPath)
             *copyPath = copy;
         return true;

@@ -189,6 +189,9 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
     if (places) {
         list.Empty(places->groupFolder);
+        for (const std::string& entry : {places->programShortcut, places->uninstallShortcut})
+            if (::lstat(entry.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+                MakeWritableAndDelete(entry);
         if (::lstat(places->desktopShortcut.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
             MakeWritableAndDelete(places->desktopShortcut);
     }

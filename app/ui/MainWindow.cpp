@@ -1,5 +1,6 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/LastProfile.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/CommandWindows.h"
 #include "platform/AsciiText.h"
@@ -41,7 +42,7 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Moravel 2005  -  For entertainment purposes only"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(ProgramPicture()));
+    setWindowIcon(ApplicationIcon());
     setFixedSize(kWidth, kHeight);
     today = Today();
 
@@ -211,6 +212,7 @@ void MainWindow::SelectionChanged()
     const SelectionPick pick = PickSelection(selected);
     firstSelected = pick.first;
     firstDescription = profiles[static_cast<std::size_t>(pick.first)].description;
+    RememberSelectedProfile(firstDescription);
     secondSelected = pick.second;
     secondDescription = pick.second >= 0 ? profiles[static_cast<std::size_t>(pick.second)].description : std::string();
     tooManySelected = pick.tooMany;

@@ -2,7 +2,9 @@
 
 #include "app/RunMode.h"
 #include "app/ui/InteractiveRun.h"
+#include "installer/PackagedSetUp.h"
 #include "platform/BrowserSettings.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SessionPlatform.h"
@@ -16,6 +18,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 // The scheduler mails whatever a scheduled run prints, so Qt's own notes
@@ -76,6 +79,15 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
         QGuiApplication app(argc, argv);
         RunScheduledDelivery(mode.task);
         return 0;
+    }
+
+    // A packaged copy's first plain start for this user is the installer's: the
+    // desktop icon question, then Moravel with its welcome.
+    const ProgramLayout layout = CurrentLayout();
+    if (layout.packaged && request.Empty() && !IsSetUp()) {
+        const std::string installer = layout.programs + "installer";
+        char* const installerArgv[] = {const_cast<char*>(installer.c_str()), nullptr};
+        ::execv(installer.c_str(), installerArgv);
     }
 
     PreferPlacingPlatform();

@@ -4,18 +4,34 @@
 #include "installer/DesktopEntries.h"
 #include "installer/ui/GraphicsCheckWindow.h"
 #include "installer/ui/InstallOptionsWindow.h"
+#include "installer/PackagedSetUp.h"
 #include "platform/DataFile.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SystemName.h"
 #include "platform/ui/MessageBox.h"
+#include "schedule/SchedulerLink.h"
 
 void FinishInstallation(const std::string& systemName, const InstallOptions& options)
 {
-    // The command line as `moravel`, with its manual page and completion.
-    CreateCommandLinks();
-    // The uninstall registration is the "Uninstall Moravel" menu entry made here.
-    const std::string missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts);
+    const ProgramLayout layout = CurrentLayout();
+    const std::string program = layout.programs + "Kestrane";
+    std::string missingDesktop;
+    if (layout.packaged) {
+        // The package brings the command, the menu entry and the icons; what an
+        // earlier source install made for this user would hide them.
+        RemoveCommandLinks();
+        missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts, program, {});
+        SchedulerLink::RetargetWorkItem();
+        RemoveInstalledCopy();
+        MarkSetUp();
+    } else {
+        // The command line as `moravel`, with its manual page and completion.
+        CreateCommandLinks();
+        // The uninstall registration is the "Uninstall Moravel" menu entry made here.
+        missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts, program, layout.programs + "uninstall");
+    }
     const QString noDesktopIcon =
         missingDesktop.empty() ? QString()
                                : QStringLiteral("No desktop icon was made: the desktop folder %1 does not exist.    ")
@@ -31,7 +47,7 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
 
     if (options.launchAfterInstall && !noDesktopIcon.isEmpty())
         MessageBox::information(noDesktopIcon);
-    const bool started = options.launchAfterInstall && StartDetached({InstallDir() + "Kestrane"}, InstallDir());
+    const bool started = options.launchAfterInstall && StartDetached({program}, InstallDir());
     if (!started)
         MessageBox::information(noDesktopIcon.isEmpty() || options.launchAfterInstall
                                     ? QStringLiteral("Moravel 2005 was installed successfully.     ")

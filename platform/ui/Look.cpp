@@ -1,5 +1,7 @@
 #include "platform/ui/Look.h"
 
+#include "platform/Installation.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -23,8 +25,18 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Active, QPalette::Highlight, QColor(255, 255, 0));
     palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
     app.setPalette(palette);
+    // One name for every window of the four programs: X11's window class and
+    // Wayland's app id, so the desktop matches each window to Moravel's menu entry.
+    QCoreApplication::setApplicationName(QString::fromStdString(ApplicationId));
+    QGuiApplication::setDesktopFileName(QString::fromStdString(ApplicationId));
     // Every window and message box carries the program's icon, not the desktop's generic one.
-    app.setWindowIcon(QIcon(ProgramPicture()));
+    app.setWindowIcon(ApplicationIcon());
+}
+
+QIcon ApplicationIcon()
+{
+    // The theme's icon by name; the built-in picture where no theme has it.
+    return QIcon::fromTheme(QString::fromStdString(ApplicationId), QIcon(ProgramPicture()));
 }
 
 QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place,

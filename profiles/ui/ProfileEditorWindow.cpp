@@ -7,6 +7,7 @@
 #include "platform/Centring.h"
 #include "platform/DataFile.h"
 #include "platform/FileMessages.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/ui/CharacterLimit.h"
 #include "platform/ui/ComboLists.h"
@@ -60,7 +61,7 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent, const QRect& place)
 
 QString ZodiacPicturePath(const Date& birthday)
 {
-    return QString::fromStdString(InstallDir() + SignPictureFile(birthday.month, birthday.day));
+    return QString::fromStdString(PictureFolder() + SignPictureFile(birthday.month, birthday.day));
 }
 }
 
@@ -69,7 +70,7 @@ ProfileEditorWindow::ProfileEditorWindow(QWidget* parent) : QDialog(parent)
     qApp->installEventFilter(this);
     setWindowTitle(QStringLiteral("Profile"));
     setFixedSize(kWidth, kHeight);
-    zodiacImage = QString::fromStdString(InstallDir() + "capricorn.gif");
+    zodiacImage = QString::fromStdString(PictureFolder() + "capricorn.gif");
     rows[Birthday].date = &record.birthday;
     rows[Mother].date = &record.motherBirthday;
     rows[Father].date = &record.fatherBirthday;

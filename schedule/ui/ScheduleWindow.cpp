@@ -3,6 +3,7 @@
 #include "content/ui/PageWindow.h"
 #include "engine/ZodiacSigns.h"
 #include "mail/MapiMailer.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/ui/CharacterLimit.h"
 #include "platform/ui/Look.h"
@@ -111,7 +112,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
         auto* image = new QLabel(this);
         image->setGeometry(25 + sign * step + (step - picture) / 2, 222, picture, picture);
         image->setAlignment(Qt::AlignCenter);
-        const QPixmap pixmap(QString::fromStdString(InstallDir() + SignPictureFile(static_cast<ZodiacSign>(sign))));
+        const QPixmap pixmap(QString::fromStdString(PictureFolder() + SignPictureFile(static_cast<ZodiacSign>(sign))));
         if (!pixmap.isNull())
             image->setPixmap(pixmap.scaled(picture, picture, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }

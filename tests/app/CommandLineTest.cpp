@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "app/LastProfile.h"
+#include "platform/Clock.h"
 #include "reports/Icalendar.h"
 #include "reports/ReportJson.h"
 #include "schedule/PlainReport.h"
@@ -173,4 +175,25 @@ TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
     }
     EXPECT_EQ(FoldedLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
     EXPECT_EQ(FoldedLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
+}
+
+// The menu's "Today's reading": today for the profile selected last, or the plain
+// start when that profile is gone or none was selected.
+TEST(CommandLine, TodayOpensTheProfileSelectedLast)
+{
+    CommandEnvironment env;
+    SetTodayForTesting(Date{3, 15, 2004});
+    const auto request = [] { return ReadCommandLine("/x/Kestrane", {"today"}).Request(); };
+    EXPECT_EQ(request().profile, "");
+    RememberSelectedProfile("Ann");
+    EXPECT_EQ(request().profile, "Ann");
+    ASSERT_TRUE(request().date);
+    EXPECT_EQ(request().date->day, 15);
+    RememberSelectedProfile("Gone");  // listed, but its file is missing
+    const CommandLine gone = ReadCommandLine("/x/Kestrane", {"today"});
+    EXPECT_EQ(gone.error, "");
+    EXPECT_EQ(gone.kind, CommandKind::Open);
+    EXPECT_EQ(gone.Request().profile, "");
+    EXPECT_NE(ReadCommandLine("/x/Kestrane", {"today", "--profile", "Ann"}).error, "");
+    SetTodayForTesting(std::nullopt);
 }

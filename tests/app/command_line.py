@@ -141,6 +141,17 @@ with tempfile.TemporaryDirectory() as root:
               "_moravel; printf '%s\\n' \"${COMPREPLY[@]}\"")
     offered = subprocess.run(["bash", "-c", script], capture_output=True, env=env)
     check(offered.stdout == b"Anna\nBob\n", f"completion offered {offered.stdout!r}")
+    # A name typed with a backslash or inside an open quote: escaped, or as it is for the quote.
+    stub = os.path.join(root, "lister")
+    with open(stub, "w") as out:
+        out.write("#!/bin/sh\nprintf 'Ann Lee\\tAnn Lee\\tA\\nAnn O'\"'\"'Neil\\tAnn O'\"'\"'Neil\\tA\\nBob\\tBob\\tM\\n'\n")
+    os.chmod(stub, 0o755)
+    for typed, wanted in [("Ann\\ L", "Ann\\ Lee"), ('"Ann L', "Ann Lee"), ("'Ann L", "Ann Lee"),
+                          ("Ann\\ O\\'", "Ann\\ O\\'Neil"), ('"Ann O\'', "Ann O'Neil")]:
+        script = (f"source '{assets}/Kestrane.bash'; COMP_WORDS=('{stub}' open --profile \"$1\"); COMP_CWORD=3; "
+                  "_moravel; printf '%s\\n' \"${COMPREPLY[@]}\"")
+        offered = subprocess.run(["bash", "-c", script, "_", typed], capture_output=True, text=True, env=env)
+        check(offered.stdout == wanted + "\n", f"completion of {typed!r} offered {offered.stdout!r}")
 
 print("command line checked" if not failures else f"{len(failures)} failures")
 sys.exit(1 if failures else 0)

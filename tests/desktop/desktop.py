@@ -214,6 +214,12 @@ class Desktop:
         match = re.search(r'= "(.*)"$', text.strip(), re.S)
         return match.group(1).encode("latin-1", "backslashreplace").decode("unicode_escape") if match else None
 
+    def window_class(self, wid):
+        """The class half of WM_CLASS, which the desktop matches to a menu entry."""
+        text = self._x(["xprop", "-id", str(wid), "WM_CLASS"], check=False)
+        names = re.findall(r'"([^"]*)"', text)
+        return names[1] if len(names) == 2 else None
+
     def titles(self):
         return [self.title(wid) for wid in self.windows()]
 
@@ -433,7 +439,7 @@ class User:
 
     @property
     def menu(self):
-        return os.path.join(self.data, "applications", "moravel")
+        return os.path.join(self.data, "applications")
 
 
 class DesktopTest(unittest.TestCase):

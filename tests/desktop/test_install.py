@@ -24,6 +24,7 @@ class Install(DesktopTest):
         installer = user.installer()
         options = desktop.wait_window(OPTIONS)
         self.assertOnTopWithFocus(options)
+        self.assertEqual(desktop.window_class(options), "org.moravel.Moravel")
         self.saveShot("installer")
         if not launch:
             desktop.click(options, *LAUNCH_BOX)
@@ -40,9 +41,9 @@ class Install(DesktopTest):
     def test_install_then_the_first_start(self):
         desktop, user = self.desktop, self.user
         self.install(launch=True)
-        for entry in ("Moravel.desktop", "Uninstall.desktop"):
+        for entry in ("org.moravel.Moravel.desktop", "org.moravel.Moravel.Uninstall.desktop"):
             self.assertTrue(os.path.exists(os.path.join(user.menu, entry)), entry)
-        self.assertTrue(os.access(os.path.join(user.home, "Desktop", "Moravel.desktop"), os.X_OK))
+        self.assertTrue(os.access(os.path.join(user.home, "Desktop", "org.moravel.Moravel.desktop"), os.X_OK))
         # The command line as `moravel` on the user's PATH, and its manual page through it.
         env = dict(user.env(), PATH=os.path.join(user.home, ".local", "bin") + ":/usr/bin:/bin")
         listed = subprocess.run(["moravel", "profiles", "--format", "json"], env=env, capture_output=True, timeout=60)
@@ -56,6 +57,8 @@ class Install(DesktopTest):
         desktop.key("Escape")
         main = desktop.wait_main()
         desktop.wait_active(main)
+        # Every window of every program under the one application id.
+        self.assertEqual(desktop.window_class(main), "org.moravel.Moravel")
         desktop.key("Escape")
         wait_until(lambda: not desktop.windows(), "Moravel to close")
 
@@ -99,8 +102,8 @@ class Install(DesktopTest):
         self.assertOnTopWithFocus(removed)
         self.saveShot("removed")
         self.assertFalse(os.path.exists(user.install_dir))
-        self.assertFalse(os.path.exists(user.menu))
-        self.assertFalse(os.path.exists(os.path.join(user.home, "Desktop", "Moravel.desktop")))
+        self.assertFalse(os.path.exists(os.path.join(user.menu, "org.moravel.Moravel.desktop")))
+        self.assertFalse(os.path.exists(os.path.join(user.home, "Desktop", "org.moravel.Moravel.desktop")))
         self.assertFalse(os.path.lexists(os.path.join(user.home, ".local", "bin", "moravel")))
         desktop.key("Escape")
         desktop.wait_gone(removed)

@@ -3,6 +3,7 @@
 #include "platform/SystemName.h"
 #include "support/TempEnvironment.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -23,7 +24,9 @@ class MenuEnvironment : public TempEnvironment {
 public:
     MenuEnvironment() { ::setenv("XDG_CONFIG_HOME", (Root() + "/home/.config").c_str(), 1); }
     ~MenuEnvironment() { ::unsetenv("XDG_CONFIG_HOME"); }
-    std::string Menu() const { return Root() + "/data/applications/moravel/"; }
+    std::string Menu() const { return Root() + "/data/applications/"; }
+    std::string Program() const { return InstallDir() + "Kestrane"; }
+    std::string Uninstaller() const { return InstallDir() + "uninstall"; }
     std::string Desktop() const { return Root() + "/home/Desktop/"; }
 };
 
@@ -76,17 +79,17 @@ TEST(DesktopEntries, PlacesAreTheUsersMenuAndDesktop)
     MenuEnvironment env;
     const auto places = ShortcutPlacesFor("Linux");
     ASSERT_TRUE(places);
-    EXPECT_EQ(places->groupFolder, env.Menu());
-    EXPECT_EQ(places->programShortcut, env.Menu() + "Moravel.desktop");
-    EXPECT_EQ(places->uninstallShortcut, env.Menu() + "Uninstall.desktop");
-    EXPECT_EQ(places->desktopShortcut, env.Desktop() + "Moravel.desktop");
+    EXPECT_EQ(places->groupFolder, env.Menu() + "moravel/");
+    EXPECT_EQ(places->programShortcut, env.Menu() + "org.moravel.Moravel.desktop");
+    EXPECT_EQ(places->uninstallShortcut, env.Menu() + "org.moravel.Moravel.Uninstall.desktop");
+    EXPECT_EQ(places->desktopShortcut, env.Desktop() + "org.moravel.Moravel.desktop");
     // The desktop folder named in the user's folder settings wins.
     fs::create_directories(env.Root() + "/home/.config");
     std::ofstream(env.Root() + "/home/.config/user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
-    EXPECT_EQ(ShortcutPlacesFor("Linux")->desktopShortcut, env.Root() + "/home/Schreibtisch/Moravel.desktop");
+    EXPECT_EQ(ShortcutPlacesFor("Linux")->desktopShortcut, env.Root() + "/home/Schreibtisch/org.moravel.Moravel.desktop");
     // Without XDG_DATA_HOME the menu lives under the home folder.
     ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(MenuGroupFolder(), env.Root() + "/home/.local/share/applications/moravel/");
+    EXPECT_EQ(MenuFolder(), env.Root() + "/home/.local/share/applications/");
     for (const char* other : {"", "32", "XP", "95"})
         EXPECT_FALSE(ShortcutPlacesFor(other)) << other;
 }
@@ -95,30 +98,47 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
 {
     MenuEnvironment env;
     fs::create_directories(env.Desktop());
-    CreateMenuEntries("Linux", false);
-    EXPECT_TRUE(fs::exists(env.Menu() + "Moravel.desktop"));
-    EXPECT_TRUE(fs::exists(env.Menu() + "Uninstall.desktop"));
+    // An older install's entries under their old names go: one Moravel in the menu.
+    fs::create_directories(env.Menu() + "moravel");
+    for (const std::string& old : {env.Menu() + "moravel/Moravel.desktop", env.Menu() + "moravel/Uninstall.desktop",
+                                   env.Desktop() + "Moravel.desktop"})
+        std::ofstream(old) << "[Desktop Entry]\n";
+    CreateMenuEntries("Linux", false, env.Program(), env.Uninstaller());
+    EXPECT_FALSE(fs::exists(env.Menu() + "moravel"));
     EXPECT_FALSE(fs::exists(env.Desktop() + "Moravel.desktop"));
+    const std::string entry = env.Menu() + "org.moravel.Moravel.desktop";
+    const std::string uninstallEntry = env.Menu() + "org.moravel.Moravel.Uninstall.desktop";
+    EXPECT_TRUE(fs::exists(entry));
+    EXPECT_TRUE(fs::exists(uninstallEntry));
+    EXPECT_FALSE(fs::exists(env.Desktop() + "org.moravel.Moravel.desktop"));
 
-    CreateMenuEntries("Linux", true);
-    const std::string desktopCopy = env.Desktop() + "Moravel.desktop";
+    CreateMenuEntries("Linux", true, env.Program(), env.Uninstaller());
+    const std::string desktopCopy = env.Desktop() + "org.moravel.Moravel.desktop";
     ASSERT_TRUE(fs::exists(desktopCopy));
     struct stat info{};
     ASSERT_EQ(::stat(desktopCopy.c_str(), &info), 0);
     EXPECT_TRUE(info.st_mode & S_IXUSR);
 
-    const std::string program = ReadFile(env.Menu() + "Moravel.desktop");
-    const std::string install = env.InstallDir();
-    EXPECT_EQ(program, "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Moravel\nExec=" + install +
-                           "Kestrane\nPath=" + install.substr(0, install.size() - 1) + "\nIcon=" + install +
-                           "moravel.png\nTerminal=false\nCategories=Utility;\n");
+    // The source install's entry is the package's with the program by its path.
+    const std::string program = ReadFile(entry);
+    std::string packaged = ReadFile(std::string(std::getenv("MORAVEL_SOURCE_DIR")) + "/assets/org.moravel.Moravel.desktop");
+    for (std::size_t at; (at = packaged.find("=moravel")) != std::string::npos;)
+        packaged.replace(at + 1, 7, env.Program());
+    EXPECT_EQ(program, packaged);
     EXPECT_EQ(ReadFile(desktopCopy), program);
-    const std::string uninstall = ReadFile(env.Menu() + "Uninstall.desktop");
+    const std::string uninstall = ReadFile(uninstallEntry);
     EXPECT_NE(uninstall.find("\nName=Uninstall Moravel\n"), std::string::npos);
-    EXPECT_NE(uninstall.find("\nExec=" + install + "uninstall\n"), std::string::npos);
+    EXPECT_NE(uninstall.find("\nExec=" + env.Uninstaller() + "\n"), std::string::npos);
+    EXPECT_NE(uninstall.find("\nIcon=org.moravel.Moravel\n"), std::string::npos);
 
-    for (const std::string& path : {env.Menu() + "Moravel.desktop", env.Menu() + "Uninstall.desktop", desktopCopy})
+    for (const std::string& path : {entry, uninstallEntry, desktopCopy})
         ExpectValid(path);
+
+    // A packaged copy's menu entry comes with the package: the user's own go.
+    CreateMenuEntries("Linux", false, "/usr/lib/moravel/Kestrane", {});
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_FALSE(fs::exists(uninstallEntry));
+    EXPECT_NE(ReadFile(desktopCopy).find("\nExec=" + env.Program() + "\n"), std::string::npos);
 }
 
 TEST(DesktopEntries, OddInstallPathsStillGiveValidEntries)
@@ -126,19 +146,19 @@ TEST(DesktopEntries, OddInstallPathsStillGiveValidEntries)
     MenuEnvironment env;
     const std::string odd = env.Root() + "/my data $1 \"x\" 100%";
     ::setenv("XDG_DATA_HOME", odd.c_str(), 1);
-    CreateMenuEntries("Linux", false);
-    const std::string entry = odd + "/applications/moravel/Moravel.desktop";
+    CreateMenuEntries("Linux", false, odd + "/moravel/Kestrane", odd + "/moravel/uninstall");
+    const std::string entry = odd + "/applications/org.moravel.Moravel.desktop";
     ASSERT_TRUE(fs::exists(entry));
     ExpectValid(entry);
     // No desktop folder: no desktop entry, none is made up, and the caller learns which folder.
-    EXPECT_EQ(CreateMenuEntries("Linux", true) + "/", env.Desktop());
+    EXPECT_EQ(CreateMenuEntries("Linux", true, env.Program(), env.Uninstaller()) + "/", env.Desktop());
     EXPECT_FALSE(fs::exists(env.Desktop()));
 }
 
 TEST(DesktopEntries, OtherSystemsGetNoEntries)
 {
     MenuEnvironment env;
-    CreateMenuEntries("", true);
-    CreateMenuEntries("XP", true);
+    CreateMenuEntries("", true, env.Program(), env.Uninstaller());
+    CreateMenuEntries("XP", true, env.Program(), env.Uninstaller());
     EXPECT_FALSE(fs::exists(env.Root() + "/data/applications"));
 }

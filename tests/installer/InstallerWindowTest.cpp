@@ -93,9 +93,9 @@ private slots:
         QCOMPARE(MessageBox::history()[0].icon, MessageBox::Information);
         // The success box shows only when nothing was started (see the next test).
         QVERIFY(!QFile::exists(root.path() + "/started"));
-        QVERIFY(QFile::exists(root.path() + "/data/applications/moravel/Moravel.desktop"));
-        QVERIFY(QFile::exists(root.path() + "/data/applications/moravel/Uninstall.desktop"));
-        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/data/applications/org.moravel.Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/data/applications/org.moravel.Moravel.Uninstall.desktop"));
+        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));
     }
 
     void withLaunchTheProgramStartsInItsFolderSilently()
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(started.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(), install.chopped(1));
         QVERIFY(MessageBox::history().isEmpty());
-        QVERIFY(QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));
     }
 
     // Without a desktop folder the user learns that no icon was made, launched or not.

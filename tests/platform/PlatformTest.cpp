@@ -1,6 +1,7 @@
 #include "platform/Centring.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SessionPlatform.h"
@@ -118,4 +119,35 @@ TEST(Process, SearchFoldersAndTheFirstRunnableFile)
     EXPECT_EQ(FindOnPath("tool", path), env.Root() + "/run/tool");
     EXPECT_EQ(FindOnPath("tool", env.Root() + "/plain"), "");
     EXPECT_EQ(FindOnPath("sh", path), "");
+}
+
+// One build runs from the package, a source install and an extracted tree: the
+// pictures are found from the program's own folder.
+TEST(Installation, PicturesAndProgramsFromTheProgramsPlace)
+{
+    TempEnvironment env;
+    const std::string tree = env.Root() + "/tree/usr";
+    std::filesystem::create_directories(tree + "/lib/moravel");
+    std::filesystem::create_directories(tree + "/share/moravel");
+    std::filesystem::create_directories(env.Root() + "/src");
+    std::ofstream(tree + "/share/moravel/moravel.png") << "png";
+    std::ofstream(env.Root() + "/src/moravel.png") << "png";
+    const std::string install = env.InstallDir();
+    struct Case {
+        std::string folder;
+        bool packaged;
+        std::string programs, pictures;
+    };
+    for (const Case& c : std::vector<Case>{
+             {tree + "/lib/moravel/", true, tree + "/lib/moravel/", tree + "/share/moravel/"},
+             {tree + "/lib/moravel", true, tree + "/lib/moravel/", tree + "/share/moravel/"},
+             {env.Root() + "/src/", false, env.Root() + "/src/", env.Root() + "/src/"},
+             {env.Root() + "/build/app/", false, install, install},  // a build tree: InstallDir
+             {env.Root() + "/lib/moravel/", false, install, install},  // no pictures beside it
+             {"", false, install, install}}) {
+        const ProgramLayout layout = LayoutOf(c.folder);
+        EXPECT_EQ(layout.packaged, c.packaged) << c.folder;
+        EXPECT_EQ(layout.programs, c.programs) << c.folder;
+        EXPECT_EQ(layout.pictures, c.pictures) << c.folder;
+    }
 }

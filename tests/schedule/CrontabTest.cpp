@@ -72,13 +72,35 @@ TEST(Crontab, StatesOfMarkedLines)
 TEST(Crontab, CommandQuotesPathsAndPassesTheDataFolder)
 {
     // The data folder is always given, so cron's own HOME cannot move InstallDir.
-    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/"),
+    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/home/u/.local/share/moravel/Kestrane"),
               "cd '/home/u/.local/share/moravel/' && XDG_DATA_HOME='/home/u/.local/share' "
               "'/home/u/.local/share/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
-    EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/"),
+    // A packaged program runs from its own folder on the data in InstallDir.
+    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/lib/moravel/Kestrane"),
+              "cd '/home/u/.local/share/moravel/' && XDG_DATA_HOME='/home/u/.local/share' "
+              "'/usr/lib/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
+    EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/", "/x y/moravel/Kestrane"),
               "cd '/x y/moravel/' && XDG_DATA_HOME='/x y' '/x y/moravel/Kestrane' '/x y/moravel/task.dtr'");
-    EXPECT_EQ(Crontab::WorkItemCommand("/moravel/"), "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
+    EXPECT_EQ(Crontab::WorkItemCommand("/moravel/", "/moravel/Kestrane"), "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
     // Quotes close around cron's "%", so a backslash before it stays the text's own.
     EXPECT_EQ(Crontab::CronQuote("it's 5%\\%"), "'it'\\''s 5'\\%'\\'\\%''");
-    EXPECT_EQ(Crontab::WorkItemCommand("/a\nb/"), "");
+    EXPECT_EQ(Crontab::WorkItemCommand("/a\nb/", "/a\nb/Kestrane"), "");
+}
+
+// Moving to the packaged program keeps the delivery's time, its state and the
+// user's other lines.
+TEST(Crontab, RetargetKeepsTimeAndState)
+{
+    const std::string other = "MAILTO=me\n5 4 * * * /usr/bin/true\n";
+    const std::string marker = " " + Crontab::WorkItemMarker;
+    for (const auto& [line, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"30 7 * * * old" + marker, "30 7 * * * new" + marker},
+             {"# old" + marker, "# new" + marker},
+             {"*/5 7 * * * old" + marker, "*/5 7 * * * old" + marker},  // not ours to rewrite
+         }) {
+        EXPECT_EQ(Crontab::RetargetWorkItem(other + line + "\n", "new"), other + expected + "\n") << line;
+    }
+    EXPECT_EQ(Crontab::RetargetWorkItem(other, "new"), other);
+    EXPECT_EQ(Crontab::RetargetWorkItem("1 2 * * * a" + marker + "\n# b" + marker + "\n", "new"),
+              "1 2 * * * new" + marker + "\n");
 }

@@ -104,7 +104,7 @@ TEST(SchedulerLink, LifecycleOfTheWorkItemInAnEmptyCrontab)
     EXPECT_FALSE(stub.HasTable());
 
     ASSERT_TRUE(SchedulerLink::CreateWorkItem());
-    const std::string command = Crontab::WorkItemCommand(InstallDir());
+    const std::string command = Crontab::WorkItemCommand(InstallDir(), InstallDir() + "Kestrane");
     EXPECT_EQ(stub.Table(), "# " + command + " # Daily Analysis Report\n");
     EXPECT_FALSE(SchedulerLink::WorkItemExists());  // disabled: not registered
     EXPECT_FALSE(SchedulerLink::CreateWorkItem());  // the line exists

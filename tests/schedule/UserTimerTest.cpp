@@ -34,7 +34,8 @@ TEST(UserTimer, CommandWordsKeepQuotesSpecifiersAndDollars)
              {"/a b/100%", "\"/a b/100%%\""},
              {"/$HOME/\"q\"\\", "\"/$$HOME/\\\"q\\\"\\\\\""}})
         EXPECT_EQ(UserTimer::CommandWord(text), word);
-    EXPECT_EQ(UserTimer::ServiceText("/a\nb/"), "");
+    EXPECT_EQ(UserTimer::ServiceText("/a\nb/", "/a\nb/Kestrane"), "");
+    EXPECT_EQ(UserTimer::ServiceText("/a/", "/b\n/Kestrane"), "");
 }
 
 TEST(TaskFile, DeliveryLineAndWhatCountsAsATask)
@@ -72,7 +73,7 @@ TEST(DailyNotice, SummaryBodyAndOpenCommand)
     EXPECT_EQ(DailyNotice::Body({3, 15, 2004}, report),
               "March 15, 2004\nEmotional Reading: 100%\nPhysical Reading: 20%\nIntellectual Reading: 50%\n"
               "Intuition Reading: 10%\nFortune Reading: 10%\nDay Reading: Normal Day");
-    EXPECT_EQ(DailyNotice::OpenCommand("/i/", "/i/Anna B.ini", {1, 2, 2026}),
+    EXPECT_EQ(DailyNotice::OpenCommand("/i/Kestrane", "/i/Anna B.ini", {1, 2, 2026}),
               (std::vector<std::string>{"/i/Kestrane", "open", "--profile", "Anna B", "--date", "2026-01-02"}));
 }
 
@@ -94,7 +95,7 @@ TEST(UserTimer, UnitsPassTheManagersVerification)
     fs::permissions(runtime, fs::perms::owner_all);
     std::ofstream(install + "Kestrane") << "#!/bin/sh\n";
     fs::permissions(install + "Kestrane", fs::perms::owner_all);
-    std::ofstream(units + UserTimer::ServiceName) << UserTimer::ServiceText(install);
+    std::ofstream(units + UserTimer::ServiceName) << UserTimer::ServiceText(install, install + "Kestrane");
     std::ofstream(units + UserTimer::TimerName) << UserTimer::TimerText(7, 5);
 
     const ProcessResult result = RunProcess(

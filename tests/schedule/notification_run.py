@@ -122,9 +122,11 @@ with tempfile.TemporaryDirectory() as root:
     run = install.start()
     notify = mock.wait_notify()
     if check(notify is not None, "both: no notification"):
-        app, replaces, icon, summary, body, actions = notify[:6]
+        app, replaces, icon, summary, body, actions, hints = notify[:7]
         check(app == "Moravel", f"both: app {app!r}")
-        check(icon == "file://" + install.dir + "moravel.png", f"both: icon {icon!r}")
+        # The theme icon and the desktop entry by the application id, never a path.
+        check(icon == "org.moravel.Moravel", f"both: icon {icon!r}")
+        check(dict(hints) == {"desktop-entry": "org.moravel.Moravel"}, f"both: hints {dict(hints)!r}")
         check(summary == "Daily Analysis \u2013 Anna Lee", f"both: summary {summary!r}")
         check(body == BODY, f"both: body {body!r}")
         check(list(actions) == ["default", "Open"], f"both: actions {list(actions)}")

@@ -78,7 +78,9 @@ public:
         WriteFile(Root() + "/data/applications/moravel/Moravel.desktop", "[Desktop Entry]\n");
         WriteFile(Root() + "/data/applications/moravel/Uninstall.desktop", "[Desktop Entry]\n");
         WriteFile(Root() + "/data/applications/other.desktop", "[Desktop Entry]\n");
-        WriteFile(Root() + "/home/Desktop/Moravel.desktop", "[Desktop Entry]\n", fs::perms::owner_all);
+        WriteFile(Root() + "/data/applications/org.moravel.Moravel.desktop", "[Desktop Entry]\n");
+        WriteFile(Root() + "/data/applications/org.moravel.Moravel.Uninstall.desktop", "[Desktop Entry]\n");
+        WriteFile(Root() + "/home/Desktop/org.moravel.Moravel.desktop", "[Desktop Entry]\n", fs::perms::owner_all);
         WriteFile(Root() + "/home/Desktop/notes.txt", "mine");
     }
 
@@ -115,7 +117,9 @@ TEST(Remover, RemovesEverythingInnermostFirstAndLeavesTheRest)
     EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(env.InstallDir()));
     EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/moravel"));
-    EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/Moravel.desktop"));
+    EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/org.moravel.Moravel.desktop"));
+    EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/org.moravel.Moravel.desktop"));
+    EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/org.moravel.Moravel.Uninstall.desktop"));
     EXPECT_TRUE(fs::exists(env.Root() + "/data/applications/other.desktop"));
     EXPECT_EQ(ReadFile(env.Root() + "/home/Desktop/notes.txt"), "mine");
 
@@ -169,7 +173,7 @@ TEST(Remover, LinkedInstallFolderLosesOnlyTheLink)
     EXPECT_EQ(snapshot(), before);
     // What lies outside InstallDir goes as usual.
     EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/moravel"));
-    EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/Moravel.desktop"));
+    EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/org.moravel.Moravel.desktop"));
 }
 
 TEST(Remover, RunningMainProgramStopsEverything)
@@ -194,8 +198,8 @@ TEST(Remover, RunningMainProgramStopsEverything)
     EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::ProgramRunning);
     EXPECT_TRUE(fs::exists(program));
     EXPECT_TRUE(fs::exists(env.InstallDir() + "Reports/report.jpg"));
-    EXPECT_TRUE(fs::exists(env.Root() + "/data/applications/moravel/Moravel.desktop"));
-    EXPECT_TRUE(fs::exists(env.Root() + "/home/Desktop/Moravel.desktop"));
+    EXPECT_TRUE(fs::exists(env.Root() + "/data/applications/org.moravel.Moravel.desktop"));
+    EXPECT_TRUE(fs::exists(env.Root() + "/home/Desktop/org.moravel.Moravel.desktop"));
     EXPECT_EQ(env.cron.Table(), table);
 
     ::kill(pid, SIGKILL);

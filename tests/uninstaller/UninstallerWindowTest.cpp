@@ -160,9 +160,9 @@ private slots:
         WriteFile(root.path() + "/home/Desktop/mine.txt", "mine");
 
         FinishInstallation("Linux", {true, false});
-        const QString menu = root.path() + "/data/applications/moravel/";
-        QVERIFY(QFile::exists(menu + "Moravel.desktop"));
-        QVERIFY(QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        const QString menu = root.path() + "/data/applications/";
+        QVERIFY(QFile::exists(menu + "org.moravel.Moravel.desktop"));
+        QVERIFY(QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));
         QFile::remove(install + "delete");
         QVERIFY(QFile::copy(qEnvironmentVariable("MORAVEL_BINARY_DIR") + "/uninstaller/delete", install + "delete"));
         WriteFile(install + "Reports/a/b/c.jpg", "", false);
@@ -174,8 +174,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(install).exists(), 20000);
         // The copy took its private folder with it.
         QTRY_VERIFY_WITH_TIMEOUT(QDir(root.path() + "/tmp").entryList({"moravel-uninstall-*"}, QDir::Dirs).isEmpty(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(!QDir(menu).exists(), 5000);
-        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/Moravel.desktop"));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(menu + "org.moravel.Moravel.desktop"), 5000);
+        QVERIFY(!QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));
         QVERIFY(QFile::exists(root.path() + "/home/Desktop/mine.txt"));
         QVERIFY(QDir(root.path() + "/data/applications").exists());
         QFile table(bin + "/table");
