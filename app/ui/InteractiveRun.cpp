@@ -1,5 +1,7 @@
 #include "app/ui/InteractiveRun.h"
 
+#include "app/CommandLine.h"
+
 #include "app/ui/MainWindow.h"
 #include "app/Welcome.h"
 #include "content/ui/PageWindow.h"
@@ -7,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/ui/Look.h"
+#include "platform/ui/MessageBox.h"
 #include "profiles/ProfileFiles.h"
 
 #include <QApplication>
@@ -46,17 +49,36 @@ int RunInteractive(const StartRequest& request)
 {
     // Two main windows on one folder would each write their own list over the other's.
     SingleInstance instance(InstallDir());
+    if (instance.Refused()) {
+        MessageBox::stop(QStringLiteral("Moravel cannot start: %1 is a folder with files in it.    \n\n"
+                                        "Move it away and start Moravel again.    ")
+                             .arg(QString::fromStdString(instance.LockPath())));
+        return 1;
+    }
     if (!instance.IsFirst()) {
-        instance.AskFirstToShow();
+        instance.AskFirstToShow(request.Empty() ? std::string() : EncodeStartRequest(request));
         return 0;
     }
     RemoveStaleTemporaryFiles(InstallDir(), instance.LockPath());
-    QPointer<QWidget> shown;
-    instance.OnShowRequest([&shown] { ShowRunningWindows(shown); });
+    QPointer<MainWindow> shown;
+    StartRequest early = request;  // one that came while the welcome page was up
+    instance.OnShowRequest([&shown, &early](const std::vector<std::string>& requests) {
+        ShowRunningWindows(shown);
+        // The latest request counts; one that is not ours is ignored.
+        for (const std::string& text : requests) {
+            const std::optional<StartRequest> later = DecodeStartRequest(text);
+            if (!later || later->Empty() || (later->date && !IsListedDate(*later->date)))
+                continue;
+            if (shown)
+                shown->FollowRequest(*later);
+            else
+                early = *later;
+        }
+    });
     if (!IndexExists(InstallDir()))
         ShowWelcome();
     MainWindow mainWindow;
-    mainWindow.SetStartRequest(request);
+    mainWindow.SetStartRequest(early);
     shown = &mainWindow;
     mainWindow.exec();
     return 0;

@@ -31,6 +31,9 @@ public:
 
     // What to show once the window is open (the open command).
     void SetStartRequest(const StartRequest& request) { startRequest = request; }
+    // The same from a later start while this one runs: followed at once, or once the
+    // window open above this one has closed.
+    void FollowRequest(const StartRequest& request);
 
     // Escape and the close box.
     void reject() override;
@@ -56,6 +59,7 @@ private:
     bool DeleteRow(int row);
     void SaveIndexIfDirty();
     void FollowStartRequest();
+    void FollowWhenFree();
 
     // Commands.
     void AddProfile();
