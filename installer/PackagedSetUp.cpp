@@ -31,8 +31,9 @@ void MarkSetUp()
 
 std::vector<std::string> InstalledCopyFiles()
 {
-    std::vector<std::string> names{"Kestrane", "installer", "uninstall", "delete", "Kestrane.1", "Kestrane.bash",
-                                   "moravel.png", ApplicationId + ".metainfo.xml", ApplicationId + ".desktop"};
+    std::vector<std::string> names{"Kestrane",     "installer",   "uninstall",   "delete",
+                                   "Kestrane.1",   "Kestrane.bash", "moravel.fish", "moravel.zsh",
+                                   "moravel.png",  ApplicationId + ".metainfo.xml", ApplicationId + ".desktop"};
     for (const char* sign : {"aries", "taurus", "gemini", "cancer", "leo", "virgo", "libra", "scorpio", "sagittarius",
                              "capricorn", "aquarius", "pisces"})
         names.push_back(std::string(sign) + ".gif");

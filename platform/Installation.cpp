@@ -20,7 +20,7 @@ constexpr const char* kSamplePicture = "moravel.png";
 ProgramLayout LayoutOf(const std::string& programFolder)
 {
     const std::string folder = WithoutClosingSlash(programFolder);
-    const std::string packagedEnd = "/lib/moravel";
+    const std::string packagedEnd = "/libexec/moravel";
     if (folder.size() > packagedEnd.size() &&
         folder.compare(folder.size() - packagedEnd.size(), packagedEnd.size(), packagedEnd) == 0) {
         const std::string shared = folder.substr(0, folder.size() - packagedEnd.size()) + "/share/moravel/";
@@ -51,6 +51,19 @@ ProgramLayout CurrentLayout()
 std::string PictureFolder()
 {
     return CurrentLayout().pictures;
+}
+
+std::string HandOverProgram()
+{
+    const ProgramLayout packaged = LayoutOf(PackagedProgramFolder);
+    const std::string running = RunningProgramFolder();
+    char* real = ::realpath(InstallDir().c_str(), nullptr);
+    const std::string install = real ? real : "";
+    std::free(real);
+    if (!packaged.packaged || running.empty() || install.empty() || WithoutClosingSlash(running) != install)
+        return {};
+    const std::string program = packaged.programs + "Kestrane";
+    return ::access(program.c_str(), X_OK) == 0 ? program : std::string();
 }
 
 std::string MainProgram()

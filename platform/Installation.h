@@ -7,7 +7,7 @@
 inline const std::string ApplicationId = "org.moravel.Moravel";
 
 // Where the running copy keeps its programs and pictures. A packaged copy has its
-// programs in <prefix>/lib/moravel/ and its pictures in <prefix>/share/moravel/;
+// programs in <prefix>/libexec/moravel/ and its pictures in <prefix>/share/moravel/;
 // a source install has both in one folder, normally InstallDir. Folders end in "/".
 struct ProgramLayout {
     bool packaged = false;
@@ -16,7 +16,7 @@ struct ProgramLayout {
 };
 
 // The layout of a copy whose program lies in `programFolder` (with or without a
-// closing "/"): packaged when that folder is ".../lib/moravel" beside a
+// closing "/"): packaged when that folder is ".../libexec/moravel" beside a
 // ".../share/moravel" holding the pictures; its own folder when it holds the
 // pictures; else InstallDir, as before anything is installed.
 ProgramLayout LayoutOf(const std::string& programFolder);
@@ -30,3 +30,9 @@ ProgramLayout CurrentLayout();
 std::string PictureFolder();
 // The main program of the running copy: "Kestrane" in its programs folder.
 std::string MainProgram();
+
+// Where the system's package keeps its programs.
+inline const std::string PackagedProgramFolder = "/usr/libexec/moravel/";
+// The packaged main program when the running copy is a source install in InstallDir
+// and the package is installed beside it; else empty.
+std::string HandOverProgram();

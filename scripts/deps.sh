@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the named groups that are missing.
-# Usage: scripts/deps.sh build [test] [bench]
+# Usage: scripts/deps.sh build [test] [bench] [package]
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
@@ -18,6 +18,12 @@ test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime m
                xvfb openbox xdotool x11-utils imagemagick python3-icalendar
                systemd dbus python3-dbusmock weston qt6-wayland)
 
+# The Debian package: debhelper and dpkg-dev build it, lintian checks it, appstream
+# checks its software centre metadata, file tells stripped programs, librsvg2-bin draws the
+# icons from the SVG
+# (scripts/make-icons.sh).
+package_packages=(debhelper dpkg-dev lintian appstream desktop-file-utils librsvg2-bin file)
+
 # hyperfine and GNU time: the whole-process timings in bench/.
 bench_packages=(hyperfine time)
 
@@ -27,6 +33,7 @@ for group in "$@"; do
     build) wanted+=("${build_packages[@]}") ;;
     test) wanted+=("${test_packages[@]}") ;;
     bench) wanted+=("${bench_packages[@]}") ;;
+    package) wanted+=("${package_packages[@]}") ;;
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh build test
+scripts/deps.sh build test package
 
 # Cached compiles stay valid whichever folder the tree was cloned into.
 export CCACHE_BASEDIR="$PWD"

@@ -64,6 +64,12 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     CreateInstallFolders();
     EnterInstallDir();
 
+    // A source install hands its starts (the menu's and the delivery's) to a package
+    // installed since, whose first start moves this user over to it.
+    const std::string handOver = HandOverProgram();
+    if (!handOver.empty())
+        ::execv(handOver.c_str(), argv);
+
     if (SystemIsRefused()) {
         QApplication app(argc, argv);
         MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));

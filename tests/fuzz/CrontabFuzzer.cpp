@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const int hour = data[0] % 24;
     const int minute = data[1] % 60;
     const std::string table(reinterpret_cast<const char*>(data + 2), size - 2);
-    const std::string command = Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/lib/moravel/Kestrane");
+    const std::string command = Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/libexec/moravel/Kestrane");
 
     // Delete: exactly the marked lines go.
     const std::string removed = Crontab::RemoveWorkItem(table);

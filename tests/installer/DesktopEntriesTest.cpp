@@ -135,7 +135,7 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
         ExpectValid(path);
 
     // A packaged copy's menu entry comes with the package: the user's own go.
-    CreateMenuEntries("Linux", false, "/usr/lib/moravel/Kestrane", {});
+    CreateMenuEntries("Linux", false, "/usr/libexec/moravel/Kestrane", {});
     EXPECT_FALSE(fs::exists(entry));
     EXPECT_FALSE(fs::exists(uninstallEntry));
     EXPECT_NE(ReadFile(desktopCopy).find("\nExec=" + env.Program() + "\n"), std::string::npos);

@@ -127,7 +127,7 @@ TEST(Installation, PicturesAndProgramsFromTheProgramsPlace)
 {
     TempEnvironment env;
     const std::string tree = env.Root() + "/tree/usr";
-    std::filesystem::create_directories(tree + "/lib/moravel");
+    std::filesystem::create_directories(tree + "/libexec/moravel");
     std::filesystem::create_directories(tree + "/share/moravel");
     std::filesystem::create_directories(env.Root() + "/src");
     std::ofstream(tree + "/share/moravel/moravel.png") << "png";
@@ -139,11 +139,11 @@ TEST(Installation, PicturesAndProgramsFromTheProgramsPlace)
         std::string programs, pictures;
     };
     for (const Case& c : std::vector<Case>{
-             {tree + "/lib/moravel/", true, tree + "/lib/moravel/", tree + "/share/moravel/"},
-             {tree + "/lib/moravel", true, tree + "/lib/moravel/", tree + "/share/moravel/"},
+             {tree + "/libexec/moravel/", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
+             {tree + "/libexec/moravel", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
              {env.Root() + "/src/", false, env.Root() + "/src/", env.Root() + "/src/"},
              {env.Root() + "/build/app/", false, install, install},  // a build tree: InstallDir
-             {env.Root() + "/lib/moravel/", false, install, install},  // no pictures beside it
+             {env.Root() + "/libexec/moravel/", false, install, install},  // no pictures beside it
              {"", false, install, install}}) {
         const ProgramLayout layout = LayoutOf(c.folder);
         EXPECT_EQ(layout.packaged, c.packaged) << c.folder;

@@ -76,9 +76,9 @@ TEST(Crontab, CommandQuotesPathsAndPassesTheDataFolder)
               "cd '/home/u/.local/share/moravel/' && XDG_DATA_HOME='/home/u/.local/share' "
               "'/home/u/.local/share/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
     // A packaged program runs from its own folder on the data in InstallDir.
-    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/lib/moravel/Kestrane"),
+    EXPECT_EQ(Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/libexec/moravel/Kestrane"),
               "cd '/home/u/.local/share/moravel/' && XDG_DATA_HOME='/home/u/.local/share' "
-              "'/usr/lib/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
+              "'/usr/libexec/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
     EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/", "/x y/moravel/Kestrane"),
               "cd '/x y/moravel/' && XDG_DATA_HOME='/x y' '/x y/moravel/Kestrane' '/x y/moravel/task.dtr'");
     EXPECT_EQ(Crontab::WorkItemCommand("/moravel/", "/moravel/Kestrane"), "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
