@@ -50,6 +50,17 @@ bool ReadTable(const std::string& crontab, std::string& table)
     return false;
 }
 
+// The folder as the manager takes it: without "." or ".." parts (and links resolved).
+std::string NormalisedFolder(const std::string& folder)
+{
+    char* real = ::realpath(folder.c_str(), nullptr);
+    if (!real)
+        return folder;
+    std::string result = real;
+    std::free(real);
+    return result == "/" ? result : result + "/";
+}
+
 bool WriteTable(const std::string& crontab, const std::string& table)
 {
     const ProcessResult result = RunProcess({crontab, "-"}, table);
@@ -212,7 +223,7 @@ bool CreateWorkItem()
 {
     if (ManagerRuns()) {
         const std::string service = UnitPath(UserTimer::ServiceName);
-        const std::string text = UserTimer::ServiceText(InstallDir());
+        const std::string text = UserTimer::ServiceText(NormalisedFolder(InstallDir()));
         if (text.empty() || Present(service) || Present(UnitPath(UserTimer::TimerName)))
             return false;
         std::error_code error;
