@@ -5,6 +5,8 @@
 #include "platform/Paths.h"
 
 #include <array>
+#include <cstdio>
+#include <filesystem>
 #include <cstdint>
 
 namespace {
@@ -143,11 +145,28 @@ std::string AntiSelectScript()
            R"(if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>)";
 }
 
+std::string FileUrlOf(const std::string& path)
+{
+    std::string url = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
+            c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            url += c;
+        } else {
+            char code[4];
+            std::snprintf(code, sizeof code, "%%%02X", byte);
+            url += code;
+        }
+    }
+    return url;
+}
+
 std::string EntryPageBytes(const std::string& contentPath)
 {
-    // The path is an attribute value: a quote or ampersand in a folder name must
-    // not end it early.
-    return ToWindows1252(PageStart() + ReplacePlaceholder(kEntryHead, HtmlEscape(contentPath)) + kEntryBody +
+    // As a URL of ASCII only: the page's own encoding cannot change the folder's
+    // bytes, and no quote or ampersand in its name ends the attribute early.
+    return ToWindows1252(PageStart() + ReplacePlaceholder(kEntryHead, FileUrlOf(contentPath)) + kEntryBody +
                          "</body></html>");
 }
 
@@ -180,4 +199,14 @@ bool IsAllowedNavigation(const std::string& address)
     if (address.empty() || address == "javascript:window.print()")
         return true;
     return EndsWithLowerAscii(address, ".htm");
+}
+
+void RemoveWorkingPages()
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (EndsWithLowerAscii(name, ".htm") && !entry.is_directory(error))
+            MakeWritableAndDelete(entry.path().string());
+    }
 }

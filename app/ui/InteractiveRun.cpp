@@ -4,7 +4,9 @@
 
 #include "app/ui/MainWindow.h"
 #include "app/Welcome.h"
+#include "content/PageWriter.h"
 #include "content/ui/PageWindow.h"
+#include "platform/EndSignals.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
@@ -60,7 +62,16 @@ int RunInteractive(const StartRequest& request)
         return 0;
     }
     RemoveStaleTemporaryFiles(InstallDir(), instance.LockPath());
+    RemoveWorkingPages();  // left by a run that was killed
     QPointer<MainWindow> shown;
+    // A logout or kill ends the run as Close does; the windows' loops all end.
+    EndSignals endSignals([&shown] {
+        if (shown)
+            shown->Close();
+        else
+            RemoveWorkingPages();
+        QCoreApplication::exit(0);
+    });
     StartRequest early = request;  // one that came while the welcome page was up
     instance.OnShowRequest([&shown, &early](const std::vector<std::string>& requests) {
         ShowRunningWindows(shown);

@@ -3,6 +3,7 @@
 #include "app/LastProfile.h"
 #include "app/ui/AboutWindow.h"
 #include "app/ui/CommandWindows.h"
+#include "content/PageWriter.h"
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
@@ -521,12 +522,6 @@ void MainWindow::Close()
     closing = true;
     SaveIndexIfDirty();
     tip.Close();
-    // Generated pages are working files; none outlives the window.
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (EndsWithLowerAscii(name, ".htm") && !entry.is_directory(error))
-            MakeWritableAndDelete(entry.path().string());
-    }
+    RemoveWorkingPages();
     QDialog::reject();
 }

@@ -37,6 +37,8 @@ public:
 
     // Escape and the close box.
     void reject() override;
+    // Saves, removes the working pages and closes (also on an ending signal).
+    void Close();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,7 +73,6 @@ private:
     void Companion();
     void Dreams();
     void Help();
-    void Close();
     void ShowAbout();
 
     MainWindowControls ui;

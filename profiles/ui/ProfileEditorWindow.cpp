@@ -1,6 +1,7 @@
 #include "profiles/ui/ProfileEditorWindow.h"
 
 #include "content/ui/ContentPageWindows.h"
+#include "content/ui/PageView.h"
 #include "content/ui/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "engine/ZodiacSigns.h"
@@ -382,7 +383,7 @@ void ProfileEditorWindow::ShowZodiac()
 {
     if (!zodiacShown)
         return;
-    WriteZodiacPicturePage(zodiacImage.toStdString());
+    WriteZodiacPicturePage(PageView::PathBytes(zodiacImage));
     const QString page = QString::fromStdString(InstallDir() + "sign_e.htm");
     if (zodiacWindow) {
         zodiacWindow->Navigate(page);
@@ -425,7 +426,8 @@ bool ProfileEditorWindow::Validate()
             {description, FieldTests::Filled, QStringLiteral("Please enter Profile Description first.    ")},
             {description, FieldTests::AtMost(kMaxText),
              QStringLiteral("Profile Description is limited to 100 characters.    ")},
-            {description, [](std::string_view text) { return IsValidProfileFileName(std::string(text)); },
+            {description,
+             [](std::string_view text) { return IsOneLineValue(text) && IsValidProfileFileName(std::string(text)); },
              QStringLiteral("Profile Description is not a valid file name.    ")},
             {fullName, FieldTests::Filled, QStringLiteral("Please enter Full Name first.    ")},
             {fullName, FieldTests::AtMost(kMaxText), QStringLiteral("Full Name is limited to 100 characters.    ")},

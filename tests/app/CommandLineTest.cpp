@@ -183,6 +183,12 @@ TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
     }
     EXPECT_EQ(FoldedLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
     EXPECT_EQ(FoldedLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
+
+    // Days without a good or bad day still give a calendar with a component.
+    const std::string quiet = ReportCalendar("a", "A", {{{1, 2, 2026}, {1, 3, 2026}, "Normal Day", "x"}}, 0);
+    EXPECT_NE(quiet.find("BEGIN:VFREEBUSY\r\nUID:20260102-20260103-"), std::string::npos) << quiet;
+    EXPECT_NE(quiet.find("DTSTART:20260102T000000Z\r\nDTEND:20260103T000000Z\r\nEND:VFREEBUSY\r\n"),
+              std::string::npos);
 }
 
 // The menu's "Today's reading": today for the profile selected last, or the plain

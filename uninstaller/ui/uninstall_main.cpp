@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "uninstaller/DeleteCopy.h"
 #include "platform/PlatformArguments.h"
 #include "platform/SessionPlatform.h"
 #include "platform/ui/Look.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     EnterInstallDir();
+    RemoveStaleDeleteCopies();
     PlatformArguments arguments(argc, argv, PlacingPlatform());
     QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
