@@ -2,7 +2,9 @@
 
 #include "content/PageMarkup.h"
 #include "content/PageWriter.h"
+#include "content/ui/PageViewAccessible.h"
 #include "platform/BrowserSettings.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
 
@@ -334,8 +336,14 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
-    // Links work; nothing can be selected.
-    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    // Links work; nothing can be selected with the mouse. The keyboard has a caret, so that
+    // a screen reader can read the page line by line and Tab reaches the links; the caret
+    // is not drawn, so the page looks as it always has.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard |
+                            Qt::TextSelectableByKeyboard);
+    setCursorWidth(0);
+    NameField(this, QStringLiteral("Page"));
+    PageViewAccessible::Install();
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link);
     });
