@@ -12,12 +12,14 @@
 #include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLine.h"
 #include "profiles/ProfileChecks.h"
 #include "profiles/ProfileIndexEdits.h"
 #include "profiles/ui/ProfileEditorWindow.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -168,6 +170,9 @@ void MainWindow::ShowAbout()
 void MainWindow::UpdateButtonsAfterDate()
 {
     UpdateButtons();
+    // A list closed under the arrow keys changes without a word from the reader.
+    if (auto* list = qobject_cast<QComboBox*>(focusWidget()); list && KeyPressWatch::Handling())
+        Announce(list, list->currentText());
 }
 
 // The profile's row is selected as a click would select it, and a date opens the

@@ -1,8 +1,7 @@
 #include "content/ui/PageViewAccessible.h"
 
-#include "content/ui/PageView.h"
-
 #include <QScrollBar>
+#include <QTextEdit>
 #include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -12,7 +11,7 @@ namespace {
 QAccessibleInterface* PageViewFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("PageView") && object && object->isWidgetType())
-        return new PageViewAccessible(static_cast<PageView*>(object));
+        return new PageViewAccessible(static_cast<QTextEdit*>(object));
     return nullptr;
 }
 
@@ -30,7 +29,7 @@ QString Readable(QString text)
 }
 }
 
-PageViewAccessible::PageViewAccessible(PageView* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
+PageViewAccessible::PageViewAccessible(QTextEdit* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
 
 void PageViewAccessible::Install()
 {
@@ -41,9 +40,9 @@ void PageViewAccessible::Install()
     (void)installed;
 }
 
-PageView* PageViewAccessible::View() const
+QTextEdit* PageViewAccessible::View() const
 {
-    return static_cast<PageView*>(widget());
+    return static_cast<QTextEdit*>(widget());
 }
 
 void* PageViewAccessible::interface_cast(QAccessible::InterfaceType type)

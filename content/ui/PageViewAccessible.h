@@ -2,16 +2,16 @@
 
 #include <QAccessibleWidget>
 
-class PageView;
+class QTextEdit;
 
 // A page as a screen reader reads it: read-only text with a caret, whose text holds
 // line ends where the page has paragraphs and table cells, and none of the marks the
 // rich-text engine keeps at the edges of its tables.
 class PageViewAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PageViewAccessible(PageView* view);
+    explicit PageViewAccessible(QTextEdit* view);
 
-    // Gives every PageView this interface; once is enough.
+    // Gives every PageView (a read-only text view) this interface; once is enough.
     static void Install();
 
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -32,5 +32,5 @@ public:
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 private:
-    PageView* View() const;
+    QTextEdit* View() const;
 };

@@ -38,8 +38,9 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     face.setEnabled(isEnabled());
     if (face.size() != size())
         face.resize(size());
+    // Through a picture: the field rendered straight onto the screen's painter draws nothing.
     QPainter painter(this);
-    face.render(&painter);
+    painter.drawPixmap(0, 0, face.grab());
 }
 
 void NameField(QWidget* field, const QString& name)

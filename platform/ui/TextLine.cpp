@@ -17,6 +17,11 @@ class TextLineAccessible : public QAccessibleWidget, public QAccessibleTextInter
 public:
     explicit TextLineAccessible(TextLine* line) : QAccessibleWidget(line, QAccessible::StaticText) {}
 
+    QAccessible::Role role() const override
+    {
+        return Line()->IsNotification() ? QAccessible::Notification : QAccessible::StaticText;
+    }
+
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
@@ -154,4 +159,18 @@ void Announce(QWidget* focused, const QString& text)
     announcing = focused;
     // The same text twice in a row is no change: a blank keeps it a change that gets spoken.
     focused->setAccessibleDescription(focused->accessibleDescription() == text ? text + QLatin1Char(' ') : text);
+
+    // Readers drop a description change whose event carries no text, as this toolkit's
+    // bridge sends it; a notification that shows is spoken whole.
+    QWidget* window = focused->window();
+    auto* notice = window->findChild<TextLine*>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new TextLine({0, 0, 1, 1}, window);
+        notice->setObjectName(QStringLiteral("announcement"));
+        notice->MakeNotification();
+    }
+    notice->hide();
+    notice->SetText(text);
+    notice->setFocusPolicy(Qt::NoFocus);
+    notice->show();
 }

@@ -13,6 +13,9 @@ public:
 
     void SetText(const QString& text);
     const QString& Text() const { return text; }
+    // A notification: a screen reader speaks its text each time it is shown.
+    void MakeNotification() { notification = true; }
+    bool IsNotification() const { return notification; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,12 +23,13 @@ protected:
 
 private:
     QString text;
+    bool notification = false;
 };
 
 // Places `lines` after `last` in the Tab order, in their own order. Lines made after the
 // window's controls: made first, they would take the window's first focus.
 void ChainAfter(QWidget* last, const std::vector<TextLine*>& lines);
 
-// Says `text` through the control that has the focus: its description changes, which screen
-// readers speak for the focused control. A control without focus stays as it is.
+// Says `text` where the focus is: as the focused control's description until the focus moves
+// on, and as a notification of its window, which screen readers speak at once.
 void Announce(QWidget* focused, const QString& text);

@@ -8,6 +8,7 @@
 #include "support/CrontabStub.h"
 #include "support/WindowTest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace WindowTest;
@@ -29,7 +30,7 @@ void CloseModals(Opened& opened, QStringList buttons)
         return;
     WhenModal([&opened, buttons](QWidget* modal) mutable {
         opened.titles << modal->windowTitle();
-        if (auto* profile = Child<QLineEdit>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
+        if (auto* profile = Child<QLabel>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
             opened.profile = profile->text();
             opened.taskFileWhenScheduleOpened = FileExists(TaskFilePath());
         }
