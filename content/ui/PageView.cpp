@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -336,12 +337,10 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
-    // Links work; nothing can be selected with the mouse. The keyboard has a caret, so that
-    // a screen reader can read the page line by line and Tab reaches the links; the caret
-    // is not drawn, so the page looks as it always has.
-    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard |
-                            Qt::TextSelectableByKeyboard);
-    setCursorWidth(0);
+    // Links work (Tab reaches them, Return follows them); nothing can be selected. The
+    // caret for reading line by line comes with the first arrow key (keyPressEvent), so
+    // the page looks as it always has until then.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     NameField(this, QStringLiteral("Page"));
     PageViewAccessible::Install();
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
@@ -451,6 +450,15 @@ QVariant PageView::loadResource(int type, const QUrl& name)
 QSize PageView::minimumSizeHint() const
 {
     return {0, 0};  // the window's size is its caller's, however small
+}
+
+void PageView::keyPressEvent(QKeyEvent* event)
+{
+    static const int caretKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
+    if (!(textInteractionFlags() & Qt::TextSelectableByKeyboard) &&
+        std::find(std::begin(caretKeys), std::end(caretKeys), event->key()) != std::end(caretKeys))
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    QTextBrowser::keyPressEvent(event);
 }
 
 void PageView::contextMenuEvent(QContextMenuEvent* event)
