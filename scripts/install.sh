@@ -20,7 +20,8 @@ cmake --build build -j "$(nproc)"
 # user alone, also when an earlier install made it for everyone to read.
 mkdir -p -m 700 "$install_dir"
 chmod 700 "$install_dir"
-cmake --install build --prefix "$install_dir" >/dev/null
+# Stripped: the debug information is for developers, not for the user's folder.
+cmake --install build --prefix "$install_dir" --strip >/dev/null
 echo "Moravel is installed in $install_dir/"
 
 cd "$install_dir"
