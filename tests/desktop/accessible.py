@@ -38,7 +38,8 @@ def walk(node):
         yield from walk(child)
 
 
-def application(name="Kestrane"):
+# Every program is known by the application id, on the accessibility bus too.
+def application(name="org.moravel.Moravel"):
     def found():
         desktop = pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
@@ -49,7 +50,7 @@ def application(name="Kestrane"):
     return wait_until(found, "the program %s on the accessibility bus" % name)
 
 
-def window(title, name="Kestrane"):
+def window(title, name="org.moravel.Moravel"):
     """The program's top-level accessible whose name matches `title`, once it is showing."""
     pattern = re.compile(title)
 
