@@ -42,7 +42,7 @@ _moravel()
     local options=
     case $command in
     report) options="--profile --date --days --format --help" ;;
-    picture) options="--profile --date --output --help" ;;
+    picture) options="--profile --date --days --output --help" ;;
     profiles) options="--format --help" ;;
     open) options="--profile --date --help" ;;
     --help) ((COMP_CWORD == 2)) && options="report picture profiles open" ;;

@@ -1,7 +1,9 @@
-// Opening the daily analysis window to its first paint, and one day step.
+// Opening the daily analysis window to its first paint, and one day step; the month
+// view beside it: opening to its first paint, and one month step.
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "reports/ui/DailyAnalysisWindow.h"
+#include "reports/ui/MonthViewWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,6 +53,37 @@ void DayStep(benchmark::State& state)
     }
 }
 BENCHMARK(DayStep)->Unit(benchmark::kMicrosecond);
+
+void OpenMonthToFirstPaint(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto* window = new MonthViewWindow(profile, base);
+        window->show();
+        window->repaint();
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenMonthToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// Alternates Next Month and Prev Month: each is 31 days computed and the chart repainted.
+void MonthStepToPaint(benchmark::State& state)
+{
+    MonthViewWindow window(profile, base);
+    window.show();
+    window.repaint();
+    bool forward = true;
+    for (auto _ : state) {
+        if (forward)
+            window.NextMonth();
+        else
+            window.PrevMonth();
+        window.repaint();
+        forward = !forward;
+    }
+}
+BENCHMARK(MonthStepToPaint)->Unit(benchmark::kMillisecond);
 }
 
 int main(int argc, char** argv)

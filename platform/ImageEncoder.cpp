@@ -77,7 +77,9 @@ bool Encode(const Encoder& encoder, const QImage& image, QIODevice& device)
 {
     if (!encoder.plugin) {
         QImageWriter writer(&device, encoder.format);
-        writer.setQuality(100);
+        // For PNG, quality 100 would mean no compression.
+        if (encoder.format != "png")
+            writer.setQuality(100);
         return writer.write(image);
     }
     const std::unique_ptr<QImageIOHandler> handler(encoder.plugin->create(&device, encoder.format));
@@ -108,9 +110,15 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
         return false;
     // Written beside the target and renamed over it, so a failed save never
     // leaves half a picture behind.
+    const bool existed = ::lstat(local.constData(), &info) == 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // A new picture is private like every file Moravel writes; a replaced one keeps its mode.
+    if (!existed && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        return false;
+    }
     if (!Encode(encoder, image, file)) {
         file.cancelWriting();
         return false;
