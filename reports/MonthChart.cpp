@@ -7,7 +7,8 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <vector>
 
 namespace {
 using namespace DrawColour;
@@ -23,30 +24,20 @@ int GregorianDaysLeft(const Date& date)
     return GregorianDaysInMonth(date.month, date.year) - date.day + 1;
 }
 
-QPen Pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
-{
-    return QPen(colour, width, style, Qt::FlatCap, Qt::MiterJoin);
-}
-
 // A small triangle pointing up at (x, y): the mark of a good or bad day.
 void DayMark(QPainter& painter, double x, double y, const QColor& colour)
 {
-    QPainterPath mark;
-    mark.moveTo(x, y);
-    mark.lineTo(x - 4.5, y + 8);
-    mark.lineTo(x + 4.5, y + 8);
-    mark.closeSubpath();
-    painter.setPen(Pen(Black, 1));
+    const QPointF corners[] = {{x, y}, {x - 4.5, y + 8}, {x + 4.5, y + 8}};
+    painter.setPen(QPen(Black, 1.0));
     painter.setBrush(colour);
-    painter.drawPath(mark);
+    painter.drawPolygon(corners, 3);
     painter.setBrush(Qt::NoBrush);
 }
 
 void DrawLegend(QPainter& painter, TextPainter& text, const QFontMetricsF& metrics, double x, double y)
 {
     for (const ReportBar& bar : ReportBars) {
-        painter.setPen(Pen(bar.colour, 3));
-        painter.drawLine(QPointF(x, y + metrics.height() / 2), QPointF(x + 18, y + metrics.height() / 2));
+        painter.fillRect(QRectF(x, y + metrics.height() / 2 - 1.5, 18, 3), bar.colour);
         const QString label = QString::fromLatin1(bar.label);
         text.Draw(label, x + 22, y, Black);
         x += 22 + metrics.horizontalAdvance(label) + 14;
@@ -68,9 +59,15 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
     TextPainter text(painter);
     text.SetFont(font);
 
-    painter.fillRect(QRectF(QPointF(0, 0), size), Grey);
-    painter.setPen(Pen(Black, 2));
-    painter.drawRect(QRectF(1, 1, size.width() - 3, size.height() - 3));
+    // Straight lines along the axes need no smoothing, and are cheaper without it.
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const double w = size.width();
+    const double h = size.height();
+    painter.fillRect(QRectF(0, 0, w, h), Grey);
+    for (const QRectF& edge : {QRectF(0, 0, w, 2), QRectF(0, h - 2, w, 2), QRectF(0, 0, 2, h), QRectF(w - 2, 0, 2, h)})
+        painter.fillRect(edge, Black);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     text.Draw(QString::fromStdString(chart.title), layout.left, 14, Black);
     DrawLegend(painter, text, metrics, layout.left, 40);
 
@@ -83,10 +80,9 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
     // The scale: a line every ten points, labelled every twenty, each label centred on its line.
     for (int value = 0; value <= 100; value += 10) {
         const double y = layout.ValueY(value);
-        if (value > 0) {
-            painter.setPen(Pen(GridGrey, 1, value % 50 == 0 ? Qt::SolidLine : Qt::DotLine));
-            painter.drawLine(QPointF(layout.left, y), QPointF(layout.right, y));
-        }
+        if (value > 0)
+            painter.fillRect(QRectF(layout.left, std::round(y), layout.right - layout.left, 1),
+                             value % 50 == 0 ? GridGrey : GridGrey.lighter(115));
         if (value % 20 == 0) {
             const QString label = QString::number(value);
             text.DrawOnLine(label, layout.left - 6 - metrics.horizontalAdvance(label), y, Black);
@@ -94,24 +90,27 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
     }
 
     // Curves in cycle order, so the Fortune curve lies on top as its bar stands last.
+    // A curve is two smoothed hairlines side by side, across each segment's direction:
+    // a wider pen's outline costs ten times as much to fill.
+    std::vector<QLineF> segments;
     for (int kind = 0; kind < CycleCount; ++kind) {
-        QPainterPath curve;
-        for (std::size_t i = 0; i < chart.days.size(); ++i) {
-            const QPointF at(layout.DayX(static_cast<int>(i)),
+        segments.clear();
+        for (std::size_t i = 1; i < chart.days.size(); ++i) {
+            const QPointF from(layout.DayX(static_cast<int>(i - 1)),
+                               layout.ValueY(chart.days[i - 1].readings[static_cast<std::size_t>(kind)]));
+            const QPointF to(layout.DayX(static_cast<int>(i)),
                              layout.ValueY(chart.days[i].readings[static_cast<std::size_t>(kind)]));
-            if (i == 0)
-                curve.moveTo(at);
-            else
-                curve.lineTo(at);
+            const QPointF across =
+                std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y()) ? QPointF(0, 0.5) : QPointF(0.5, 0);
+            segments.emplace_back(from - across, to - across);
+            segments.emplace_back(from + across, to + across);
         }
-        painter.setPen(QPen(ReportBars[static_cast<std::size_t>(kind)].colour, 2.5, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-        painter.drawPath(curve);
+        painter.setPen(QPen(ReportBars[static_cast<std::size_t>(kind)].colour, 1.0));
+        painter.drawLines(segments.data(), static_cast<int>(segments.size()));
     }
 
-    painter.setPen(Pen(Black, 2));
-    painter.drawLine(QPointF(layout.left, layout.top), QPointF(layout.left, layout.bottom));
-    painter.drawLine(QPointF(layout.left, layout.bottom), QPointF(layout.right, layout.bottom));
+    painter.fillRect(QRectF(layout.left - 1, layout.top, 2, layout.bottom - layout.top + 1), Black);
+    painter.fillRect(QRectF(layout.left - 1, layout.bottom - 1, layout.right - layout.left + 1, 2), Black);
 
     // The date axis: day numbers where they fit, the month's name under its first day
     // and under the first of the range, the good and bad days marked above the dates.
@@ -155,8 +154,7 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
 
     if (chart.chosen >= 0 && chart.chosen < static_cast<int>(chart.days.size())) {
         const double x = layout.DayX(chart.chosen);
-        painter.setPen(Pen(Black, 1.5, Qt::DashLine));
-        painter.drawLine(QPointF(x, layout.top), QPointF(x, layout.bottom));
+        painter.fillRect(QRectF(x - 0.75, layout.top, 1.5, layout.bottom - layout.top), Black);
         text.Draw(QString::fromStdString(MonthDayLine(chart.days[static_cast<std::size_t>(chart.chosen)])),
                   layout.left, size.height() - 30, Black);
     }

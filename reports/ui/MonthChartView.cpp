@@ -17,11 +17,14 @@ MonthChartView::MonthChartView(QWidget* parent)
 void MonthChartView::SetChart(const MonthChart& shown)
 {
     chart = shown;
-    // A screen reader reads the chart as its table of days and readings.
+    // A screen reader names the chart by its chosen day, and reads it as its table of
+    // days and readings.
     QString table;
     for (const MonthDay& day : chart.days)
         table += QString::fromStdString(MonthDayLine(day)) + QLatin1Char('\n');
-    setAccessibleName(QString::fromStdString(chart.title));
+    const bool chosen = chart.chosen >= 0 && chart.chosen < static_cast<int>(chart.days.size());
+    setAccessibleName(chosen ? QString::fromStdString(MonthDayLine(chart.days[static_cast<std::size_t>(chart.chosen)]))
+                             : QString::fromStdString(chart.title));
     setAccessibleDescription(table.trimmed());
     update();
 }

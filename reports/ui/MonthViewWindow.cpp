@@ -10,12 +10,10 @@
 #include "reports/ui/Printing.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
-constexpr int DayLineY = MonthPictureHeight + 6;
-constexpr int ButtonY = DayLineY + 30;
+constexpr int ButtonY = MonthPictureHeight + 8;
 constexpr int ButtonHeight = 30;
 }
 
@@ -25,13 +23,10 @@ MonthViewWindow::MonthViewWindow(const std::string& path, const Date& date, QWid
     , chosen(date)
     , days(dayCount)
     , chart(new MonthChartView(this))
-    , dayLine(new QLabel(this))
 {
     setFixedSize(MonthPictureWidth, ButtonY + ButtonHeight + 10);
     move(CentreX(width()), CentreY(height()));
     chart->setGeometry(0, 0, MonthPictureWidth, MonthPictureHeight);
-    dayLine->setGeometry(12, DayLineY, width() - 24, 24);
-    dayLine->setFont(ReportFont(12));
 
     auto* prev = MakeButton(QStringLiteral("Prev Month"), QStringLiteral("prevMonth"), this,
                             QRect(12, ButtonY, 120, ButtonHeight), QStringLiteral("the month before (Page Up)"));
@@ -76,7 +71,7 @@ const MonthChart& MonthViewWindow::Chart() const
 
 QString MonthViewWindow::DayText() const
 {
-    return dayLine->text();
+    return chart->accessibleName();
 }
 
 void MonthViewWindow::Show(const Date& date, bool recentre)
@@ -86,7 +81,6 @@ void MonthViewWindow::Show(const Date& date, bool recentre)
     shown.chosen = IndexInRange(shown.range, chosen);
     chart->SetChart(shown);
     setWindowTitle(QString::fromStdString(shown.title));
-    dayLine->setText(shown.chosen >= 0 ? QString::fromStdString(MonthDayLine(shown.days[shown.chosen])) : QString());
 }
 
 void MonthViewWindow::Choose(const Date& date)

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class MonthChartView;
-class QLabel;
 class QPushButton;
 
 // The month at a glance for one profile: the five readings over a run of days around
@@ -18,6 +17,7 @@ public:
 
     const MonthChart& Chart() const;
     const Date& Chosen() const { return chosen; }
+    // The chosen day's date and readings, as the chart shows and names them.
     QString DayText() const;
 
     // The commands behind the buttons and keys.
@@ -44,5 +44,4 @@ private:
     Date chosen;
     int days;
     MonthChartView* chart;
-    QLabel* dayLine;
 };
