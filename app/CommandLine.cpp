@@ -4,6 +4,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
+#include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileChecks.h"
 #include "profiles/ProfileFiles.h"
@@ -12,6 +13,7 @@
 #include "reports/ReportJson.h"
 #include "schedule/PlainReport.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,10 @@
 
 #ifndef MORAVEL_VERSION
 #define MORAVEL_VERSION "2005"
+#endif
+// "/moravel.png/...": the installed pictures, each between slashes.
+#ifndef MORAVEL_OWN_PICTURES
+#define MORAVEL_OWN_PICTURES "/moravel.png/"
 #endif
 
 namespace {
@@ -72,7 +78,8 @@ std::string HelpText(const std::string& program, const std::string& topic)
         text += std::string("  ") + word.usage + "\n      " + word.summary + "\n";
     text += "  --help [COMMAND]\n      Show this help, or the help of one command.\n"
             "  --version\n      Show the version.\n\n"
-            "Exit status: 0 done, 1 the picture could not be written, 2 a refused command line.\n"
+            "Exit status: 0 done, 1 the picture could not be written, 2 a refused command line\n"
+            "or a file that cannot be read, 3 no display to show the windows on.\n"
             "Dates are YYYY-MM-DD from 1900-01-01 to 2099-12-31. See man Kestrane.\n";
     return text;
 }
@@ -101,30 +108,24 @@ std::optional<int> ParseCount(const std::string& text)
     return std::stoi(text);
 }
 
-enum class FileState { Readable, Missing, Unreadable };
-
-// A regular file that can be opened for reading.
-FileState StateOf(const std::string& path)
+std::string Quoted(const std::string& text)
 {
-    struct stat info{};
-    if (::stat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    if (!S_ISREG(info.st_mode))
-        return FileState::Unreadable;
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file)
-        return FileState::Unreadable;
-    std::fclose(file);
-    return FileState::Readable;
+    return QuotedArgument(text);
 }
 
-// An argument in a message; a line break in it would split the message's one line.
-std::string Quoted(std::string text)
+// The profile index as the readers take it: a file there that cannot be read is named.
+bool ReadIndex(CommandLine& command, std::vector<ProfileIndexEntry>& profiles)
 {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20)
-            c = '?';
-    return "'" + text + "'";
+    if (LoadProfileIndex(profiles) != FileState::Unreadable)
+        return true;
+    command.error = "cannot read the profile index " + Quoted(ProfileIndexPath());
+    return false;
+}
+
+bool IsMistypedWord(const std::string& argument)
+{
+    const unsigned char first = argument.empty() ? 0 : static_cast<unsigned char>(argument.front());
+    return (std::isalnum(first) || first >= 0x80) && argument.find('/') == std::string::npos;
 }
 
 // Takes the options of one command word; false with `error` set on the first fault.
@@ -195,13 +196,9 @@ bool ReadOptions(CommandLine& command, const CommandWord& word, const std::vecto
 // The profile must be a row of the index and its file readable.
 bool CheckProfile(CommandLine& command)
 {
-    const std::string index = InstallDir() + "mv.ini";
-    if (StateOf(index) == FileState::Unreadable) {
-        command.error = "cannot read the profile index " + index;
-        return false;
-    }
     std::vector<ProfileIndexEntry> profiles;
-    LoadProfileIndex(profiles);
+    if (!ReadIndex(command, profiles))
+        return false;
     bool listed = false;
     for (const ProfileIndexEntry& entry : profiles)
         listed = listed || entry.description == command.profile;
@@ -210,7 +207,7 @@ bool CheckProfile(CommandLine& command)
         return false;
     }
     command.profilePath = ProfilePath(command.profile);
-    if (StateOf(command.profilePath) != FileState::Readable) {
+    if (DataFileState(command.profilePath) != FileState::Readable) {
         command.error = "cannot read the profile " + Quoted(command.profile) + ": " + command.profilePath;
         return false;
     }
@@ -256,7 +253,8 @@ std::string RealPath(const std::string& path)
 }
 
 // A picture never replaces one of Moravel's own files: in InstallDir itself only
-// picture names may be written. A link at the file is replaced, not followed.
+// picture names may be written, and none of the pictures Moravel installs or makes
+// there. A link at the file is replaced, not followed.
 bool CheckOutput(CommandLine& command)
 {
     const std::string& output = command.output;
@@ -266,10 +264,14 @@ bool CheckOutput(CommandLine& command)
     const std::string realFolder = RealPath(folder);
     if (realFolder.empty() || realFolder != RealPath(WithoutClosingSlash(InstallDir())))
         return true;
+    const std::string own = std::string(MORAVEL_OWN_PICTURES) + "hourly.jpg/";
+    const bool owned = name.find('/') == std::string::npos && own.find("/" + name + "/") != std::string::npos;
     for (const char* ending : {".jpg", ".jpeg", ".png"})
-        if (name.size() > std::string(ending).size() && EndsWithLowerAscii(name, ending))
+        if (!owned && name.size() > std::string(ending).size() && EndsWithLowerAscii(name, ending))
             return true;
-    command.error = "will not write " + Quoted(output) + " among Moravel's own files (name it .jpg or .png)";
+    command.error = "will not write " + Quoted(output) +
+                    (owned ? ": it is one of Moravel's own files"
+                           : " among Moravel's own files (name it .jpg or .png)");
     return false;
 }
 
@@ -281,11 +283,37 @@ std::string ProfilesOutput(OutputFormat format)
         return ProfilesJson(profiles);
     std::string text;
     for (const ProfileIndexEntry& entry : profiles)
-        text += entry.fullName + "\t" + entry.description + "\t" + entry.calibrationLabel + "\n";
+        text += EscapedControls(entry.fullName) + "\t" + EscapedControls(entry.description) + "\t" +
+                EscapedControls(entry.calibrationLabel) + "\n";
     return text;
 }
 
 }  // namespace
+
+std::string QuotedArgument(std::string text)
+{
+    // A line break in it would split the message's one line.
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return "'" + text + "'";
+}
+
+std::string EscapedControls(const std::string& text, bool keepLineEnds)
+{
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && !(keepLineEnds && c == '\n')) || byte == 0x7f) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            escaped += code;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
 
 bool IsListedDate(const Date& date)
 {
@@ -315,6 +343,14 @@ CommandLine ReadCommandLine(const std::string& programPath, const std::vector<st
         return command;
     }
     const CommandWord* word = FindWord(first);
+    // A word that names no command is a mistyped one; paths (the task file) and
+    // Qt's own -options start the program as before.
+    if (!word && IsMistypedWord(first)) {
+        command.kind = CommandKind::Help;
+        command.error = "unknown command " + Quoted(first);
+        command.usageHint = true;
+        return command;
+    }
     if (!word)
         return command;
     command.kind = word->kind;
@@ -333,6 +369,9 @@ CommandLine ReadCommandLine(const std::string& programPath, const std::vector<st
     if (needsProfile && !command.date)
         command.date = Today();
     if (!command.profile.empty() && !CheckProfile(command))
+        return command;
+    std::vector<ProfileIndexEntry> listed;
+    if (command.kind == CommandKind::Profiles && !ReadIndex(command, listed))
         return command;
     if (CheckDates(command) && command.kind == CommandKind::Picture)
         CheckOutput(command);
@@ -357,7 +396,7 @@ std::string ReportOutput(const CommandLine& command)
             calendarDays.push_back({date, DayAfter(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "),
                                     PlainReportText(set)});
         else
-            text += (i ? "\n" : "") + PlainReportText(set);
+            text += (i ? "\n" : "") + EscapedControls(PlainReportText(set), true);
     }
     if (command.format == OutputFormat::Json)
         return ReportJson(command.profile, profile.fullName, profile.manualCalibration, reportDays);
@@ -370,6 +409,9 @@ int RunCoreCommand(const CommandLine& command, std::ostream& out, std::ostream& 
 {
     if (!command.error.empty()) {
         err << command.program << ": " << command.error << "\n";
+        if (command.usageHint)
+            err << "Usage: " << command.program << " [COMMAND [OPTIONS]]; " << command.program
+                << " --help lists the commands.\n";
         return RefusedCommandLine;
     }
     std::string text;

@@ -58,7 +58,7 @@ int RunPictureCommand(const CommandLine& command)
     // Written beside the file and renamed over it: a link there is replaced, never
     // followed, and a failure leaves no half picture.
     if (bytes.isEmpty() || !WriteFileAtomically(command.output, bytes.toStdString())) {
-        std::fprintf(stderr, "%s: cannot write %s\n", command.program.c_str(), command.output.c_str());
+        std::fprintf(stderr, "%s: cannot write %s\n", command.program.c_str(), QuotedArgument(command.output).c_str());
         return 1;
     }
     return 0;

@@ -2,6 +2,8 @@
 
 #include "platform/Process.h"
 
+#include <algorithm>
+
 bool VersionIsRefused(const VersionRecord& record)
 {
     return record.platform == VersionRecord::Windows9x && record.major == 4 && record.minor == 0;
@@ -36,9 +38,26 @@ RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments)
 
 bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform)
 {
-    for (const char* value : {display, waylandDisplay, qpaPlatform})
-        if (value && value[0])
+    const auto set = [](const char* value) { return value && value[0]; };
+    if (!set(qpaPlatform))
+        return set(display) || set(waylandDisplay);
+    // A list such as "wayland;xcb" is tried in order: one that can start is enough.
+    const std::string platforms = qpaPlatform;
+    std::size_t start = 0;
+    while (start <= platforms.size()) {
+        const std::size_t end = std::min(platforms.find(';', start), platforms.size());
+        const std::string name = platforms.substr(start, end - start);
+        if (name.rfind("xcb", 0) == 0) {
+            if (set(display))
+                return true;
+        } else if (name.rfind("wayland", 0) == 0) {
+            if (set(waylandDisplay))
+                return true;
+        } else if (!name.empty()) {
             return true;
+        }
+        start = end + 1;
+    }
     return false;
 }
 

@@ -30,7 +30,7 @@ RunModeChoice ChooseRunMode(const std::vector<std::string>& arguments);
 
 // Whether a window could be shown, from DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM
 // (null when unset): a platform chosen by hand (offscreen, eglfs, vnc...) needs no
-// display server. Cron sets none of them.
+// display server, while xcb needs DISPLAY and wayland WAYLAND_DISPLAY. Cron sets none.
 bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform);
 
 // A start by the task file's path whose task is gone, with nowhere to show a window,

@@ -13,3 +13,9 @@ struct StartRequest {
 
     bool Empty() const { return profile.empty() && !date; }
 };
+
+// How a later start hands its request to the running Moravel: the profile's line
+// and the date's line (YYYY-MM-DD, empty without a date).
+std::string EncodeStartRequest(const StartRequest& request);
+// Nothing from text that is not such a request.
+std::optional<StartRequest> DecodeStartRequest(const std::string& text);

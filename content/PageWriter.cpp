@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 
 #include <array>
+#include <filesystem>
 #include <cstdint>
 
 namespace {
@@ -180,4 +181,14 @@ bool IsAllowedNavigation(const std::string& address)
     if (address.empty() || address == "javascript:window.print()")
         return true;
     return EndsWithLowerAscii(address, ".htm");
+}
+
+void RemoveWorkingPages()
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (EndsWithLowerAscii(name, ".htm") && !entry.is_directory(error))
+            MakeWritableAndDelete(entry.path().string());
+    }
 }

@@ -53,6 +53,8 @@ struct PagePair {
 // path) and the content page into InstallDir. Returns false when the content page
 // could not be written (then nothing should be shown); a failed entry page is skipped.
 bool WritePagePair(const PagePair& pair);
+// Removes the working pages (every ".htm" file) from InstallDir: none outlives a run.
+void RemoveWorkingPages();
 
 // The exact bytes of the two pages (Windows-1252).
 std::string EntryPageBytes(const std::string& contentPath);

@@ -212,7 +212,10 @@ bool FitsOnOneLine(std::string_view value)
 
 bool IsOneLineValue(std::string_view value)
 {
-    return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+    for (const char c : value)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return false;
+    return true;
 }
 
 int ParseLeadingInt(const std::string& text)

@@ -52,8 +52,9 @@ bool ReadLinesBuffered(const std::string& path, std::size_t bufferSize, std::vec
 // What a writer may put on one line of a data file and read back on one line: no LF,
 // which would end the line and start forged ones, and no NUL, which would cut it.
 bool FitsOnOneLine(std::string_view value);
-// What a one-line field of a window accepts for a data file: also no CR, which other
-// programs take for a line end and which the readers drop at a line's end.
+// What a one-line field of a window accepts for a data file: no control character at
+// all. CR is taken for a line end by other programs and dropped at a line's end by the
+// readers; TAB splits the command line's columns; ESC drives a terminal.
 bool IsOneLineValue(std::string_view value);
 
 // atoi: leading blanks, optional sign, decimal digits up to the first other character.

@@ -110,12 +110,13 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
         return false;
     // Written beside the target and renamed over it, so a failed save never
     // leaves half a picture behind.
-    const bool existed = ::lstat(local.constData(), &info) == 0;
+    const bool replaces = ::stat(local.constData(), &info) == 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // A new picture is private like every file Moravel writes; a replaced one keeps its mode.
-    if (!existed && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    // A reading of a person is private as every data file: a new picture is 0600, a
+    // replaced one keeps its mode.
+    if (!replaces && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         file.cancelWriting();
         return false;
     }

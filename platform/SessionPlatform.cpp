@@ -16,10 +16,7 @@ std::string PlatformForSession(const char* chosenPlatform, const char* waylandDi
     return "xcb";
 }
 
-void PreferPlacingPlatform()
+std::string PlacingPlatform()
 {
-    const std::string platform = PlatformForSession(std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"),
-                                                    std::getenv("DISPLAY"));
-    if (!platform.empty())
-        ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    return PlatformForSession(std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
 }

@@ -8,6 +8,5 @@
 // Returns the platform to ask Qt for ("xcb"), or empty to leave Qt's own choice.
 std::string PlatformForSession(const char* chosenPlatform, const char* waylandDisplay, const char* x11Display);
 
-// Applies PlatformForSession to this process's environment; call before the
-// application object exists.
-void PreferPlacingPlatform();
+// PlatformForSession for this process's environment.
+std::string PlacingPlatform();

@@ -98,7 +98,8 @@ bool IsValidProfileFileName(const std::string& description)
     if (description == "mv" || description == "contacts")
         return false;
     // A slash leaves InstallDir; NUL, CR and LF would cut or break the file's lines.
-    return IsOneLineValue(description) && description.find('/') == std::string::npos;
+    // (The editor refuses every control character; older files may hold a TAB.)
+    return FitsOnOneLine(description) && description.find_first_of("\r/") == std::string::npos;
 }
 
 std::string ProfilePath(const std::string& description)

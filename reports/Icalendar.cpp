@@ -88,6 +88,7 @@ std::string ReportCalendar(const std::string& description, const std::string& fu
                            FoldedLine("PRODID:-//Moravel//Moravel 2005//EN") + FoldedLine("CALSCALE:GREGORIAN");
     const std::string key = ProfileKey(description);
     const std::string dtstamp = UtcStamp(stamp);
+    bool anyEvent = false;
     for (const CalendarDay& day : days) {
         if (day.dayReading != "Good Day" && day.dayReading != "Bad Day")
             continue;
@@ -101,6 +102,19 @@ std::string ReportCalendar(const std::string& description, const std::string& fu
         calendar += FoldedLine("DESCRIPTION:" + CalendarText(day.plainReport));
         calendar += FoldedLine("TRANSP:TRANSPARENT");
         calendar += FoldedLine("END:VEVENT");
+        anyEvent = true;
+    }
+    // A calendar holds at least one component: a range without a good or bad day is
+    // said as a free time span over its days, which calendars show as nothing.
+    if (!anyEvent && !days.empty()) {
+        const std::string first = CompactDate(days.front().date);
+        const std::string end = CompactDate(days.back().nextDate);
+        calendar += FoldedLine("BEGIN:VFREEBUSY");
+        calendar += FoldedLine("UID:" + first + "-" + end + "-" + key + "@moravel");
+        calendar += FoldedLine("DTSTAMP:" + dtstamp);
+        calendar += FoldedLine("DTSTART:" + first + "T000000Z");
+        calendar += FoldedLine("DTEND:" + end + "T000000Z");
+        calendar += FoldedLine("END:VFREEBUSY");
     }
     return calendar + FoldedLine("END:VCALENDAR");
 }

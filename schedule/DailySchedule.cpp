@@ -1,5 +1,6 @@
 #include "schedule/DailySchedule.h"
 
+#include "platform/DataFile.h"
 #include "platform/FieldCheck.h"
 #include "schedule/SchedulerLink.h"
 
@@ -18,11 +19,36 @@ std::string AddressMessage(const std::string& email)
     });
 }
 
+ScheduleForm FormOfTask(const TaskFileContents& task)
+{
+    ScheduleForm form;
+    if (!task.IsPresent())
+        return form;
+    form.email = task.email;
+    form.delivery = task.DeliveryChoice();
+    form.fullColour = ParseLeadingInt(task.type) != 0 ? 1 : 0;
+    // The first time as the file stores it ("7:5AM"); one that is not of that form
+    // leaves the default.
+    if (!task.times.empty()) {
+        const std::string& time = task.times.front();
+        const std::size_t colon = time.find(':');
+        const int hour = ParseLeadingInt(time);
+        const int minute = colon == std::string::npos ? -1 : ParseLeadingInt(time.substr(colon + 1));
+        if (colon != std::string::npos && hour >= 1 && hour <= 23 && minute >= 0 && minute <= 59) {
+            form.hour = hour;
+            form.minute = minute;
+        }
+    }
+    return form;
+}
+
 std::vector<ScheduleStep> ScheduleSteps(const TaskFile& task)
 {
+    // The delivery scheduled before is replaced only now, when the new one is saved.
     return {
         {[task] { return WriteTaskFile(task); }, "Unable to save profile.    "},
-        {SchedulerLink::EnsureSchedulerRunning, "Unable to start Task Scheduler.    "},
+        {[] { return SchedulerLink::EnsureSchedulerRunning() && (SchedulerLink::DeleteWorkItem(), true); },
+         "Unable to start Task Scheduler.    "},
         {SchedulerLink::CreateWorkItem, "Unable to schedule Daily Report.    "},
         {[hour = task.hour, minute = task.minute] { return SchedulerLink::ActivateWorkItem(hour, minute); },
          "Unable to activate Daily Report.    "},

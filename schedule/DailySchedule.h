@@ -14,6 +14,17 @@ bool NeedsAddress(Delivery delivery);
 // The message for an address the daily delivery cannot keep; empty when it can.
 std::string AddressMessage(const std::string& email);
 
+// What the Schedule window shows: the current delivery's settings when one is
+// scheduled, else the defaults (6:00, plain text, e-mail).
+struct ScheduleForm {
+    int hour = 6;  // 1 to 23, as the hour list counts
+    int minute = 0;
+    int fullColour = 0;
+    Delivery delivery = Delivery::Email;
+    std::string email;
+};
+ScheduleForm FormOfTask(const TaskFileContents& task);
+
 // One step of scheduling the daily delivery and the message shown when it fails.
 struct ScheduleStep {
     std::function<bool()> run;

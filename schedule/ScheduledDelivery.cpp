@@ -2,11 +2,14 @@
 
 #include "mail/MapiMailer.h"
 #include "platform/Clock.h"
+#include "platform/DataFile.h"
 #include "platform/Paths.h"
 #include "profiles/ProfileFiles.h"
 #include "schedule/DailyNotice.h"
 #include "schedule/DesktopNotifier.h"
 #include "schedule/UnattendedRun.h"
+
+#include <cstdio>
 
 namespace {
 constexpr int kWaitLimitMs = 10 * 60 * 1000;
@@ -18,8 +21,14 @@ bool MailProgramFound()
 }
 }
 
-void RunScheduledDelivery(const TaskFileContents& task)
+int RunScheduledDelivery(const TaskFileContents& task)
 {
+    // A profile gone or unreadable gives no nameless report: the scheduler records
+    // the failure and the line that names the file.
+    if (DataFileState(task.profilePath) != FileState::Readable) {
+        std::fprintf(stderr, "Kestrane: cannot read the profile '%s'\n", task.profilePath.c_str());
+        return 1;
+    }
     const Delivery delivery = task.DeliveryChoice();
     const bool mails = delivery != Delivery::Notification && !task.email.empty() && MailProgramFound();
     DesktopNotifier notifier;
@@ -36,4 +45,5 @@ void RunScheduledDelivery(const TaskFileContents& task)
         RunUnattended(task.profilePath, task.email, task.UnattendedType());
     if (shown)
         notifier.Wait(kWaitLimitMs);
+    return 0;
 }

@@ -5,5 +5,6 @@
 // The scheduled run: today's reading mailed and/or shown as a desktop notification,
 // as the task chooses. An e-mail that cannot go out (no mail program) is shown on
 // the desktop instead, silently. Waits at most ten minutes for the notification's
-// "Open" or its close. Needs a Q(Gui)Application (offscreen).
-void RunScheduledDelivery(const TaskFileContents& task);
+// "Open" or its close. Needs a Q(Gui)Application (offscreen). Gives the exit status:
+// 1, with one line on standard error, when the profile cannot be read.
+int RunScheduledDelivery(const TaskFileContents& task);

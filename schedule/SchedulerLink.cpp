@@ -12,8 +12,6 @@
 #include <csignal>
 #include <filesystem>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace SchedulerLink {
@@ -28,27 +26,39 @@ AccountPrompt& Prompt()
 // read, so that nothing is ever written over a table we did not see.
 bool ReadTable(const std::string& crontab, std::string& table)
 {
-    std::string errorPath = TempDir() + "moravel-crontab-XXXXXX";
-    const int fd = ::mkstemp(errorPath.data());
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    const ProcessResult result =
-        RunProcess({"/bin/sh", "-c", "exec \"$0\" -l 2>\"$1\"", crontab, errorPath}, {}, true);
-    std::ifstream errorFile(errorPath, std::ios::binary);
-    const std::string errors((std::istreambuf_iterator<char>(errorFile)), std::istreambuf_iterator<char>());
-    ::unlink(errorPath.c_str());
+    // The table comes on standard output; its error text stays in the shell, which
+    // answers 3 for "no crontab for": no file is left behind however the run ends.
+    constexpr int kNoTable = 3;
+    const ProcessResult result = RunProcess(
+        {"/bin/sh", "-c",
+         "{ errors=$(\"$0\" -l 2>&1 >&3 3>&-); status=$?; } 3>&1\n"
+         "[ $status -eq 0 ] && exit 0\n"
+         "case $errors in *'no crontab for'*) exit 3 ;; esac\n"
+         "exit 1",
+         crontab},
+        {}, true);
     if (!result.started)
         return false;
     if (result.exitCode == 0) {
         table = result.output;
         return true;
     }
-    if (errors.find("no crontab for") != std::string::npos) {
+    if (result.exitCode == kNoTable) {
         table.clear();
         return true;
     }
     return false;
+}
+
+// The folder as the manager takes it: without "." or ".." parts (and links resolved).
+std::string NormalisedFolder(const std::string& folder)
+{
+    char* real = ::realpath(folder.c_str(), nullptr);
+    if (!real)
+        return folder;
+    std::string result = real;
+    std::free(real);
+    return result == "/" ? result : result + "/";
 }
 
 bool WriteTable(const std::string& crontab, const std::string& table)
@@ -213,7 +223,7 @@ bool CreateWorkItem()
 {
     if (ManagerRuns()) {
         const std::string service = UnitPath(UserTimer::ServiceName);
-        const std::string text = UserTimer::ServiceText(InstallDir());
+        const std::string text = UserTimer::ServiceText(NormalisedFolder(InstallDir()));
         if (text.empty() || Present(service) || Present(UnitPath(UserTimer::TimerName)))
             return false;
         std::error_code error;

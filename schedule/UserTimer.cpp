@@ -26,11 +26,35 @@ std::string WithoutSpecifiers(const std::string& text)
     return result;
 }
 
-// A double-quoted value with C-style escapes.
+bool IsUtf8(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xe ? 3
+                                                   : (lead >> 3) == 0x1e ? 4 : 0;
+        if (length == 0 || i + length > text.size() || (length == 2 && lead < 0xc2))
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// A double-quoted value with C-style escapes; bytes of a name that is no UTF-8 as
+// "\xNN", since a unit file must be UTF-8 itself.
 std::string Quoted(const std::string& text, bool keepDollar)
 {
+    const bool escapeHigh = !IsUtf8(text);
     std::string result = "\"";
     for (char c : text) {
+        if (escapeHigh && static_cast<unsigned char>(c) >= 0x80) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned char>(c));
+            result += code;
+            continue;
+        }
         if (c == '\\' || c == '"')
             result += '\\';
         result += c;
@@ -40,6 +64,14 @@ std::string Quoted(const std::string& text, bool keepDollar)
             result += '$';
     }
     return result + "\"";
+}
+
+// The manager runs a program only from a UTF-8 path without quotes or backslashes,
+// and sets folders and variables only from UTF-8: any other folder is reached
+// through the shell, which takes any bytes as its arguments.
+bool NeedsShell(const std::string& installDir)
+{
+    return !IsUtf8(installDir) || installDir.find_first_of("\"'\\") != std::string::npos;
 }
 
 std::string TwoDigits(int value)
@@ -80,10 +112,26 @@ std::string CommandWord(const std::string& text)
     return Quoted(text, true);
 }
 
+std::string ProgramWord(const std::string& path)
+{
+    // The manager expands specifiers in the program's path, but no "$".
+    return Quoted(path, false);
+}
+
 std::string ServiceText(const std::string& installDir)
 {
     if (HasControlCharacter(installDir))
         return {};
+    if (NeedsShell(installDir))
+        return "[Unit]\n"
+               "Description=Moravel daily analysis report\n"
+               "\n"
+               "[Service]\n"
+               "Type=oneshot\n"
+               "ExecStart=/bin/sh -c " +
+               CommandWord("XDG_DATA_HOME=$2 && export XDG_DATA_HOME && cd \"$1\" && "
+                           "exec \"$1Kestrane\" \"$1task.dtr\"") +
+               " sh " + CommandWord(installDir) + " " + CommandWord(ParentFolder(installDir)) + "\n";
     return "[Unit]\n"
            "Description=Moravel daily analysis report\n"
            "\n"
@@ -91,7 +139,7 @@ std::string ServiceText(const std::string& installDir)
            "Type=oneshot\n"
            "Environment=" + Quoted("XDG_DATA_HOME=" + ParentFolder(installDir), false) + "\n"
            "WorkingDirectory=" + WithoutSpecifiers(WithoutClosingSlash(installDir)) + "\n"
-           "ExecStart=" + CommandWord(installDir + "Kestrane") + " " + CommandWord(installDir + "task.dtr") + "\n";
+           "ExecStart=" + ProgramWord(installDir + "Kestrane") + " " + CommandWord(installDir + "task.dtr") + "\n";
 }
 
 std::string TimerText(int hour, int minute)

@@ -17,8 +17,9 @@ std::string UnitFolder(const char* xdgConfigHome, const char* home);
 bool ManagerRuns(const std::string& isSystemRunningOutput);
 
 // The service: runs installDir's "Kestrane" with its "task.dtr" in installDir,
-// XDG_DATA_HOME set to installDir's parent as the crontab line does. Empty when a
-// path holds a control character, which no unit line can carry.
+// XDG_DATA_HOME set to installDir's parent as the crontab line does. installDir is
+// a normalised absolute path (no "." or ".." parts). Empty when a path holds a
+// control character, which no unit line can carry.
 std::string ServiceText(const std::string& installDir);
 
 // The timer: daily at hour:minute, persistent.
@@ -26,4 +27,6 @@ std::string TimerText(int hour, int minute);
 
 // A word for a unit's command line: quoted, with "%" and "$" kept from expansion.
 std::string CommandWord(const std::string& text);
+// The same for the program's path, where the manager expands "%" but no "$".
+std::string ProgramWord(const std::string& path);
 }

@@ -16,6 +16,10 @@ first_install=1
 
 cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF -DMORAVEL_BENCH=OFF >/dev/null
 cmake --build build -j "$(nproc)"
+# The folder holds people's data (profile files are named after them): for the
+# user alone, also when an earlier install made it for everyone to read.
+mkdir -p -m 700 "$install_dir"
+chmod 700 "$install_dir"
 cmake --install build --prefix "$install_dir" >/dev/null
 echo "Moravel is installed in $install_dir/"
 

@@ -2,11 +2,14 @@
 
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "schedule/ProcessTable.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +89,32 @@ bool StartDeleteCopy(std::string* copyPath)
     ::unlink(copy.c_str());
     ::rmdir(folder.c_str());
     return false;
+}
+
+int RemoveStaleDeleteCopies()
+{
+    const std::string temp = TempDir();
+    DIR* dir = ::opendir(temp.c_str());
+    if (!dir)
+        return 0;
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        struct stat info{};
+        if (name.rfind(CopyFolderPrefix, 0) != 0 || ::lstat((temp + name).c_str(), &info) != 0 ||
+            !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+            continue;
+        if (!AnyProcessRunning({temp + name + "/uninstall"}))
+            stale.push_back(temp + name);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const std::string& folder : stale) {
+        // The folder holds the copy, whole or cut short, and nothing else of ours.
+        ::unlink((folder + "/uninstall").c_str());
+        removed += ::rmdir(folder.c_str()) == 0;
+    }
+    return removed;
 }
 
 bool RemoveOwnCopy(const std::string& program)

@@ -13,6 +13,10 @@ bool StartDeleteCopy(std::string* copyPath = nullptr);
 // copy and its private folder in the temporary folder; anything else stays.
 bool RemoveOwnCopy(const std::string& program);
 
+// Removes the copies a killed uninstall left in the temporary folder: this user's
+// folders of that name whose "uninstall" no longer runs. Returns how many went.
+int RemoveStaleDeleteCopies();
+
 // Copies `from` to a new file `to` with the same permission bits. The target is
 // created exclusively and never through a link; false when it exists or any step fails.
 bool CopyFileExclusively(const std::string& from, const std::string& to);

@@ -44,8 +44,8 @@ bool EndsWithNoCase(const std::string& name, const std::string& ending)
     return true;
 }
 
-// Regular files (links not followed) whose names end in `ending`, in `folder` and,
-// when deep, in the folders below it.
+// Regular files (links not followed) whose names end in `ending` (any with an empty
+// one), in `folder` and, when deep, in the folders below it.
 int CountFiles(const std::string& folder, const std::string& ending, bool deep, int depth = 0)
 {
     DIR* dir = ::opendir(folder.c_str());
@@ -83,7 +83,8 @@ PersonalData CountPersonalData()
             --data.profiles;
     }
     data.contacts = static_cast<int>(ReadContacts(ContactsPath()).size());
-    data.reports = CountFiles(WithoutClosingSlash(ReportsDir()), ".jpg", true);
+    // Every file there is a saved report, whatever its picture format.
+    data.reports = CountFiles(WithoutClosingSlash(ReportsDir()), "", true);
     return data;
 }
 

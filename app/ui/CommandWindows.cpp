@@ -8,6 +8,8 @@
 #include "reports/ui/DailyAnalysisWindow.h"
 #include "reports/ui/ReportViewWindow.h"
 #include "schedule/ui/CurrentScheduleWindow.h"
+#include "schedule/DailySchedule.h"
+#include "schedule/TaskFile.h"
 #include "schedule/ui/ScheduleWindow.h"
 
 void CommandWindows::OpenDailyAnalysis(QWidget* parent, const std::string& profilePath, const Date& date)
@@ -32,6 +34,7 @@ void CommandWindows::OpenScheduleWindow(QWidget* parent, const std::string& prof
 {
     ScheduleWindow window(parent);
     window.SetProfilePath(profilePath);
+    window.SetForm(FormOfTask(ReadTaskFile()));
     window.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ui/AboutWindow.h"
 #include "app/ui/CommandWindows.h"
+#include "content/PageWriter.h"
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"
@@ -18,6 +19,7 @@
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -51,28 +53,38 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     dates.Select(today);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &MainWindow::Help);
+    connect(f1, &QShortcut::activated, this, [this] {
+        Help();
+        FollowWhenFree();
+    });
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectControls()
 {
+    // A request that waited while a command's window was open is followed after it.
+    const auto command = [this](void (MainWindow::*run)()) {
+        return [this, run] {
+            (this->*run)();
+            FollowWhenFree();
+        };
+    };
     connect(ui.list.Tree(), &QTreeWidget::itemSelectionChanged, this, [this] {
         if (!ui.list.Updating())
             SelectionChanged();
     });
-    connect(ui.list.Tree(), &QTreeWidget::itemDoubleClicked, this, [this] { EditProfile(); });
+    connect(ui.list.Tree(), &QTreeWidget::itemDoubleClicked, this, command(&MainWindow::EditProfile));
     dates.Attach(this, ui.monthList, ui.dayList, ui.yearList, [this] { UpdateButtonsAfterDate(); });
-    connect(ui.addButton, &QPushButton::clicked, this, &MainWindow::AddProfile);
-    connect(ui.editButton, &QPushButton::clicked, this, &MainWindow::EditProfile);
-    connect(ui.deleteButton, &QPushButton::clicked, this, &MainWindow::DeleteProfile);
-    connect(ui.analyzeButton, &QPushButton::clicked, this, &MainWindow::AnalyzeDay);
-    connect(ui.scheduleButton, &QPushButton::clicked, this, &MainWindow::Schedule);
-    connect(ui.openReportButton, &QPushButton::clicked, this, &MainWindow::OpenReport);
-    connect(ui.companionButton, &QPushButton::clicked, this, &MainWindow::Companion);
-    connect(ui.dreamsButton, &QPushButton::clicked, this, &MainWindow::Dreams);
-    connect(ui.helpButton, &QPushButton::clicked, this, &MainWindow::Help);
+    connect(ui.addButton, &QPushButton::clicked, this, command(&MainWindow::AddProfile));
+    connect(ui.editButton, &QPushButton::clicked, this, command(&MainWindow::EditProfile));
+    connect(ui.deleteButton, &QPushButton::clicked, this, command(&MainWindow::DeleteProfile));
+    connect(ui.analyzeButton, &QPushButton::clicked, this, command(&MainWindow::AnalyzeDay));
+    connect(ui.scheduleButton, &QPushButton::clicked, this, command(&MainWindow::Schedule));
+    connect(ui.openReportButton, &QPushButton::clicked, this, command(&MainWindow::OpenReport));
+    connect(ui.companionButton, &QPushButton::clicked, this, command(&MainWindow::Companion));
+    connect(ui.dreamsButton, &QPushButton::clicked, this, command(&MainWindow::Dreams));
+    connect(ui.helpButton, &QPushButton::clicked, this, command(&MainWindow::Help));
 }
 
 void MainWindow::LoadList()
@@ -155,6 +167,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addAction(QStringLiteral("&About Moravel"), this, &MainWindow::ShowAbout);
     menu.exec(event->globalPos());
+    FollowWhenFree();
 }
 
 void MainWindow::ShowAbout()
@@ -190,6 +203,30 @@ void MainWindow::FollowStartRequest()
     SelectionChanged();
     if (request.date)
         AnalyzeDay();
+    // One that came while that window was open.
+    FollowWhenFree();
+}
+
+void MainWindow::FollowRequest(const StartRequest& request)
+{
+    startRequest = request;
+    FollowWhenFree();
+}
+
+// A request waits while another of our windows is open above this one, since that
+// window's question comes first; it is followed once this window is on top again.
+void MainWindow::FollowWhenFree()
+{
+    const auto free = [this] {
+        const QWidget* top = QApplication::activeModalWidget();
+        return opened && !closing && !startRequest.Empty() && (!top || top == this);
+    };
+    if (!free())
+        return;
+    QTimer::singleShot(0, this, [this, free] {
+        if (free())
+            FollowStartRequest();
+    });
 }
 
 // --- Selection and buttons --------------------------------------------------
@@ -278,6 +315,8 @@ void MainWindow::AddProfile()
     if (editor.RunNew()) {
         const ProfileIndexEntry entry = IndexEntryOf(editor.Record());
         PutRow(ProfileRow(profiles, entry.description), entry);
+        // At once: a crash before the next command would leave the new file without its row.
+        SaveIndexIfDirty();
     }
     ShowListTip();
 }
@@ -296,6 +335,7 @@ void MainWindow::EditProfile()
         ProfileEditorWindow editor(this);
         if (editor.RunEdit(firstDescription)) {
             PutRow(static_cast<std::size_t>(row), IndexEntryOf(editor.Record()));
+            SaveIndexIfDirty();
             ShowTip({MainTip::Analyze, MainFocus::Analyze});
         }
     }
@@ -480,12 +520,6 @@ void MainWindow::Close()
     closing = true;
     SaveIndexIfDirty();
     tip.Close();
-    // Generated pages are working files; none outlives the window.
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(InstallDir(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (EndsWithLowerAscii(name, ".htm") && !entry.is_directory(error))
-            MakeWritableAndDelete(entry.path().string());
-    }
+    RemoveWorkingPages();
     QDialog::reject();
 }

@@ -31,9 +31,14 @@ public:
 
     // What to show once the window is open (the open command).
     void SetStartRequest(const StartRequest& request) { startRequest = request; }
+    // The same from a later start while this one runs: followed at once, or once the
+    // window open above this one has closed.
+    void FollowRequest(const StartRequest& request);
 
     // Escape and the close box.
     void reject() override;
+    // Saves, removes the working pages and closes (also on an ending signal).
+    void Close();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,6 +61,7 @@ private:
     bool DeleteRow(int row);
     void SaveIndexIfDirty();
     void FollowStartRequest();
+    void FollowWhenFree();
 
     // Commands.
     void AddProfile();
@@ -67,7 +73,6 @@ private:
     void Companion();
     void Dreams();
     void Help();
-    void Close();
     void ShowAbout();
 
     MainWindowControls ui;

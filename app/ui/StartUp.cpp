@@ -1,9 +1,11 @@
 #include "app/ui/StartUp.h"
 
+#include "app/CommandLine.h"
 #include "app/RunMode.h"
 #include "app/ui/InteractiveRun.h"
 #include "platform/BrowserSettings.h"
 #include "platform/Paths.h"
+#include "platform/PlatformArguments.h"
 #include "platform/Process.h"
 #include "platform/SessionPlatform.h"
 #include "platform/ui/Look.h"
@@ -67,19 +69,26 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
 
     // Decided before any application object exists: a scheduled run has no display.
     const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
-    if (EndsSilently(mode, DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                            std::getenv("QT_QPA_PLATFORM"))))
+    const bool display =
+        DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"));
+    if (EndsSilently(mode, display))
         return 0;
     if (mode.unattended) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Offscreen for this run only: what it starts for the user (Open) gets the
+        // user's own environment.
+        PlatformArguments arguments(argc, argv, "offscreen");
         qInstallMessageHandler(QuietMessages);
-        QGuiApplication app(argc, argv);
-        RunScheduledDelivery(mode.task);
-        return 0;
+        QGuiApplication app(arguments.Count(), arguments.Values());
+        return RunScheduledDelivery(mode.task);
+    }
+    if (!display) {
+        std::fprintf(stderr, "%s: no display to show Moravel on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+                     (argv[0] && argv[0][0] ? LastPathPart(argv[0]) : std::string("Kestrane")).c_str());
+        return NoDisplayStatus;
     }
 
-    PreferPlacingPlatform();
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv, PlacingPlatform());
+    QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     OwnerFocus::Install();
     if (!PrimaryScreenPasses())

@@ -1,5 +1,6 @@
 #include "installer/ui/InstallerRun.h"
 #include "platform/Paths.h"
+#include "platform/PlatformArguments.h"
 #include "platform/SessionPlatform.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/OwnerFocus.h"
@@ -9,8 +10,8 @@
 int main(int argc, char* argv[])
 {
     EnterInstallDir();
-    PreferPlacingPlatform();
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv, PlacingPlatform());
+    QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     OwnerFocus::Install();
     return RunInstaller();

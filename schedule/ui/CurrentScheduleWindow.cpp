@@ -67,10 +67,8 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     changeButton->setFocus();
 }
 
-// The old work item is removed when the Schedule window opens next.
+// The delivery stays as it is until the Schedule window saves a new one.
 void CurrentScheduleWindow::Change()
 {
-    if (taskFound)
-        DeleteTaskFile();
     accept();
 }

@@ -144,15 +144,14 @@ void ScheduleWindow::SetProfilePath(const std::string& path)
     profileLabel->setCursorPosition(0);
 }
 
-void ScheduleWindow::showEvent(QShowEvent* event)
+void ScheduleWindow::SetForm(const ScheduleForm& form)
 {
-    QDialog::showEvent(event);
-    if (opened)
-        return;
-    opened = true;
-    // An earlier item goes now, so that Save can create the new one.
-    if (SchedulerLink::EnsureSchedulerRunning())
-        SchedulerLink::DeleteWorkItem();
+    hourList->setCurrentIndex(form.hour - 1);
+    minuteList->setCurrentIndex(form.minute);
+    formList->setCurrentIndex(form.fullColour);
+    deliveryList->setCurrentIndex(static_cast<int>(form.delivery));
+    email = QString::fromStdString(form.email);
+    emailEdit->setText(email);
 }
 
 void ScheduleWindow::HourChanged(int position)

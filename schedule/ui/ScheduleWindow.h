@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/DailySchedule.h"
 #include "schedule/TaskFile.h"
 
 #include <QDialog>
@@ -20,6 +21,8 @@ public:
 
     // The profile's full path; set before the window opens.
     void SetProfilePath(const std::string& path);
+    // The settings shown when the window opens (the current delivery's).
+    void SetForm(const ScheduleForm& form);
 
     int Hour() const { return hour; }
     int Minute() const { return minute; }
@@ -32,7 +35,6 @@ public:
                                Delivery delivery = Delivery::Email);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
@@ -59,5 +61,4 @@ private:
     int fullColour = 0;
     Delivery delivery = Delivery::Email;
     QString amPm = QStringLiteral("AM");
-    bool opened = false;
 };

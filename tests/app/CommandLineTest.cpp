@@ -84,6 +84,8 @@ TEST(CommandLine, RefusalsSayWhyOnOneLineAndPrintNothing)
          "--days takes a number from 7 to 92 for picture, not '93'"},
         {{"picture", "--profile", "Ann", "--output", install + "mv.ini"},
          "will not write '" + install + "mv.ini' among Moravel's own files (name it .jpg or .png)"},
+        {{"picture", "--profile", "Ann", "--output", install + "moravel.png"},
+         "will not write '" + install + "moravel.png': it is one of Moravel's own files"},
         {{"picture", "--profile", "Ann", "--output", install + "Reports/../Kestrane"},
          "will not write '" + install + "Reports/../Kestrane' among Moravel's own files (name it .jpg or .png)"},
         {{"--help", "frob"}, "unknown command 'frob'"},
@@ -100,10 +102,16 @@ TEST(CommandLine, RefusalsSayWhyOnOneLineAndPrintNothing)
     EXPECT_EQ(ReadCommandLine("Kestrane", {"picture", "--profile", "Ann", "--output", install + "a.JPG"}).error, "");
     EXPECT_EQ(RunCommand({"report", "--help"}).out.rfind("Usage: Kestrane report --profile", 0), 0u);
 
-    // Anything that is not a command word starts the program as before.
+    // Paths and Qt's options start the program as before; a mistyped word is refused with the usage.
     for (const std::vector<std::string>& other :
-         {std::vector<std::string>{}, {"reprot"}, {"-platform", "offscreen"}, {install + "task.dtr"}, {"Report"}})
+         {std::vector<std::string>{}, {"-platform", "offscreen"}, {install + "task.dtr"}})
         EXPECT_EQ(ReadCommandLine("Kestrane", other).kind, CommandKind::None);
+    for (const char* word : {"reprot", "Report", "9"}) {
+        const Outcome run = RunCommand({word, "--profile", "Ann"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "Kestrane: unknown command '" + std::string(word) +
+                               "'\nUsage: Kestrane [COMMAND [OPTIONS]]; Kestrane --help lists the commands.\n");
+    }
 }
 
 TEST(CommandLine, ReportDaysAndProfilesList)
@@ -177,4 +185,10 @@ TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
     }
     EXPECT_EQ(FoldedLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
     EXPECT_EQ(FoldedLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
+
+    // Days without a good or bad day still give a calendar with a component.
+    const std::string quiet = ReportCalendar("a", "A", {{{1, 2, 2026}, {1, 3, 2026}, "Normal Day", "x"}}, 0);
+    EXPECT_NE(quiet.find("BEGIN:VFREEBUSY\r\nUID:20260102-20260103-"), std::string::npos) << quiet;
+    EXPECT_NE(quiet.find("DTSTART:20260102T000000Z\r\nDTEND:20260103T000000Z\r\nEND:VFREEBUSY\r\n"),
+              std::string::npos);
 }

@@ -8,6 +8,7 @@
 #include "support/CrontabStub.h"
 #include "support/WindowTest.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 using namespace WindowTest;
@@ -20,6 +21,7 @@ const std::string kItem = "0 6 * * * x # Daily Analysis Report\n";
 struct Opened {
     QStringList titles;
     QString profile;
+    QString form;  // hour, minute, address, form and delivery as the Schedule window opened
     bool taskFileWhenScheduleOpened = false;
 };
 
@@ -32,6 +34,10 @@ void CloseModals(Opened& opened, QStringList buttons)
         if (auto* profile = Child<QLineEdit>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
             opened.profile = profile->text();
             opened.taskFileWhenScheduleOpened = FileExists(TaskFilePath());
+            for (const char* name : {"hour", "minute", "email", "form", "delivery"}) {
+                const auto* list = Child<QComboBox>(modal, name);
+                opened.form += (list ? list->currentText() : Child<QLineEdit>(modal, name)->text()) + "|";
+            }
         }
         const QString button = buttons.takeFirst();
         CloseModals(opened, buttons);
@@ -86,12 +92,15 @@ private slots:
         QVERIFY(FileExists(TaskFilePath()));
         QCOMPARE(stub->Table(), kItem);
 
-        // Change gives the task up and opens the Schedule window for the selected profile.
+        // Change opens the Schedule window for the selected profile with the current
+        // settings; its Close leaves the delivery as it was.
         opened = PressSchedule({"change", "close"});
         QCOMPARE(opened.titles, (QStringList{kCurrent, kSchedule}));
         QCOMPARE(opened.profile, QString::fromStdString(InstallDir() + "Ann.ini"));
-        QVERIFY(!FileExists(TaskFilePath()));
-        QCOMPARE(stub->Table(), std::string());  // removed as the Schedule window opened
+        QCOMPARE(opened.form, QStringLiteral("07|05|bob@example.org|deliver report in plain text|"
+                                             "deliver report by e-mail|"));
+        QVERIFY(FileExists(TaskFilePath()));
+        QCOMPARE(stub->Table(), kItem);
     }
 
     void taskWithoutItemOpensTheScheduleWindow()

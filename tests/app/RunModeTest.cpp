@@ -63,6 +63,10 @@ TEST(RunMode, DisplayIsAServerOrAChosenPlatform)
     EXPECT_TRUE(DisplayAvailable(":0", nullptr, nullptr));
     EXPECT_TRUE(DisplayAvailable(nullptr, "wayland-0", nullptr));
     EXPECT_TRUE(DisplayAvailable(nullptr, nullptr, "offscreen"));
+    // A platform that needs a server it is not given cannot start.
+    EXPECT_FALSE(DisplayAvailable(nullptr, "wayland-0", "xcb"));
+    EXPECT_FALSE(DisplayAvailable(":0", nullptr, "wayland-egl"));
+    EXPECT_TRUE(DisplayAvailable(":0", nullptr, "wayland;xcb"));
 }
 
 TEST(RunMode, SystemAndScreenRules)

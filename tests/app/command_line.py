@@ -20,11 +20,25 @@ kestrane = os.path.join(os.environ["MORAVEL_BINARY_DIR"], "app", "Kestrane")
 assets = os.path.join(os.environ["MORAVEL_SOURCE_DIR"], "assets")
 
 
-def run(*arguments, faked=None):
+def run(*arguments, faked=None, data=None):
     command = [kestrane, *arguments]
     if faked:
         command = ["faketime", "-f", "@" + faked] + command
-    return subprocess.run(command, env=env, capture_output=True, timeout=120)
+    return subprocess.run(command, env=dict(env, XDG_DATA_HOME=data) if data else env, capture_output=True,
+                          timeout=120)
+
+
+def make_unreadable(path, kind):
+    """A file of the index's or a profile's name that no reader may take for empty."""
+    if kind == "fifo":
+        os.mkfifo(path)
+    elif kind == "folder":
+        os.mkdir(path)
+    elif kind == "link to /dev/zero":
+        os.symlink("/dev/zero", path)
+    elif kind == "over 1 MB":
+        with open(path, "w") as f:
+            f.write("Profile:x\n" + "#" * (1 << 20))
 
 
 def snapshot(folder):
@@ -138,6 +152,12 @@ with tempfile.TemporaryDirectory() as root:
     result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "none", "day.jpg"))
     check(result.returncode == 1 and result.stdout == b"" and result.stderr.count(b"\n") == 1, f"no folder: {result}")
 
+    # Without a display the windows' start says so on one line; a mistyped word is refused with the usage.
+    for arguments, status, lines in [(["open", "--profile", "Anna"], 3, 1), ([], 3, 1), (["reprot"], 2, 2)]:
+        result = run(*arguments)
+        check((result.returncode, result.stdout, result.stderr.count(b"\n")) == (status, b"", lines),
+              f"{arguments}: {result}")
+
     profiles = run("profiles")
     check(profiles.stdout == b"Anna Lee\tAnna\tAutomatic\nBob Lee\tBob\tManual\n", f"profiles {profiles}")
     check(snapshot(install) == before, "a command changed the files in InstallDir")
@@ -150,6 +170,40 @@ with tempfile.TemporaryDirectory() as root:
               "_moravel; printf '%s\\n' \"${COMPREPLY[@]}\"")
     offered = subprocess.run(["bash", "-c", script], capture_output=True, env=env)
     check(offered.stdout == b"Anna\nBob\n", f"completion offered {offered.stdout!r}")
+
+    # Unreadable inputs: the command line names the file and exits 2; the scheduled run
+    # mails nothing, names the file on one line and exits 1.
+    for number, kind in enumerate(["fifo", "folder", "link to /dev/zero", "over 1 MB", "missing"]):
+        data = os.path.join(root, "faulty%d" % number)
+        folder = os.path.join(data, "moravel") + "/"
+        os.makedirs(folder)
+        with open(folder + "mv.ini", "w") as f:
+            f.write("Profile:Anna Lee\nDescription:Anna\nAdjustment:Automatic\n")
+        with open(folder + "task.dtr", "w") as f:
+            f.write(f"Profile:{folder}Anna.ini\nEmail:anna@example.org\nTime:7:5AM\nType:1\n")
+        if kind != "missing":
+            make_unreadable(folder + "Anna.ini", kind)
+        for arguments, name, status in [(["report", "--profile", "Anna"], "Anna.ini", 2),
+                                        (["picture", "--profile", "Anna", "--output", data + "/a.png"], "Anna.ini", 2),
+                                        ([folder + "task.dtr"], "Anna.ini", 1)]:
+            if os.path.exists(root + "/mail.txt"):
+                os.remove(root + "/mail.txt")
+            result = run(*arguments, data=data)
+            check((result.returncode, result.stdout, result.stderr.count(b"\n")) == (status, b"", 1) and
+                  (folder + name).encode() in result.stderr and not os.path.exists(root + "/mail.txt"),
+                  f"{kind} {arguments[0]}: {result}")
+        if kind != "missing":
+            os.remove(folder + "mv.ini")
+            make_unreadable(folder + "mv.ini", kind)
+            result = run("profiles", data=data)
+            check((result.returncode, result.stdout, result.stderr.count(b"\n")) == (2, b"", 1) and
+                  (folder + "mv.ini").encode() in result.stderr, f"{kind} profiles: {result}")
+
+    # A control character an older index holds is escaped: three columns, no raw escape.
+    with open(install + "mv.ini", "wb") as f:
+        f.write(b"Profile:Ann\tLee\x1b[2J\nDescription:Anna\nAdjustment:Automatic\n")
+    profiles = run("profiles")
+    check(profiles.stdout == b"Ann\\x09Lee\\x1b[2J\tAnna\tAutomatic\n", f"escaped profiles {profiles.stdout!r}")
 
 print("command line checked" if not failures else f"{len(failures)} failures")
 sys.exit(1 if failures else 0)

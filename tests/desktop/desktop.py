@@ -188,9 +188,11 @@ class Desktop:
         """A home and data folder of their own, with the programs installed into InstallDir."""
         return User(self, os.path.join(self.root, name))
 
-    def start(self, user, program, *args):
+    def start(self, user, program, *args, env_changes=None):
         env = self._base_env()
         env.update(user.env())
+        for key, value in (env_changes or {}).items():  # None removes a variable
+            env.pop(key, None) if value is None else env.__setitem__(key, value)
         log = open(os.path.join(user.root, os.path.basename(program) + ".log"), "ab")
         process = subprocess.Popen([program, *args], env=env, cwd=user.home, stdin=subprocess.DEVNULL,
                                    stdout=log, stderr=log, preexec_fn=os.setsid)

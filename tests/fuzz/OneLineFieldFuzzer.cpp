@@ -11,8 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FuzzInstallDir();
     // The windows take at most 100 characters of at most four bytes.
     const std::string value(reinterpret_cast<const char*>(data), size < 400 ? size : 400);
-    // The windows refuse CR too; the files take a CR within a line and lose one at its end.
-    if (IsOneLineValue(value) != (value.find_first_of(std::string("\r\n\0", 3)) == std::string::npos))
+    // The windows refuse every control character; the files take any but LF and NUL
+    // (older files hold them), with a CR within a line and one lost at its end.
+    bool controls = false;
+    for (const char c : value)
+        controls = controls || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+    if (IsOneLineValue(value) == controls)
         std::abort();
     const bool oneLine = value.find_first_of(std::string("\n\0", 2)) == std::string::npos;
     if (!IsOneLineValue(value) && value.find('\r') != std::string::npos && oneLine)

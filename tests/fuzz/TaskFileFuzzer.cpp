@@ -1,5 +1,7 @@
-// Any "task.dtr": the readers, the scheduled-profile test and the type rule.
+// Any "task.dtr": the readers, the scheduled-profile test, the type rule and the
+// Schedule window's settings, which its lists must be able to show.
 #include "FuzzFile.h"
+#include "schedule/DailySchedule.h"
 #include "schedule/TaskFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -12,5 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         std::abort();
     (void)IsProfileScheduled(install + "Anna.ini");
     (void)IsProfileScheduled(contents.profilePath);
+    const ScheduleForm form = FormOfTask(contents);
+    if (form.hour < 1 || form.hour > 23 || form.minute < 0 || form.minute > 59 || form.fullColour < 0 ||
+        form.fullColour > 1)
+        std::abort();
     return 0;
 }

@@ -174,7 +174,7 @@ TEST(OneLineValues, LineBreaksAndNulNeverReachAFile)
     using namespace std::string_literals;
     // value, accepted by a window, written by the file layer
     const std::tuple<std::string, bool, bool> values[] = {
-        {"Bob Lee", true, true},  {"", true, true},       {"Bob\tLee", true, true},
+        {"Bob Lee", true, true},  {"", true, true},       {"Bob\tLee", false, true},  {"Bob\x1b[2J", false, true},
         {"Bob\r", false, true},   // read from a hand-made file, written back within its line
         {"Bob Lee\nDescription:ghost", false, false}, {"\nBadMonth:2", false, false}, {"Bob\0Lee"s, false, false},
     };

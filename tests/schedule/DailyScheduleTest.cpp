@@ -33,3 +33,22 @@ TEST(DailySchedule, StepsStopAtTheFirstFailure)
         EXPECT_EQ(ran, std::min(failing + 1, steps.size())) << failing;
     }
 }
+
+TEST(DailySchedule, FormOpensWithTheCurrentDelivery)
+{
+    struct Case { TaskFileContents task; int hour, minute, colour; Delivery delivery; std::string email; };
+    const Case cases[] = {
+        {{"/p.ini", "a@b.c", {"19:30PM", "7:5AM"}, "1", "both"}, 19, 30, 1, Delivery::Both, "a@b.c"},
+        {{"/p.ini", "", {"7:5AM"}, "0", "notification"}, 7, 5, 0, Delivery::Notification, ""},
+        {{"/p.ini", "a@b.c", {"24:0PM"}, "", ""}, 6, 0, 0, Delivery::Email, "a@b.c"},  // no hour of the list
+        {{"", "a@b.c", {"7:5AM"}, "1", ""}, 6, 0, 0, Delivery::Email, ""},           // no delivery: defaults
+    };
+    for (const Case& c : cases) {
+        const ScheduleForm form = FormOfTask(c.task);
+        EXPECT_EQ(form.hour, c.hour) << c.task.times.front();
+        EXPECT_EQ(form.minute, c.minute) << c.task.times.front();
+        EXPECT_EQ(form.fullColour, c.colour);
+        EXPECT_EQ(form.delivery, c.delivery);
+        EXPECT_EQ(form.email, c.email);
+    }
+}

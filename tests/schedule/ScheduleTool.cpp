@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
         failed = "WriteTaskFile";
     else if (!SchedulerLink::EnsureSchedulerRunning())
         failed = "EnsureSchedulerRunning";
-    else if (!SchedulerLink::CreateWorkItem())
+    else if (SchedulerLink::DeleteWorkItem(), !SchedulerLink::CreateWorkItem())
         failed = "CreateWorkItem";
     else if (!SchedulerLink::ActivateWorkItem(task.hour, task.minute))
         failed = "ActivateWorkItem";

@@ -219,17 +219,16 @@ private slots:
         QCOMPARE(Child<QLineEdit>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:00 AM"));
     }
 
-    // Opening removes the old item, also when the window is then closed unsaved.
-    void openingRemovesTheItemAndCloseResets()
+    // The old item stays while the window is open and after it is closed unsaved.
+    void openingKeepsTheItemAndCloseResets()
     {
         TempEnvironment env;
         CrontabStub stub(env);
         stub.LetStartsSucceed();
         stub.SetTable("MAILTO=me\n" + kActiveLine);
         ScheduleWindow window;
-        QCOMPARE(stub.Table(), "MAILTO=me\n" + kActiveLine);  // not before it opens
         window.show();
-        QCOMPARE(stub.Table(), std::string("MAILTO=me\n"));
+        QCOMPARE(stub.Table(), "MAILTO=me\n" + kActiveLine);
 
         Child<QComboBox>(window, "hour")->setCurrentIndex(11);
         Child<QComboBox>(window, "minute")->setCurrentIndex(30);
@@ -238,6 +237,7 @@ private slots:
         QCOMPARE(window.FullColour(), 1);
         Click(window, "close");
         QCOMPARE(window.result(), int(QDialog::Rejected));
+        QCOMPARE(stub.Table(), "MAILTO=me\n" + kActiveLine);
         QCOMPARE(window.Hour(), 6);
         QCOMPARE(window.Minute(), 0);
         QCOMPARE(window.FullColour(), 0);
@@ -251,7 +251,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("task file") << "no folder" << "Unable to save profile.    ";
         QTest::newRow("scheduler") << "no start" << "Unable to start Task Scheduler.    ";
-        QTest::newRow("create") << "line exists" << "Unable to schedule Daily Report.    ";
+        QTest::newRow("create") << "no write" << "Unable to schedule Daily Report.    ";
         QTest::newRow("activate") << "one write" << "Unable to activate Daily Report.    ";
     }
     void failuresAfterTheTaskFileLeaveItWritten()
@@ -269,8 +269,8 @@ private slots:
         window.show();
         if (failure == "no folder")
             std::filesystem::remove_all(env.InstallDir());
-        if (failure == "line exists")
-            stub.SetTable("# other # Daily Analysis Report\n");
+        if (failure == "no write")
+            stub.Write("writes", "0");
         if (failure == "one write")
             stub.Write("writes", "1");
         Type(window, "email", QStringLiteral("anna@example.org"));
@@ -329,9 +329,9 @@ private slots:
             window.show();
             Click(window, "change");
             QCOMPARE(window.result(), int(QDialog::Accepted));
-            QVERIFY(!FileExists(TaskFilePath()));
+            QVERIFY(FileExists(TaskFilePath()));  // until a new delivery is saved
         }
-        QCOMPARE(stub.Table(), kActiveLine);  // the Schedule window removes the item
+        QCOMPARE(stub.Table(), kActiveLine);
 
         // Only Profile and Email: a task without a time or a form.
         QFile file(QString::fromStdString(TaskFilePath()));

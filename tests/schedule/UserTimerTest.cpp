@@ -76,33 +76,74 @@ TEST(DailyNotice, SummaryBodyAndOpenCommand)
               (std::vector<std::string>{"/i/Kestrane", "open", "--profile", "Anna B", "--date", "2026-01-02"}));
 }
 
-// The units as the manager reads them, from an install folder whose name needs
-// quoting: the program and task paths must reach the manager whole.
-TEST(UserTimer, UnitsPassTheManagersVerification)
+namespace {
+// The words of a unit's ExecStart= as the manager reads them: quotes taken off, C
+// escapes undone, "%%" as "%" everywhere and "$$" as "$" in the arguments.
+std::vector<std::string> ExecWords(const std::string& unit)
+{
+    const std::size_t start = unit.find("\nExecStart=") + 11;
+    const std::string line = unit.substr(start, unit.find('\n', start) - start);
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ')
+            continue;
+        const bool quoted = line[i] == '"';
+        std::string word;
+        for (i += quoted; i < line.size() && (quoted ? line[i] != '"' : line[i] != ' '); ++i) {
+            if (line[i] == '\\' && line[i + 1] == 'x')
+                word += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)), i += 3;
+            else if (line[i] == '\\' || (line[i] == '%' && line[i + 1] == '%') ||
+                     (!words.empty() && line[i] == '$' && line[i + 1] == '$'))
+                word += line[++i];
+            else
+                word += line[i];
+        }
+        words.push_back(word);
+    }
+    return words;
+}
+}
+
+// The units from install folders of every name the crontab line takes: the manager
+// accepts them, and their command runs the folder's program with its task.
+TEST(UserTimer, UnitsPassTheManagersVerificationForAnyFolderName)
 {
     const std::string analyze = FindOnPath("systemd-analyze");
     if (analyze.empty())
         GTEST_SKIP() << "systemd-analyze is not installed";
     TempEnvironment env;
-    const std::string data = env.Root() + "/my data 100%";
-    const std::string install = data + "/moravel/";
     const std::string units = env.Root() + "/units/";
     const std::string runtime = env.Root() + "/runtime";
-    fs::create_directories(install);
     fs::create_directories(units);
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
-    std::ofstream(install + "Kestrane") << "#!/bin/sh\n";
-    fs::permissions(install + "Kestrane", fs::perms::owner_all);
-    std::ofstream(units + UserTimer::ServiceName) << UserTimer::ServiceText(install);
-    std::ofstream(units + UserTimer::TimerName) << UserTimer::TimerText(7, 5);
-
-    const ProcessResult result = RunProcess(
-        {"/bin/sh", "-c", "XDG_RUNTIME_DIR=\"$1\" exec \"$0\" --user verify \"$2\" \"$3\" 2>&1", analyze, runtime,
-         units + UserTimer::TimerName, units + UserTimer::ServiceName},
-        {}, true);
-    EXPECT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_EQ(result.output, "");
+    const std::string names[] = {"my data 100%", "a$b $(x)", "it's \"q\"", "back\\slash", "caf\xe9",
+                                 "\xe2\x82\xac\xd0\x96", "&\"<>'"};
+    for (std::size_t n = 0; n < std::size(names); ++n) {
+        const std::string data = env.Root() + "/" + std::to_string(n) + names[n];
+        const std::string install = data + "/moravel/";
+        fs::create_directories(install);
+        std::ofstream(install + "Kestrane") << "#!/bin/sh\nprintf '%s\\n' \"$1\" > \"$(dirname \"$0\")/ran\"\n";
+        fs::permissions(install + "Kestrane", fs::perms::owner_all);
+        const std::string service = UserTimer::ServiceText(install);
+        std::ofstream(units + UserTimer::ServiceName) << service;
+        std::ofstream(units + UserTimer::TimerName) << UserTimer::TimerText(7, 5);
+        const ProcessResult verified = RunProcess(
+            {"/bin/sh", "-c", "XDG_RUNTIME_DIR=\"$1\" exec \"$0\" --user verify \"$2\" \"$3\" 2>&1", analyze, runtime,
+             units + UserTimer::TimerName, units + UserTimer::ServiceName},
+            {}, true);
+        EXPECT_EQ(verified.exitCode, 0) << names[n] << ": " << verified.output;
+        EXPECT_EQ(verified.output, "") << names[n];
+        const auto ran = [&install](const std::vector<std::string>& command) {
+            fs::remove(install + "ran");
+            if (RunProcess(command).exitCode != 0)
+                return std::string("failed");
+            std::ifstream file(install + "ran");
+            return std::string(std::istreambuf_iterator<char>(file), {});
+        };
+        EXPECT_EQ(ran(ExecWords(service)), install + "task.dtr\n") << names[n] << ": " << service;
+        EXPECT_EQ(ran({"/bin/sh", "-c", Crontab::WorkItemCommand(install)}), install + "task.dtr\n") << names[n];
+    }
 }
 
 namespace {

@@ -278,6 +278,13 @@ TEST(DeleteCopy, StartsACopyFromAPrivateTemporaryFolderWithoutWaiting)
     EXPECT_TRUE(fs::exists(env.InstallDir() + "delete"));
     EXPECT_TRUE(RemoveOwnCopy(copy));
     EXPECT_FALSE(fs::exists(folder));
+
+    // A copy cut short by a kill goes at the next uninstall's start; other folders stay.
+    fs::create_directory(env.tmp + "/moravel-uninstall-killed");
+    WriteFile(env.tmp + "/moravel-uninstall-killed/uninstall", "#!/bin/sh\n");
+    EXPECT_GE(RemoveStaleDeleteCopies(), 1);
+    EXPECT_FALSE(fs::exists(env.tmp + "/moravel-uninstall-killed"));
+    EXPECT_TRUE(fs::exists(env.tmp + "/uninstall"));
 }
 
 TEST(DeleteCopy, MissingRemoverOrFullTemporaryFolderStartsNothingAndLeavesNothing)

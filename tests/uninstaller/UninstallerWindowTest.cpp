@@ -88,7 +88,7 @@ private slots:
         WriteFile(install + "Ann.ini", "Profile:Ann\n", false);
         WriteFile(install + "contacts.ini", "Name:Bo\nEmail:bo@x\n", false);
         WriteFile(install + "Reports/a.jpg", "", false);
-        WriteFile(install + "Reports/old/b.JPG", "", false);
+        WriteFile(install + "Reports/old/b.png", "", false);
         UninstallWindow window;
         window.show();
         MessageBox::setNextAnswer(MessageBox::No);

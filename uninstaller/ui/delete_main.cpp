@@ -1,3 +1,4 @@
+#include "platform/PlatformArguments.h"
 #include "platform/SessionPlatform.h"
 #include "platform/ui/Look.h"
 #include "uninstaller/ui/DeleteRun.h"
@@ -11,8 +12,8 @@ int main(int argc, char* argv[])
 {
     // Gives the launcher time to end before its folder goes.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    PreferPlacingPlatform();
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv, PlacingPlatform());
+    QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     return RunRemoval();
 }

@@ -1,4 +1,6 @@
 #include "platform/Paths.h"
+#include "uninstaller/DeleteCopy.h"
+#include "platform/PlatformArguments.h"
 #include "platform/SessionPlatform.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/OwnerFocus.h"
@@ -9,8 +11,9 @@
 int main(int argc, char* argv[])
 {
     EnterInstallDir();
-    PreferPlacingPlatform();
-    QApplication app(argc, argv);
+    RemoveStaleDeleteCopies();
+    PlatformArguments arguments(argc, argv, PlacingPlatform());
+    QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     OwnerFocus::Install();
     UninstallWindow window;
