@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <cstdint>
 
@@ -144,11 +145,28 @@ std::string AntiSelectScript()
            R"(if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>)";
 }
 
+std::string FileUrlOf(const std::string& path)
+{
+    std::string url = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
+            c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            url += c;
+        } else {
+            char code[4];
+            std::snprintf(code, sizeof code, "%%%02X", byte);
+            url += code;
+        }
+    }
+    return url;
+}
+
 std::string EntryPageBytes(const std::string& contentPath)
 {
-    // The path is an attribute value: a quote or ampersand in a folder name must
-    // not end it early.
-    return ToWindows1252(PageStart() + ReplacePlaceholder(kEntryHead, HtmlEscape(contentPath)) + kEntryBody +
+    // As a URL of ASCII only: the page's own encoding cannot change the folder's
+    // bytes, and no quote or ampersand in its name ends the attribute early.
+    return ToWindows1252(PageStart() + ReplacePlaceholder(kEntryHead, FileUrlOf(contentPath)) + kEntryBody +
                          "</body></html>");
 }
 

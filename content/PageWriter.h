@@ -53,6 +53,10 @@ struct PagePair {
 // path) and the content page into InstallDir. Returns false when the content page
 // could not be written (then nothing should be shown); a failed entry page is skipped.
 bool WritePagePair(const PagePair& pair);
+// A local path as a "file://" URL: every byte but letters, digits, "-._~" and "/"
+// percent-encoded, so that any folder name the system allows (also one that is no
+// UTF-8, or holds "#", "%" or quotes) reaches the page view whole.
+std::string FileUrlOf(const std::string& path);
 // Removes the working pages (every ".htm" file) from InstallDir: none outlives a run.
 void RemoveWorkingPages();
 

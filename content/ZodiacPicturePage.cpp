@@ -29,7 +29,7 @@ std::string ZodiacPicturePageBytes(const std::string& picturePath)
 {
     std::string page = PageStart() + kHeadAndBody;
     page += R"~(<center><div id="mvpic" STYLE="position:absolute;visibility:visible;"><img src=")~" +
-            HtmlEscape(picturePath) + R"~(" border="0"></div></center>)~";
+            FileUrlOf(picturePath) + R"~(" border="0"></div></center>)~";
     page += kBounceScript;
     page += AntiSelectScript();
     page += kCaption;

@@ -3,6 +3,7 @@
 #include "content/PageMarkup.h"
 #include "content/PageWriter.h"
 #include "platform/BrowserSettings.h"
+#include "platform/Paths.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
 
@@ -25,7 +26,11 @@
 #include <QTextLayout>
 #include <QTextTable>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,15 +43,32 @@ constexpr qint64 kMaxPageBytes = 1 << 20;
 constexpr int kPageMargin = 8;
 constexpr int kMediumPixels = 16;
 
-bool ReadPageFile(const QString& path, QByteArray& bytes)
+// Read by the address's own bytes: a folder name that is no UTF-8 has no QString.
+bool ReadPageFile(const QUrl& url, QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return false;  // no folder, FIFO or device
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return false;
-    bytes = file.read(kMaxPageBytes);
+    struct stat info{};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;  // no folder, FIFO or device
+    }
+    bytes.resize(kMaxPageBytes);
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, bytes.data() + total, static_cast<std::size_t>(kMaxPageBytes - total));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        total += n;
+        if (total == kMaxPageBytes)
+            break;
+    }
+    ::close(fd);
+    bytes.resize(total);
     return true;
 }
 
@@ -401,12 +423,22 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
 
 PageView::~PageView() = default;
 
-QUrl PageView::FileUrl(const QString& path)
+std::string PageView::PathBytes(const QString& path)
 {
     QString clean = QDir::cleanPath(path);
     while (clean.startsWith(QLatin1String("//")))
         clean.remove(0, 1);
-    return QUrl::fromLocalFile(clean);
+    // Inside InstallDir the folder's own bytes are used: its name may be no UTF-8,
+    // which a QString cannot hold.
+    const std::string install = InstallDir();
+    const QString shown = QDir::cleanPath(QString::fromStdString(install)) + QLatin1Char('/');
+    return clean.startsWith(shown) ? install + clean.mid(shown.size()).toStdString()
+                                   : QFile::encodeName(clean).toStdString();
+}
+
+QUrl PageView::FileUrl(const QString& path)
+{
+    return QUrl::fromEncoded(QByteArray::fromStdString(FileUrlOf(PathBytes(path))));
 }
 
 void PageView::OpenFile(const QString& path)
@@ -445,7 +477,7 @@ void PageView::Load(const QUrl& url)
     refreshTimer.stop();
     current = url;
     QByteArray bytes;
-    const bool read = ReadPageFile(url.toLocalFile(), bytes);
+    const bool read = ReadPageFile(url, bytes);
 
     const int medium = MediumPixels();
     auto* page = new QTextDocument(this);
@@ -485,7 +517,7 @@ QVariant PageView::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? current.resolved(name) : name;
     QByteArray bytes;
-    if (!url.isLocalFile() || !ReadPageFile(url.toLocalFile(), bytes))
+    if (!url.isLocalFile() || !ReadPageFile(url, bytes))
         return {};
     if (type == QTextDocument::ImageResource) {
         QBuffer buffer(&bytes);

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+#include <string>
 
 class QTextDocument;
 
@@ -28,6 +29,8 @@ public:
     // The file URL of a local path, cleaned first: "#", "?" or "%" in a folder
     // name stay part of the path, and a leading "//" names no host.
     static QUrl FileUrl(const QString& path);
+    // The file system's bytes of a local path; inside InstallDir its own bytes.
+    static std::string PathBytes(const QString& path);
 
     QSize minimumSizeHint() const override;
 

@@ -1,6 +1,7 @@
 #include "profiles/ui/ProfileEditorWindow.h"
 
 #include "content/ui/ContentPageWindows.h"
+#include "content/ui/PageView.h"
 #include "content/ui/PageWindow.h"
 #include "content/ZodiacPicturePage.h"
 #include "engine/ZodiacSigns.h"
@@ -381,7 +382,7 @@ void ProfileEditorWindow::ShowZodiac()
 {
     if (!zodiacShown)
         return;
-    WriteZodiacPicturePage(zodiacImage.toStdString());
+    WriteZodiacPicturePage(PageView::PathBytes(zodiacImage));
     const QString page = QString::fromStdString(InstallDir() + "sign_e.htm");
     if (zodiacWindow) {
         zodiacWindow->Navigate(page);

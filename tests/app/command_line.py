@@ -149,8 +149,10 @@ with tempfile.TemporaryDirectory() as root:
     os.symlink(install + "mv.ini", os.path.join(root, "link.jpg"))
     result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "link.jpg"))
     check(result.returncode == 0 and not os.path.islink(os.path.join(root, "link.jpg")), f"picture on a link: {result}")
-    result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "none", "day.jpg"))
-    check(result.returncode == 1 and result.stdout == b"" and result.stderr.count(b"\n") == 1, f"no folder: {result}")
+    for name in ["day.jpg", "two\nlines.jpg"]:  # the message quotes the name on its one line
+        result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "none", name))
+        check(result.returncode == 1 and result.stdout == b"" and result.stderr.count(b"\n") == 1 and
+              b"'" in result.stderr, f"no folder: {result}")
 
     # Without a display the windows' start says so on one line; a mistyped word is refused with the usage.
     for arguments, status, lines in [(["open", "--profile", "Anna"], 3, 1), ([], 3, 1), (["reprot"], 2, 2)]:

@@ -1,6 +1,8 @@
 #include "content/PageWriter.h"
+#include "content/ZodiacPicturePage.h"
 #include "content/ui/PageView.h"
 #include "content/ui/PageWindow.h"
+#include "platform/Paths.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
 #include "support/TempEnvironment.h"
@@ -14,6 +16,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 QString PlainText(PageView* view)
@@ -174,10 +178,31 @@ private slots:
     }
 
     // A folder name with "#", "?" or "%41", reached through a leading "//": the entry
-    // page still forwards, and the picture named by its full path still shows.
+    // page still forwards, and the picture named by its full path still shows. So
+    // does the zodiac page in an InstallDir whose name is no UTF-8.
     void oddFolderNamesReachTheirPagesAndPictures()
     {
         TempEnvironment env;
+        const std::string latin = env.Root() + "/caf\xe9 &\"<>'";
+        ::setenv("XDG_DATA_HOME", latin.c_str(), 1);
+        QVERIFY(::mkdir(latin.c_str(), 0700) == 0 && ::mkdir(InstallDir().c_str(), 0700) == 0);
+        {
+            QFile source(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/assets/leo.gif");
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray gif = source.readAll();
+            std::FILE* out = std::fopen((InstallDir() + "leo.gif").c_str(), "wb");
+            QVERIFY(out && std::fwrite(gif.constData(), 1, gif.size(), out) == std::size_t(gif.size()));
+            std::fclose(out);
+        }
+        QVERIFY(WriteZodiacPicturePage(InstallDir() + "leo.gif"));
+        {
+            PageWindow window;
+            window.SetSize(200, 200);
+            window.SetPage(QString::fromStdString(InstallDir() + "sign_e.htm"));
+            window.ShowModeless();
+            QTRY_VERIFY_WITH_TIMEOUT(window.CurrentPage().endsWith("sign_r.htm"), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(Coloured(window) > 100, 10000);
+        }
         const QString folder = QString::fromStdString(env.Root()) + "/a#b?c%41 d/";
         QVERIFY(QDir().mkpath(folder));
         const QString picture = folder + "leo.gif";
@@ -190,12 +215,18 @@ private slots:
         window.SetPage("/" + folder + "x_e.htm");
         window.ShowModeless();
         QTRY_COMPARE_WITH_TIMEOUT(window.CurrentPage(), folder + "x_r.htm", 10000);
+        QVERIFY2(Coloured(window) > 100, "the picture is not shown");
+    }
+
+    // Pixels of the page that are not its grey background.
+    static int Coloured(PageWindow& window)
+    {
         const QImage shown = window.View()->viewport()->grab().toImage();
         int coloured = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
                 coloured += shown.pixelColor(x, y) != QColor(128, 128, 128);
-        QVERIFY2(coloured > 100, "the picture is not shown");
+        return coloured;
     }
 
     void refusingWindowStaysOpenAndClosableWindowReports()

@@ -30,7 +30,7 @@ TEST(PageWriter, PagePairBytesAndRefreshAddress)
 
     const std::string entry = ReadAll(env.InstallDir() + "dream_e.htm");
     EXPECT_EQ(entry, "<html>" + kComment +
-                         "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + env.InstallDir() +
+                         "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=file://" + env.InstallDir() +
                          "dream_r.htm\"><TITLE></TITLE></HEAD>"
                          "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\">"
                          "</body></html>");
@@ -84,8 +84,11 @@ TEST(PageWriter, Windows1252AndEscaping)
     // A stray byte never swallows the text after it.
     EXPECT_EQ(ToWindows1252(std::string("a\xC3") + "b"), "a&#65533;b");
     EXPECT_EQ(HtmlEscape("<Tom & \"Jerry\">"), "&lt;Tom &amp; &quot;Jerry&quot;&gt;");
-    // An odd folder name cannot break out of the refresh attribute.
-    EXPECT_NE(EntryPageBytes("/home/a\"b/reading.htm").find("URL=/home/a&quot;b/reading.htm\""), std::string::npos);
+    // An odd folder name cannot break out of the refresh attribute, nor lose a byte to
+    // the page's encoding.
+    EXPECT_NE(EntryPageBytes("/home/a\"b/caf\xe9 \xe2\x82\xac#%/reading.htm")
+                  .find("URL=file:///home/a%22b/caf%E9%20%E2%82%AC%23%25/reading.htm\""),
+              std::string::npos);
 }
 
 TEST(PageWriter, NavigationFilter)

@@ -77,5 +77,5 @@ TEST(Superstitions, WrittenPageCarriesWindows1252Apostrophes)
         EXPECT_EQ(page.substr(page.size() - PageClosing::Uncentred.size()), PageClosing::Uncentred);
     }
     const std::string entry = ReadBytes(InstallDir() + "super_e.htm");
-    EXPECT_NE(entry.find("URL=" + InstallDir() + "super_r.htm"), std::string::npos);
+    EXPECT_NE(entry.find("URL=" + FileUrlOf(InstallDir() + "super_r.htm")), std::string::npos);
 }
