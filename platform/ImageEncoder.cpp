@@ -87,6 +87,10 @@ bool Encode(const Encoder& encoder, const QImage& image, QIODevice& device)
         return false;
     if (handler->supportsOption(QImageIOHandler::Quality))
         handler->setOption(QImageIOHandler::Quality, 100);
+    // A plugin's handler takes the picture's description as an option (a JPEG comment).
+    const QString description = image.text(QStringLiteral("Description"));
+    if (!description.isEmpty() && handler->supportsOption(QImageIOHandler::Description))
+        handler->setOption(QImageIOHandler::Description, description);
     return handler->write(image);
 }
 

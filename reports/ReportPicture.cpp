@@ -3,6 +3,7 @@
 #include "platform/Drawing.h"
 #include "platform/ReportBars.h"
 #include "platform/TextPainter.h"
+#include "reports/ReadingLines.h"
 
 #include <QPainter>
 
@@ -28,6 +29,10 @@ QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant)
 {
     QImage image(Width, Height, QImage::Format_RGB888);
     image.fill(Grey);
+    // The picture's text for those who cannot see it: kept in the file (a JPEG comment, a PNG
+    // text chunk) and read out by the report viewer.
+    image.setText(QStringLiteral("Description"),
+                  QString::fromStdString(ReadingSummary(set.title, ReadingLines(set))));
 
     QPainter painter(&image);
     SetDrawingQuality(painter);

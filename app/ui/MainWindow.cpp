@@ -13,6 +13,7 @@
 #include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLine.h"
 #include "profiles/ProfileChecks.h"
 #include "profiles/ProfileIndexEdits.h"
 #include "profiles/ui/ProfileEditorWindow.h"
@@ -20,6 +21,7 @@
 #include "schedule/TaskFile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -180,11 +182,10 @@ void MainWindow::ShowAbout()
 
 void MainWindow::UpdateButtonsAfterDate()
 {
-    QWidget* focused = focusWidget();
     UpdateButtons();
-    // A date walked with the arrow keys keeps the focus in its list.
-    if (KeyPressWatch::Handling() && focused)
-        focused->setFocus();
+    // A list closed under the arrow keys changes without a word from the reader.
+    if (auto* list = qobject_cast<QComboBox*>(focusWidget()); list && KeyPressWatch::Handling())
+        Announce(list, list->currentText());
 }
 
 // The profile's row is selected as a click would select it, and a date opens the
@@ -252,9 +253,6 @@ void MainWindow::SelectionChanged()
     secondDescription = pick.second >= 0 ? profiles[static_cast<std::size_t>(pick.second)].description : std::string();
     tooManySelected = pick.tooMany;
     UpdateButtons();
-    // The buttons take the focus after a click; the arrow keys go on moving in the list.
-    if (KeyPressWatch::Handling())
-        ui.list.Tree()->setFocus();
 }
 
 void MainWindow::UpdateButtons()
@@ -279,10 +277,14 @@ void MainWindow::UpdateDreams()
     ShowTip(OneProfileTip(allowed));
 }
 
-// The tip goes to the Quick Tip line; its control takes the focus, shown or not.
+// The tip goes to the Quick Tip line; its control takes the focus, shown or not, unless
+// the change came from a key in a list: the keyboard user goes on in the list, where a
+// focus jump (and back) would lose the place and say nothing.
 void MainWindow::ShowTip(MainTipFocus shown)
 {
     tip.Show(QString::fromUtf8(MainTipText(shown.tip)));
+    if (KeyPressWatch::Handling())
+        return;
     QPushButton* const focus[] = {ui.addButton, ui.analyzeButton, ui.companionButton, ui.dreamsButton, ui.helpButton};
     focus[static_cast<int>(shown.focus)]->setFocus();
 }

@@ -3,14 +3,17 @@
 #include "platform/Drawing.h"
 #include "platform/ui/ComboLists.h"
 #include "platform/ui/KeyPressWatch.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 
 MainWindowControls MainWindowControls::Create(QDialog* window)
 {
@@ -29,13 +32,20 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
     auto* icon = new QLabel(window);
     icon->setPixmap(ProgramPicture(48));
     icon->setGeometry(706, 14, 48, 48);
+    icon->setAccessibleName(QStringLiteral("Moravel"));
 
     c.list = ProfileListView(window);
+    NameField(c.list.Tree(), QStringLiteral("Profiles"));  // a list takes its name, not its label
 
-    MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, window, 50)->setGeometry(12, 394, 118, 28);
+    CaptionLabel* date = MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, window, 50);
+    date->setGeometry(12, 394, 118, 28);
     c.monthList = MakeChoiceList(QStringLiteral("month"), window, {132, 392, 56, 32}, QStringLiteral("select month"));
     c.dayList = MakeChoiceList(QStringLiteral("day"), window, {192, 392, 56, 32}, QStringLiteral("select date"));
     c.yearList = MakeChoiceList(QStringLiteral("year"), window, {252, 392, 76, 32}, QStringLiteral("select year"));
+    date->setBuddy(c.monthList);
+    NameField(c.monthList, QStringLiteral("Analyze date: month"));
+    NameField(c.dayList, QStringLiteral("Analyze date: day"));
+    NameField(c.yearList, QStringLiteral("Analyze date: year"));
     MakeLabel(QStringLiteral("Select any date from your past, present or future."), LabelColour::White, window, 100)
         ->setGeometry(334, 394, 436, 28);
 
@@ -48,6 +58,9 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
         const QString path = QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(signs[i]));
         picture->setPixmap(QPixmap::fromImage(ReadPictureByName(path)));
         picture->setGeometry(width / 2 - 12 * 40 / 2 + i * 40 + 6, 434, 28, 28);
+        QString sign = QLatin1String(signs[i]);
+        sign[0] = sign[0].toUpper();
+        picture->setAccessibleName(sign);
     }
 
     c.analyzeButton = MakeButton(QStringLiteral("Analyze Day"), QStringLiteral("analyzeDay"), window,
@@ -70,7 +83,10 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
 
     DateLists::FillMonths(c.monthList);
     DateLists::FillYears(c.yearList);
-    for (QComboBox* combo : {c.monthList, c.dayList, c.yearList})
+    // Keys in an open list choose as well as keys on the closed one.
+    for (QComboBox* combo : {c.monthList, c.dayList, c.yearList}) {
         KeyPressWatch::Watch(combo);
+        KeyPressWatch::Watch(combo->view());
+    }
     return c;
 }

@@ -2,8 +2,10 @@
 
 #include "content/PageMarkup.h"
 #include "content/PageWriter.h"
+#include "content/ui/PageViewAccessible.h"
 #include "platform/BrowserSettings.h"
 #include "platform/Paths.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
 
@@ -11,6 +13,7 @@
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -412,8 +415,12 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
-    // Links work; nothing can be selected.
+    // Links work (Tab reaches them, Return follows them); nothing can be selected. The
+    // caret for reading line by line comes with the first arrow key (keyPressEvent), so
+    // the page looks as it always has until then.
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    NameField(this, QStringLiteral("Page"));
+    PageViewAccessible::Install();
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link);
     });
@@ -531,6 +538,15 @@ QVariant PageView::loadResource(int type, const QUrl& name)
 QSize PageView::minimumSizeHint() const
 {
     return {0, 0};  // the window's size is its caller's, however small
+}
+
+void PageView::keyPressEvent(QKeyEvent* event)
+{
+    static const int caretKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
+    if (!(textInteractionFlags() & Qt::TextSelectableByKeyboard) &&
+        std::find(std::begin(caretKeys), std::end(caretKeys), event->key()) != std::end(caretKeys))
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    QTextBrowser::keyPressEvent(event);
 }
 
 void PageView::contextMenuEvent(QContextMenuEvent* event)

@@ -40,6 +40,7 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:

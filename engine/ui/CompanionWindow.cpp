@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
+#include "platform/ui/TextLine.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 constexpr int windowWidth = 440;
@@ -49,6 +51,7 @@ CompanionWindow::CompanionWindow(QWidget* parent) : QDialog(parent)
     setFixedSize(windowWidth, windowHeight);
 
     auto* band = new QLabel(this);
+    band->setAccessibleName("Love, friendship and business");
     band->setGeometry(CompanionLineX, 208, windowWidth - 2 * CompanionLineX, 18);
     band->setPixmap(Band(band->width(), band->height()));
 
@@ -61,6 +64,11 @@ CompanionWindow::CompanionWindow(QWidget* parent) : QDialog(parent)
     connect(printButton, &QPushButton::clicked, this, [this] { PrintResult(); });
     connect(explainButton, &QPushButton::clicked, this, &CompanionWindow::ExplainCompanion);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { PrintResult(); });
+    for (int i = 0; i < 4; ++i)
+        lines.push_back(new TextLine({}, this));
+    ChainAfter(closeButton, lines);
     move(CentreX(windowWidth), CentreY(windowHeight));
 }
 
@@ -68,6 +76,12 @@ void CompanionWindow::Analyse(const std::string& firstProfilePath, const std::st
 {
     result = ComputeCompanion(firstProfilePath, secondProfilePath);
     result.layoutHeight = height();
+    const auto texts = CompanionLines(result);
+    int y = CompanionFirstLineY(result.layoutHeight);
+    for (std::size_t i = 0; i < lines.size() && i < texts.size(); ++i, y += CompanionLineStep) {
+        lines[i]->setGeometry(CompanionLineX, y, width() - 2 * CompanionLineX, CompanionLineStep);
+        lines[i]->SetText(QString::fromStdString(texts[i]));
+    }
     update();
 }
 

@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QPushButton;
+class TextLine;
 
 // "Companion Analysis": the verdicts for two profiles in Love, Friendship and Business.
 class CompanionWindow : public QDialog {
@@ -19,6 +22,7 @@ public:
     QPushButton* PrintButton() const { return printButton; }
     QPushButton* ExplainButton() const { return explainButton; }
     QPushButton* CloseButton() const { return closeButton; }
+    const std::vector<TextLine*>& Lines() const { return lines; }
 
     // Prints the four lines through the print service; false when cancelled or failed.
     bool PrintResult();
@@ -32,4 +36,5 @@ private:
     QPushButton* printButton = nullptr;
     QPushButton* explainButton = nullptr;
     QPushButton* closeButton = nullptr;
+    std::vector<TextLine*> lines;  // the drawn lines as text for a screen reader
 };

@@ -1,5 +1,6 @@
 #include "engine/ui/HourlyWindow.h"
 
+#include "engine/HourlyLines.h"
 #include "platform/DataFile.h"
 #include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
@@ -7,15 +8,20 @@
 #include "platform/ui/FrameWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLine.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 using namespace DrawColour;
+
+const QString RisingAdvice = QStringLiteral("Try to schedule important events and tasks during the \"Rising Phase\".");
+const QString FallingAdvice = QStringLiteral("Try to avoid important events and tasks during the \"Falling Phase\".");
 
 QString HourlyImagePath()
 {
@@ -36,9 +42,32 @@ HourlyWindow::HourlyWindow(const HourlyValues& initialValues, const QString& tit
 
     printButton = new QPushButton(QStringLiteral("Print"), this);
     printButton->setGeometry(width() - 100, 10, 88, 30);
-    printButton->setFocusPolicy(Qt::ClickFocus);  // no tab stop
     printButton->setAutoDefault(false);
     connect(printButton, &QPushButton::clicked, this, &HourlyWindow::PrintHourly);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &HourlyWindow::PrintHourly);
+
+    // The curve as the first drawing will make it, without storing its adjustments here.
+    HourlyValues drawn = values;
+    std::vector<std::string> texts = HourlyLines(ComputeHourlyCurve(drawn));
+    texts.insert(texts.begin(), {chartHeading.toStdString(), RisingAdvice.toStdString(), FallingAdvice.toStdString()});
+    QWidget* last = printButton;
+    for (const std::string& text : texts) {
+        auto* line = new TextLine({}, this);
+        line->SetText(QString::fromStdString(text));
+        lines.push_back(line);
+    }
+    ChainAfter(last, lines);
+    PlaceLines();
+}
+
+void HourlyWindow::PlaceLines()
+{
+    const int top = static_cast<int>(ChartTop());
+    const QRect places[] = {{20, top, 700, 20}, {20, top + 28, 700, 20}, {20, top + 53, 700, 20},
+                            {150, top + 320, 200, 30}, {480, top + 320, 200, 30}};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i]->setGeometry(i < 5 ? places[i] : QRect(54 + 27 * static_cast<int>(i - 5), top + 409, 27, 20));
 }
 
 void HourlyWindow::showEvent(QShowEvent* event)
@@ -51,8 +80,10 @@ void HourlyWindow::showEvent(QShowEvent* event)
         // The frame comes later under a window manager: the outer height is its height.
         FrameWatch::WhenFramed(this, [this] {
             windowHeight = FrameWatch::OuterSize(this).height();
+            PlaceLines();
             update();
         });
+        PlaceLines();
     }
     QDialog::showEvent(event);
 }
@@ -102,10 +133,8 @@ void HourlyWindow::paintEvent(QPaintEvent* event)
     TextPainter text(painter);
     text.SetFont(ReportFont(12, fontFace));
     text.Draw(chartHeading, 20, chartTop, Yellow);
-    text.Draw(QStringLiteral("Try to schedule important events and tasks during the \"Rising Phase\"."), 20,
-              chartTop + 28, White);
-    text.Draw(QStringLiteral("Try to avoid important events and tasks during the \"Falling Phase\"."), 20,
-              chartTop + 53, Black);
+    text.Draw(RisingAdvice, 20, chartTop + 28, White);
+    text.Draw(FallingAdvice, 20, chartTop + 53, Black);
     DrawChart(painter, chartTop, ComputeHourlyCurve(values), fontFace);
 }
 

@@ -5,8 +5,11 @@
 #include <QDialog>
 #include <QString>
 
+#include <vector>
+
 class QPainter;
 class QPushButton;
+class TextLine;
 
 // One cycle reading spread over the 24 hours of a day, from the day before to the
 // day after. Print (or F2) saves the chart as "hourly.jpg" and asks the owner to
@@ -26,6 +29,7 @@ public:
     const QString& ChartHeading() const { return chartHeading; }
     double ChartTop() const;
     QPushButton* PrintButton() const { return printButton; }
+    const std::vector<TextLine*>& Lines() const { return lines; }
 
     // The chart (axes, hour bars, labels and phase words) with its vertical origin at chartTop.
     static void DrawChart(QPainter& painter, double chartTop, const HourlyCurve& curve, const QString& fontFace);
@@ -42,7 +46,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void PlaceLines();
+
     QPushButton* printButton;
+    // The heading, the advice, the phases and the hours as text for a screen reader.
+    std::vector<TextLine*> lines;
     QString fontFace = QStringLiteral("Verdana");
     QString hourlyTitle;
     QString chartHeading;

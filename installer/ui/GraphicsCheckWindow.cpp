@@ -2,6 +2,7 @@
 
 #include "installer/Emblem.h"
 #include "platform/Paths.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
 #include <QGroupBox>

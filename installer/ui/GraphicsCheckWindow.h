@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "platform/ui/CaptionLabel.h"
 class QLineEdit;
 
 // Tells the user to delete a private graphics library the installer could not remove.
@@ -10,5 +11,5 @@ class GraphicsCheckWindow : public QDialog {
 public:
     explicit GraphicsCheckWindow(QWidget* parent = nullptr);
 
-    QLineEdit* textField;
+    CaptionLabel* textField;
 };

@@ -3,6 +3,7 @@
 #include "installer/DesktopEntries.h"
 #include "installer/Emblem.h"
 #include "platform/Paths.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+#include "platform/ui/CaptionLabel.h"
 class QLineEdit;
 class QPushButton;
 
@@ -20,9 +21,9 @@ public:
     QCheckBox* groupBox;
     QCheckBox* desktopBox;
     QCheckBox* launchBox;
-    QLineEdit* locationField;
+    CaptionLabel* locationField;
     QPushButton* installButton;
-    QLineEdit* systemField;
+    CaptionLabel* systemField;
 
 private:
     bool desktop = true;

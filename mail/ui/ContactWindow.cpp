@@ -2,6 +2,7 @@
 
 #include "platform/DataFile.h"
 #include "platform/ui/FieldChecks.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
 #include <QFrame>
@@ -22,15 +23,17 @@ ContactWindow::ContactWindow(const QString& name, const QString& email, QWidget*
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(10, 8, 400, 92);
 
-    QLineEdit* nameLabel = MakeLabel(QStringLiteral("Name:"), LabelColour::Green, this);
+    CaptionLabel* nameLabel = MakeLabel(QStringLiteral("Name:"), LabelColour::Green, this);
     nameLabel->setGeometry(20, 20, 70, 26);
-    QLineEdit* emailLabel = MakeLabel(QStringLiteral("Email:"), LabelColour::Yellow, this);
+    CaptionLabel* emailLabel = MakeLabel(QStringLiteral("Email:"), LabelColour::Yellow, this);
     emailLabel->setGeometry(20, 60, 70, 26);
 
     nameField = new QLineEdit(name, this);
     nameField->setGeometry(95, 18, 305, 28);
     emailField = new QLineEdit(email, this);
     emailField->setGeometry(95, 58, 305, 28);
+    nameLabel->setBuddy(nameField);
+    emailLabel->setBuddy(emailField);
 
     saveButton = new QPushButton(QStringLiteral("Save"), this);
     saveButton->setGeometry(110, 114, 95, 32);
@@ -65,14 +68,14 @@ void ContactWindow::SaveClicked()
     const QString email = Email();
     // Each value is one line of the address book; a line break would start forged contacts.
     if (FieldsPass({
-            {name, FieldTests::Filled, QStringLiteral("Please enter Contact's Name first.    ")},
+            {name, FieldTests::Filled, QStringLiteral("Please enter Contact's Name first.    "), nameField},
             {name, FieldTests::AtMost(NameLimit),
-             QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    ")},
-            {name, IsOneLineValue, QStringLiteral("Contact's Name is not valid.     ")},
-            {email, FieldTests::Filled, QStringLiteral("Please enter Contact's Email first.     ")},
+             QStringLiteral("Contact's Name is too long. Maximum size is 100 characters.    "), nameField},
+            {name, IsOneLineValue, QStringLiteral("Contact's Name is not valid.     "), nameField},
+            {email, FieldTests::Filled, QStringLiteral("Please enter Contact's Email first.     "), emailField},
             {email, FieldTests::AtMost(EmailLimit),
-             QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    ")},
-            {email, FieldTests::EmailAddress, QStringLiteral("Contact's Email is not valid.     ")},
+             QStringLiteral("Contact's Email is too long. Maximum size is 100 characters.    "), emailField},
+            {email, FieldTests::EmailAddress, QStringLiteral("Contact's Email is not valid.     "), emailField},
         }))
         accept();
 }

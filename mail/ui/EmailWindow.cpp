@@ -7,6 +7,7 @@
 #include "platform/ImageEncoder.h"
 #include "platform/Paths.h"
 #include "platform/ui/FieldChecks.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "reports/ui/ResizeWindow.h"
@@ -32,10 +33,10 @@ bool RecipientsSafe(std::string_view to)
     return true;
 }
 
-QLineEdit* PlaceLabel(const QString& text, const QColor& colour, QWidget* parent, const QRect& place,
-                      int maxLength = 32767)
+CaptionLabel* PlaceLabel(const QString& text, const QColor& colour, QWidget* parent, const QRect& place,
+                         int maxLength = 32767)
 {
-    QLineEdit* label = MakeLabel(text, colour, parent, maxLength);
+    CaptionLabel* label = MakeLabel(text, colour, parent, maxLength);
     label->setGeometry(place);
     return label;
 }
@@ -48,18 +49,20 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     setFixedSize(730, 430);
 
     // Left: the message.
-    PlaceLabel(QStringLiteral("Email To (Email Address):"), LabelColour::White, this, {15, 10, 320, 24});
+    CaptionLabel* toLabel =
+        PlaceLabel(QStringLiteral("Email To (Email Address):"), LabelColour::White, this, {15, 10, 320, 24});
     toField = new QLineEdit(this);
+    toLabel->setBuddy(toField);
     toField->setGeometry(15, 36, 330, 28);
     toField->setToolTip(QStringLiteral("email recipient(s)"));
 
-    PlaceLabel(QStringLiteral("Email Subject:"), LabelColour::White, this, {15, 72, 320, 24});
-    subjectField = new QLineEdit(this);
+    PlaceLabel(QStringLiteral("Email Subject:"), LabelColour::White, this, {15, 72, 320, 24})->setBuddy(
+        subjectField = new QLineEdit(this));
     subjectField->setGeometry(15, 98, 330, 28);
     subjectField->setToolTip(QStringLiteral("subject"));
 
-    PlaceLabel(QStringLiteral("Email Message (Optional):"), LabelColour::White, this, {15, 134, 320, 24});
-    messageField = new QPlainTextEdit(this);
+    PlaceLabel(QStringLiteral("Email Message (Optional):"), LabelColour::White, this, {15, 134, 320, 24})
+        ->setBuddy(messageField = new QPlainTextEdit(this));
     messageField->setGeometry(15, 160, 330, 76);
     messageField->setTabChangesFocus(true);
     messageField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -91,10 +94,13 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     emailButton->setDefault(true);
 
     // Right: the address book.
-    PlaceLabel(QStringLiteral("Contacts:"), LabelColour::Green, this, {425, 10, 200, 24});
+    CaptionLabel* contactsLabel = PlaceLabel(QStringLiteral("Contacts:"), LabelColour::Green, this, {425, 10, 200, 24});
     copyButton = MakeButton(QStringLiteral("<<----"), {}, this, {352, 35, 66, 30},
                             QStringLiteral("select email contact"));
+    copyButton->setAccessibleName(QStringLiteral("Add to recipients"));
     contactList = new QTreeWidget(this);
+    contactsLabel->setBuddy(contactList);
+    contactList->setAccessibleName(QStringLiteral("Contacts"));
     contactList->setGeometry(425, 36, 292, 300);
     contactList->setColumnCount(2);
     contactList->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Email Address")});
@@ -205,7 +211,6 @@ void EmailWindow::SaveContacts()
 void EmailWindow::DescribeAttachment()
 {
     nameValue->setText(attachmentName);
-    nameValue->setCursorPosition(0);
     sizeValue->setText(QString::fromStdString(FileSizeText(attachmentPath.toStdString())));
     if (IsPicturePath(attachmentPath.toStdString())) {
         resizeBox->setEnabled(true);
@@ -250,15 +255,15 @@ void EmailWindow::EmailClicked()
     const QString subject = subjectField->text();
     const QString message = messageField->toPlainText();
     if (!FieldsPass({
-            {to, FieldTests::Filled, QStringLiteral("Please enter To Address first.    ")},
+            {to, FieldTests::Filled, QStringLiteral("Please enter To Address first.    "), toField},
             {to, FieldTests::AtMost(ToLimit),
-             QStringLiteral("To Address is too long. Maximum size is 500 characters.    ")},
-            {to, RecipientsSafe, QStringLiteral("To Address is not valid.    ")},
-            {subject, FieldTests::Filled, QStringLiteral("Please enter Email Subject first.    ")},
+             QStringLiteral("To Address is too long. Maximum size is 500 characters.    "), toField},
+            {to, RecipientsSafe, QStringLiteral("To Address is not valid.    "), toField},
+            {subject, FieldTests::Filled, QStringLiteral("Please enter Email Subject first.    "), subjectField},
             {subject, FieldTests::AtMost(SubjectLimit),
-             QStringLiteral("Email Subject is too long. Maximum size is 50 characters.    ")},
+             QStringLiteral("Email Subject is too long. Maximum size is 50 characters.    "), subjectField},
             {message, FieldTests::AtMost(MessageLimit),
-             QStringLiteral("Email Message is too long. Maximum size is 200 characters.    ")},
+             QStringLiteral("Email Message is too long. Maximum size is 200 characters.    "), messageField},
         }))
         return;
 

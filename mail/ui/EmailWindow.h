@@ -6,6 +6,7 @@
 #include <QString>
 
 class QCheckBox;
+#include "platform/ui/CaptionLabel.h"
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,9 +35,9 @@ public:
     QPushButton* AddButton() const { return addButton; }
     QPushButton* EditButton() const { return editButton; }
     QPushButton* DeleteButton() const { return deleteButton; }
-    QLineEdit* NameValue() const { return nameValue; }
-    QLineEdit* SizeValue() const { return sizeValue; }
-    QLineEdit* ResolutionValue() const { return resolutionValue; }
+    CaptionLabel* NameValue() const { return nameValue; }
+    CaptionLabel* SizeValue() const { return sizeValue; }
+    CaptionLabel* ResolutionValue() const { return resolutionValue; }
     int SelectedContact() const { return selectedContact; }
     bool Resized() const { return resized; }
     QString AttachmentPath() const { return attachmentPath; }
@@ -82,7 +83,7 @@ private:
     QPushButton* addButton = nullptr;
     QPushButton* editButton = nullptr;
     QPushButton* deleteButton = nullptr;
-    QLineEdit* nameValue = nullptr;
-    QLineEdit* sizeValue = nullptr;
-    QLineEdit* resolutionValue = nullptr;
+    CaptionLabel* nameValue = nullptr;
+    CaptionLabel* sizeValue = nullptr;
+    CaptionLabel* resolutionValue = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/ui/MessageBox.h"
 
+#include <QWidget>
+
 bool FieldsPass(std::initializer_list<FieldCheckRow> rows)
 {
     std::vector<FieldCheck> checks;
@@ -11,6 +13,9 @@ bool FieldsPass(std::initializer_list<FieldCheckRow> rows)
     const std::optional<std::size_t> failed = FirstFailedCheck(checks);
     if (!failed)
         return true;
-    MessageBox::stop(rows.begin()[*failed].message);
+    const FieldCheckRow& row = rows.begin()[*failed];
+    MessageBox::stop(row.message);
+    if (row.field)
+        row.field->setFocus(Qt::OtherFocusReason);
     return false;
 }

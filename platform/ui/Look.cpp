@@ -1,8 +1,9 @@
 #include "platform/ui/Look.h"
 
+#include "platform/ui/CaptionLabel.h"
+
 #include <QApplication>
 #include <QIcon>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QPalette>
 #include <QStyleFactory>
@@ -39,20 +40,7 @@ QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* pa
     return button;
 }
 
-QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)
+CaptionLabel* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)
 {
-    auto* label = new QLineEdit(parent);
-    label->setMaxLength(maxLength);
-    label->setText(text);
-    label->setReadOnly(true);
-    label->setFrame(false);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setFont(ControlFont());
-    label->setCursorPosition(0);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Base, QColor(128, 128, 128));
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::Disabled, QPalette::Text, colour);
-    label->setPalette(palette);
-    return label;
+    return new CaptionLabel(text, colour, parent, maxLength);
 }

@@ -2,8 +2,8 @@
 
 #include "platform/Drawing.h"
 
+class CaptionLabel;
 class QApplication;
-class QLineEdit;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -15,5 +15,6 @@ void ApplyLook(QApplication& app);
 QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent, const QRect& place,
                         const QString& tip = {});
 
-// A label: a read-only, frameless field with its own text colour on the dialog face.
-QLineEdit* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength = 32767);
+// A label: looks like a read-only, frameless field with its own text colour on the dialog
+// face; a caption names its field through setBuddy.
+CaptionLabel* MakeLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength = 32767);

@@ -14,6 +14,7 @@
 #include "platform/ui/FieldChecks.h"
 #include "platform/ui/FrameWatch.h"
 #include "platform/ui/KeyPressWatch.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "profiles/ProfileChecks.h"
@@ -91,14 +92,21 @@ void ProfileEditorWindow::CreateControls()
     frame->setGeometry(8, 4, 540, 428);
 
     // Controls are created in tab order; the labels take no focus.
-    MakeLabel(QStringLiteral("Description:"), LabelColour::Green, this)->setGeometry(20, 20, 150, 28);
+    CaptionLabel* descriptionLabel = MakeLabel(QStringLiteral("Description:"), LabelColour::Green, this);
+    descriptionLabel->setGeometry(20, 20, 150, 28);
     descriptionEdit = MakeEdit(QStringLiteral("description"), this, {175, 18, 360, 30});
+    descriptionLabel->setBuddy(descriptionEdit);
     descriptionEdit->setToolTip(QStringLiteral("profile description"));
-    MakeLabel(QStringLiteral("Full Name:"), LabelColour::White, this)->setGeometry(20, 58, 150, 28);
+    CaptionLabel* fullNameLabel = MakeLabel(QStringLiteral("Full Name:"), LabelColour::White, this);
+    fullNameLabel->setGeometry(20, 58, 150, 28);
     fullNameEdit = MakeEdit(QStringLiteral("fullName"), this, {175, 56, 360, 30});
+    fullNameLabel->setBuddy(fullNameEdit);
     fullNameEdit->setToolTip(QStringLiteral("full name"));
 
-    MakeLabel(QStringLiteral("Birthday:"), LabelColour::White, this)->setGeometry(20, 96, 150, 28);
+    CaptionLabel* rowLabels[RowCount] = {MakeLabel(QStringLiteral("Birthday:"), LabelColour::White, this)};
+    rowLabels[Birthday]->setGeometry(20, 96, 150, 28);
+    const char* const rowNames[RowCount] = {"Birthday", "Mother's birthday", "Father's birthday", "Good day",
+                                            "Bad day"};
     const char* const prefixes[RowCount] = {"birth", "mother", "father", "good", "bad"};
     const int rowY[RowCount] = {94, 180, 218, 304, 342};
     auto createRow = [&](Row row) {
@@ -106,6 +114,12 @@ void ProfileEditorWindow::CreateControls()
         rows[row].month = MakeChoiceList(prefix + QStringLiteral("Month"), this, {kDateX, rowY[row], 56, 32});
         rows[row].day = MakeChoiceList(prefix + QStringLiteral("Day"), this, {kDateX + 60, rowY[row], 56, 32});
         rows[row].year = MakeChoiceList(prefix + QStringLiteral("Year"), this, {kDateX + 120, rowY[row], 78, 32});
+        const QString name = QLatin1String(rowNames[row]);
+        if (rowLabels[row])
+            rowLabels[row]->setBuddy(rows[row].month);
+        NameField(rows[row].month, name + QStringLiteral(": month"));
+        NameField(rows[row].day, name + QStringLiteral(": day"));
+        NameField(rows[row].year, name + QStringLiteral(": year"));
     };
     createRow(Birthday);
     for (QComboBox* combo : {rows[Birthday].month, rows[Birthday].day, rows[Birthday].year})
@@ -128,9 +142,11 @@ void ProfileEditorWindow::CreateControls()
     calibrationBox = MakeCheckBox(QStringLiteral("Use Personal Data For Calculations"),
                                   QStringLiteral("useCalibration"), this, {20, 264, 400, 32});
     calibrationBox->setToolTip(QStringLiteral("use manual calibration"));
-    MakeLabel(QStringLiteral("Good Day:"), LabelColour::White, this)->setGeometry(44, 306, 150, 28);
+    rowLabels[Good] = MakeLabel(QStringLiteral("Good Day:"), LabelColour::White, this);
+    rowLabels[Good]->setGeometry(44, 306, 150, 28);
     createRow(Good);
-    MakeLabel(QStringLiteral("Bad Day:"), LabelColour::White, this)->setGeometry(44, 344, 150, 28);
+    rowLabels[Bad] = MakeLabel(QStringLiteral("Bad Day:"), LabelColour::White, this);
+    rowLabels[Bad]->setGeometry(44, 344, 150, 28);
     createRow(Bad);
 
     saveButton = MakeButton(QStringLiteral("Save"), QStringLiteral("save"), this, {300, 390, 110, 34});
@@ -290,6 +306,9 @@ void ProfileEditorWindow::Open(const std::string& description)
 {
     for (Row row : {Mother, Father, Good, Bad})
         SetRowEnabled(row, false);
+    // The title stays "Profile"; a screen reader hears whose profile it is.
+    setAccessibleDescription(description.empty() ? QStringLiteral("New profile")
+                                                 : QStringLiteral("Profile ") + QString::fromStdString(description));
     if (!description.empty()) {
         record = LoadProfile(description);
         // The profile is its file: whatever the file says, saving writes the same file back.
@@ -422,16 +441,18 @@ bool ProfileEditorWindow::Validate()
     // field shows what the file holds.
     const bool typed = !editMode;
     if (!FieldsPass({
-            {description, FieldTests::Filled, QStringLiteral("Please enter Profile Description first.    ")},
+            {description, FieldTests::Filled, QStringLiteral("Please enter Profile Description first.    "),
+             descriptionEdit},
             {description, FieldTests::AtMost(kMaxText),
-             QStringLiteral("Profile Description is limited to 100 characters.    ")},
+             QStringLiteral("Profile Description is limited to 100 characters.    "), descriptionEdit},
             {description,
              [](std::string_view text) { return IsOneLineValue(text) && IsValidProfileFileName(std::string(text)); },
-             QStringLiteral("Profile Description is not a valid file name.    ")},
-            {fullName, FieldTests::Filled, QStringLiteral("Please enter Full Name first.    ")},
-            {fullName, FieldTests::AtMost(kMaxText), QStringLiteral("Full Name is limited to 100 characters.    ")},
+             QStringLiteral("Profile Description is not a valid file name.    "), descriptionEdit},
+            {fullName, FieldTests::Filled, QStringLiteral("Please enter Full Name first.    "), fullNameEdit},
+            {fullName, FieldTests::AtMost(kMaxText), QStringLiteral("Full Name is limited to 100 characters.    "),
+             fullNameEdit},
             {fullName, [typed](std::string_view text) { return !typed || IsOneLineValue(text); },
-             QStringLiteral("Full Name is not valid.    ")},
+             QStringLiteral("Full Name is not valid.    "), fullNameEdit},
         }))
         return false;
     if (const std::string message = ParentAgeMessage(record); !message.empty()) {

@@ -17,13 +17,18 @@
 #include "platform/ui/FrameWatch.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLine.h"
 #include "platform/ui/WaitCursor.h"
 #include "reports/ReportPicture.h"
 #include "reports/ui/MonthViewWindow.h"
 #include "reports/ui/Printing.h"
 
+#include <QEvent>
+#include <algorithm>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
+#include <utility>
 
 namespace {
 using namespace DrawColour;
@@ -125,6 +130,7 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     // The month view's button closes the column of letters, its key is its letter.
     monthButton->setGeometry(columnX, 12 + 40 * 6, 44, 32);
     monthButton->setShortcut(Qt::Key_M);
+    monthButton->setAccessibleName(QStringLiteral("Month at a glance"));
     printButton->setGeometry(12, ButtonRowY, 70, ButtonRowHeight);
     emailButton->setGeometry(88, ButtonRowY, 70, ButtonRowHeight);
     prevButton->setGeometry(253, ButtonRowY, 96, ButtonRowHeight);
@@ -135,6 +141,15 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     printButton->setDefault(true);
     for (std::size_t i = 1; i < buttons.size(); ++i)
         setTabOrder(buttons[i - 1], buttons[i]);
+    // The lines come after the buttons, so the first focus stays where it was.
+    readingLines.Create(this, buttons.back());
+    const char* names[] = {"Emotional hour by hour", "Physical hour by hour", "Intellectual hour by hour",
+                           "Intuition hour by hour", "Fortune hour by hour", "Superstition"};
+    for (int i = 0; i < 6; ++i)
+        buttons[static_cast<std::size_t>(i)]->setAccessibleName(QString::fromLatin1(names[i]));
+    for (QPushButton* button : {prevButton, nowButton, nextButton})
+        button->installEventFilter(this);
+    AddKeys();
 
     connect(superstitionButton, &QPushButton::clicked, this, &DailyAnalysisWindow::ShowSuperstitions);
     connect(printButton, &QPushButton::clicked, this, &DailyAnalysisWindow::Print);
@@ -147,6 +162,39 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     connect(monthButton, &QPushButton::clicked, this, &DailyAnalysisWindow::OpenMonthView);
 
     LoadPictures();
+}
+
+void DailyAnalysisWindow::AddKeys()
+{
+    const auto press = [this](QKeySequence keys, QPushButton* button) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, button] {
+            if (!button->isEnabled())
+                return;
+            pressedByKey = true;
+            button->click();
+        });
+    };
+    press(QKeySequence::Print, printButton);
+    press(QKeySequence::Save, saveButton);
+    press(QKeySequence(Qt::Key_PageUp), prevButton);
+    press(QKeySequence(Qt::Key_PageDown), nextButton);
+}
+
+bool DailyAnalysisWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        pressedByKey = true;
+        break;
+    case QEvent::MouseButtonPress:
+        pressedByKey = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QPushButton* DailyAnalysisWindow::Button(const QString& caption) const
@@ -193,8 +241,10 @@ void DailyAnalysisWindow::Initialise()
     // The frame comes later under a window manager: the outer height is its height.
     FrameWatch::WhenFramed(this, [this] {
         windowHeight = FrameWatch::OuterSize(this).height();
+        readingLines.Place(ReportTop());
         update();
     });
+    readingLines.Place(ReportTop());
     SetStepping(true, true, false, true);
 
     const char* tips[] = {"emotional reading hourly", "physical reading hourly", "intellectual reading hourly",
@@ -221,18 +271,40 @@ void DailyAnalysisWindow::ShowDay(const Date& date, bool repaintNow)
     shownDate = date;
     ComputeDailyReadingSet(readingSet, profileFile, shownDate.year, shownDate.month, shownDate.day);
     setWindowTitle(QString::fromStdString(readingSet.title));
-    if (repaintNow)
+    const QString spoken = readingLines.Show(readingSet);
+    if (repaintNow) {
         repaint(ReportRect);
+        stepAnnouncement = spoken;
+    }
 }
 
 void DailyAnalysisWindow::SetStepping(bool prev, bool next, bool now, bool hourly)
 {
     // Stepping ends where the date lists end.
-    prevButton->setEnabled(prev && !(baseDate == FirstListedDay));
-    nextButton->setEnabled(next && !(baseDate == LastListedDay));
+    prev = prev && !(baseDate == FirstListedDay);
+    next = next && !(baseDate == LastListedDay);
+    // A step disables the button that made it. After a click the dialog moves the focus on as
+    // it always has; after a key it goes to the button that leads back, so the keyboard
+    // user stays among the day buttons.
+    QWidget* focused = focusWidget();
+    const bool losesFocus = (focused == prevButton && !prev) || (focused == nextButton && !next) ||
+                            (focused == nowButton && !now) ||
+                            (!hourly && std::find(std::begin(hourlyButtons), std::end(hourlyButtons), focused) !=
+                                            std::end(hourlyButtons));
+    if (pressedByKey && losesFocus) {
+        QPushButton* back = focused == nowButton ? (lastStep ? lastStep : nextButton) : nowButton;
+        if ((back == prevButton && prev) || (back == nextButton && next) || (back == nowButton && now)) {
+            back->setEnabled(true);
+            back->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    prevButton->setEnabled(prev);
+    nextButton->setEnabled(next);
     nowButton->setEnabled(now);
     for (QPushButton* button : hourlyButtons)
         button->setEnabled(hourly);
+    if (!stepAnnouncement.isEmpty())
+        Announce(focusWidget(), std::exchange(stepAnnouncement, QString()));
 }
 
 void DailyAnalysisWindow::PrevDay()
@@ -240,6 +312,7 @@ void DailyAnalysisWindow::PrevDay()
     if (baseDate == FirstListedDay)
         return;
     ShowDay(DayBefore(baseDate), true);
+    lastStep = prevButton;
     SetStepping(false, true, true, false);
 }
 
@@ -248,6 +321,7 @@ void DailyAnalysisWindow::NextDay()
     if (baseDate == LastListedDay)
         return;
     ShowDay(DayAfter(baseDate), true);
+    lastStep = nextButton;
     SetStepping(true, false, true, false);
 }
 

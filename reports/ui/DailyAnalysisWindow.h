@@ -2,6 +2,7 @@
 
 #include "engine/DailyReadingSet.h"
 #include "platform/Date.h"
+#include "reports/ui/DailyReadingLines.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -52,6 +53,7 @@ public:
     int HourlyDayValue(int kind, const Date& date, QString& title) const;
 
     QPushButton* Button(const QString& caption) const;
+    const DailyReadingLines& ReadingLines() const { return readingLines; }
 
 signals:
     void emailRequested();
@@ -59,6 +61,7 @@ signals:
     void dayWindowRequested(const Date& date, QWidget* over);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -66,6 +69,7 @@ private:
     void Initialise();
     void ShowDay(const Date& date, bool repaint);
     void SetStepping(bool prev, bool next, bool now, bool hourly);
+    void AddKeys();
     void LoadPictures();
 
     std::string profileFile;
@@ -77,6 +81,12 @@ private:
     bool paintReady = false;
     int windowHeight = 0;
     bool initialised = false;
+    // The last button press came from the keyboard; the step then keeps the focus on the buttons.
+    bool pressedByKey = false;
+    QPushButton* lastStep = nullptr;
+    QString stepAnnouncement;
+
+    DailyReadingLines readingLines;
 
     std::vector<QPushButton*> buttons;
     QPushButton* printButton;

@@ -2,12 +2,14 @@
 
 #include "platform/ImageEncoder.h"
 #include "platform/ui/FrameWatch.h"
+#include "platform/ui/TextLine.h"
 #include "reports/ui/Printing.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 constexpr int AreaWidth = 800;
@@ -25,13 +27,21 @@ ReportViewWindow::ReportViewWindow(const QString& path, const QString& name, QWi
     move(origin.x, origin.y);
     placed = {origin.x, origin.y};
     setWindowTitle(QStringLiteral("To print Daily Report in color click on the F2 key"));
+    pictureText = new TextLine({}, this);
     LoadPicture();
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { PrintReportImage(imagePath, displayName); });
 }
 
 void ReportViewWindow::LoadPicture()
 {
     const QImage picture = ReadPicture(imagePath);
     placement = PlaceInViewer(picture.isNull() ? 0 : picture.width(), picture.isNull() ? 0 : picture.height());
+    const QString description = picture.text(QStringLiteral("Description"));
+    pictureText->SetText(QStringLiteral("Daily report ") + displayName +
+                         (description.isEmpty() ? QString() : QStringLiteral(": ") + description));
+    pictureText->setGeometry(placement.draw ? QRect(placement.x, placement.y, placement.width, placement.height)
+                                            : rect());
     if (!placement.draw)
         return;
     if (placement.width == picture.width() && placement.height == picture.height())

@@ -2,6 +2,7 @@
 
 #include "platform/ui/CharacterLimit.h"
 #include "platform/ui/FieldChecks.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 
@@ -50,9 +51,13 @@ AccountWindow::AccountWindow(const QString& loginName, QWidget* parent) : QDialo
     userIdEdit->setObjectName(QStringLiteral("userId"));
     userIdEdit->setGeometry(230, 55, 225, 26);
 
-    MakeLabel(QStringLiteral("Your Login User ID:"), LabelColour::Green, this)->setGeometry(25, 55, 200, 26);
-    MakeLabel(QStringLiteral("Your Login Password:"), LabelColour::Yellow, this)->setGeometry(25, 95, 200, 26);
-    QLineEdit* hint = MakeLabel(QStringLiteral("Enter Password and click on the Use My Account"), LabelColour::White, this);
+    CaptionLabel* userId = MakeLabel(QStringLiteral("Your Login User ID:"), LabelColour::Green, this);
+    userId->setGeometry(25, 55, 200, 26);
+    userId->setBuddy(userIdEdit);
+    CaptionLabel* password = MakeLabel(QStringLiteral("Your Login Password:"), LabelColour::Yellow, this);
+    password->setGeometry(25, 95, 200, 26);
+    password->setBuddy(passwordEdit);
+    CaptionLabel* hint = MakeLabel(QStringLiteral("Enter Password and click on the Use My Account"), LabelColour::White, this);
     hint->setAlignment(Qt::AlignCenter);
     hint->setGeometry(20, 135, width - 40, 26);
 
@@ -84,12 +89,13 @@ void AccountWindow::UseMyAccount()
     password = passwordEdit->text();
     if (FieldsPass({
             {userId, FieldTests::AtMost(kFieldLimit),
-             QStringLiteral("User ID is too long. Maximum size is 50 characters.    ")},
+             QStringLiteral("User ID is too long. Maximum size is 50 characters.    "), userIdEdit},
             {password, FieldTests::AtMost(kFieldLimit),
-             QStringLiteral("Password is too long. Maximum size is 50 characters.    ")},
-            {userId, FieldTests::Filled, QStringLiteral("Please enter the User ID you use to login to your PC.    ")},
+             QStringLiteral("Password is too long. Maximum size is 50 characters.    "), passwordEdit},
+            {userId, FieldTests::Filled, QStringLiteral("Please enter the User ID you use to login to your PC.    "),
+             userIdEdit},
             {password, FieldTests::Filled,
-             QStringLiteral("Please enter the Password you use to login to your PC.     ")},
+             QStringLiteral("Please enter the Password you use to login to your PC.     "), passwordEdit},
         }))
         accept();
 }

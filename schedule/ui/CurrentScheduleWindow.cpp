@@ -2,6 +2,7 @@
 
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "schedule/TaskFile.h"
 
@@ -45,20 +46,20 @@ CurrentScheduleWindow::CurrentScheduleWindow(QWidget* parent) : QDialog(parent)
     closeButton->setGeometry(width / 2 + 20, 263, 110, 34);
 
     MakeLabel(QStringLiteral("Profile:"), LabelColour::Green, this)->setGeometry(25, 25, 110, 28);
-    QLineEdit* profile = MakeLabel(profileName, LabelColour::Black, this, 100);
+    CaptionLabel* profile = MakeLabel(profileName, LabelColour::Black, this, 100);
     profile->setObjectName(QStringLiteral("profile"));
     profile->setGeometry(140, 25, 355, 28);
     MakeLabel(QStringLiteral("Email To:"), LabelColour::Yellow, this)->setGeometry(25, 65, 110, 28);
-    QLineEdit* address = MakeLabel(email, LabelColour::Black, this, 100);
+    CaptionLabel* address = MakeLabel(email, LabelColour::Black, this, 100);
     address->setObjectName(QStringLiteral("email"));
     address->setGeometry(140, 65, 355, 28);
-    QLineEdit* time = MakeLabel(timeText, LabelColour::Blue, this, 50);
+    CaptionLabel* time = MakeLabel(timeText, LabelColour::Blue, this, 50);
     time->setObjectName(QStringLiteral("time"));
     time->setGeometry(25, 115, 470, 28);
-    QLineEdit* form = MakeLabel(formText, LabelColour::White, this, 100);
+    CaptionLabel* form = MakeLabel(formText, LabelColour::White, this, 100);
     form->setObjectName(QStringLiteral("form"));
     form->setGeometry(25, 155, 470, 28);
-    QLineEdit* deliveryLine = MakeLabel(deliveryText, LabelColour::Yellow, this, 100);
+    CaptionLabel* deliveryLine = MakeLabel(deliveryText, LabelColour::Yellow, this, 100);
     deliveryLine->setObjectName(QStringLiteral("delivery"));
     deliveryLine->setGeometry(25, 195, 470, 28);
 

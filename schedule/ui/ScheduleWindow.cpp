@@ -5,6 +5,7 @@
 #include "mail/MapiMailer.h"
 #include "platform/Paths.h"
 #include "platform/ui/CharacterLimit.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "schedule/DailySchedule.h"
@@ -92,17 +93,27 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
         x += buttonWidth + gap;
     }
 
-    MakeLabel(QStringLiteral("Schedule to email report at: "), LabelColour::White, this)->setGeometry(25, 25, 270, 28);
+    CaptionLabel* at = MakeLabel(QStringLiteral("Schedule to email report at: "), LabelColour::White, this);
+    at->setGeometry(25, 25, 270, 28);
+    at->setBuddy(hourList);
+    NameField(hourList, QStringLiteral("Schedule to email report at: hour"));
+    NameField(minuteList, QStringLiteral("Schedule to email report at: minute"));
     MakeLabel(QStringLiteral("Profile:"), LabelColour::Green, this)->setGeometry(25, 65, 110, 28);
     profileLabel = MakeLabel(QString(), LabelColour::Blue, this, 300);
     profileLabel->setObjectName(QStringLiteral("profile"));
     profileLabel->setGeometry(140, 65, 435, 28);
-    MakeLabel(QStringLiteral("Email To:"), LabelColour::Yellow, this)->setGeometry(25, 105, 110, 28);
+    CaptionLabel* to = MakeLabel(QStringLiteral("Email To:"), LabelColour::Yellow, this);
+    to->setGeometry(25, 105, 110, 28);
+    to->setBuddy(emailEdit);
     amPmLabel = MakeLabel(amPm, LabelColour::White, this, 10);
     amPmLabel->setObjectName(QStringLiteral("amPm"));
     amPmLabel->setGeometry(460, 25, 60, 28);
-    MakeLabel(QStringLiteral("Report Type:"), LabelColour::Blue, this)->setGeometry(25, 145, 130, 28);
-    MakeLabel(QStringLiteral("Deliver:"), LabelColour::Green, this)->setGeometry(25, 182, 130, 28);
+    CaptionLabel* type = MakeLabel(QStringLiteral("Report Type:"), LabelColour::Blue, this);
+    type->setGeometry(25, 145, 130, 28);
+    type->setBuddy(formList);
+    CaptionLabel* deliver = MakeLabel(QStringLiteral("Deliver:"), LabelColour::Green, this);
+    deliver->setGeometry(25, 182, 130, 28);
+    deliver->setBuddy(deliveryList);
 
     // A row of the twelve sign pictures under the report form list.
     const int picture = 30;
@@ -141,7 +152,6 @@ void ScheduleWindow::SetProfilePath(const std::string& path)
 {
     profilePath = path;
     profileLabel->setText(QString::fromStdString(path));
-    profileLabel->setCursorPosition(0);
 }
 
 void ScheduleWindow::SetForm(const ScheduleForm& form)
@@ -190,6 +200,7 @@ void ScheduleWindow::Save()
     email = mails ? emailEdit->text() : QString();
     if (const std::string message = mails ? AddressMessage(email.toStdString()) : std::string(); !message.empty()) {
         MessageBox::stop(QString::fromStdString(message));
+        emailEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     hour = hourList->currentIndex() + 1;

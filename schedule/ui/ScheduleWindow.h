@@ -8,6 +8,7 @@
 #include <string>
 
 class QComboBox;
+#include "platform/ui/CaptionLabel.h"
 class QLineEdit;
 class QPushButton;
 
@@ -51,8 +52,8 @@ private:
     QPushButton* saveButton = nullptr;
     QPushButton* helpButton = nullptr;
     QPushButton* closeButton = nullptr;
-    QLineEdit* profileLabel = nullptr;
-    QLineEdit* amPmLabel = nullptr;
+    CaptionLabel* profileLabel = nullptr;
+    CaptionLabel* amPmLabel = nullptr;
 
     std::string profilePath;
     QString email;

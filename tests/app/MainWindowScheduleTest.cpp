@@ -9,6 +9,7 @@
 #include "support/WindowTest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace WindowTest;
@@ -31,7 +32,7 @@ void CloseModals(Opened& opened, QStringList buttons)
         return;
     WhenModal([&opened, buttons](QWidget* modal) mutable {
         opened.titles << modal->windowTitle();
-        if (auto* profile = Child<QLineEdit>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
+        if (auto* profile = Child<QLabel>(modal, "profile"); profile && modal->windowTitle().startsWith("Schedule")) {
             opened.profile = profile->text();
             opened.taskFileWhenScheduleOpened = FileExists(TaskFilePath());
             for (const char* name : {"hour", "minute", "email", "form", "delivery"}) {

@@ -20,6 +20,21 @@
 using namespace WindowTest;
 
 namespace {
+// Counts the times a widget takes the focus.
+class FocusCounter : public QObject {
+public:
+    FocusCounter(QWidget* widget, int& count) : count(count) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            ++count;
+        return false;
+    }
+
+private:
+    int& count;
+};
+
 struct Buttons {
     bool edit, del, analyze, schedule, openReport, companion, dreams;
 };
@@ -221,6 +236,38 @@ private slots:
         QCOMPARE(shownDate, (Date{3, 4, 1970}));
         QCOMPARE(QString::fromStdString(shownProfile), QString::fromStdString(InstallDir() + "Ann.ini"));
         QVERIFY(shownTitle.startsWith(QStringLiteral("Daily Analysis - March 4, 1970  - ")));
+    }
+
+    // Keys in a date list or the profile list keep the focus there; the tip still follows.
+    // A click still gives the focus to the suggested button.
+    void keysKeepTheFocusInTheirList()
+    {
+        SetTodayForTesting(Date{1, 31, 2004});
+        SaveProfiles({Person("Ann", "Ann Lee", {3, 4, 1970}), Person("Ben", "Ben Moss", {3, 4, 1971})});
+        MainWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* dreams = Child<QPushButton>(&window, "dreams");
+        int dreamsFocused = 0;
+        FocusCounter counter(dreams, dreamsFocused);
+        auto* month = Child<QComboBox>(&window, "month");
+        month->setFocus();
+        QTest::keyClick(month, Qt::Key_Home);  // January 31, today: Dreams is enabled
+        QTest::keyClick(month, Qt::Key_Down);  // February, after today
+        QCoreApplication::processEvents();
+        QCOMPARE(window.SelectedDate(), (Date{2, 29, 2004}));
+        QCOMPARE(QApplication::focusWidget(), month);
+        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") != std::string::npos);
+        auto* list = Child<QTreeWidget>(&window, "profileList");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);  // two rows: the Companion tip
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(TipPage().find("Companion Analysis") != std::string::npos);
+        QCOMPARE(dreamsFocused, 0);
+        WindowTest::ClickRow(list, 0);
+        QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(&window, "analyzeDay"));
     }
 
     // The open command's request: the profile's row, the date in the lists and its

@@ -1,5 +1,6 @@
 // Keyboard reach of every window: Tab, pressed on whatever has the focus, visits every
-// control a user can see and use, and never stops on one they cannot see.
+// control a user can see and use, and never stops on one they cannot see. And what a
+// screen reader says of them: every control has a name in words, every field a label.
 #include "app/ui/MainWindow.h"
 #include "content/ui/PageWindow.h"
 #include "engine/ui/CompanionWindow.h"
@@ -15,7 +16,12 @@
 #include "support/WindowTest.h"
 #include "uninstaller/ui/UninstallWindow.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <QPushButton>
 #include <QImage>
@@ -115,6 +121,32 @@ private slots:
         }
         for (QWidget* control : expected)
             QVERIFY2(reached.contains(control), qPrintable("Tab never reaches " + Describe(control)));
+    }
+
+    void everyControlNamedEveryFieldLabelled_data() { tabReachesEveryControl_data(); }
+    void everyControlNamedEveryFieldLabelled()
+    {
+        QFETCH(Factory, make);
+        std::unique_ptr<QWidget> window(make());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (QWidget* control : Reachable(window.get())) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(face);
+            // Qt's lists report no relations: they are known by their names.
+            const bool field = !qobject_cast<QAbstractItemView*>(control) &&
+                               (qobject_cast<QComboBox*>(control) || qobject_cast<QLineEdit*>(control) ||
+                                qobject_cast<QAbstractScrollArea*>(control));
+            QString name = face->text(QAccessible::Name);
+            const auto labels = face->relations(QAccessible::Label);
+            if (field)
+                QVERIFY2(!labels.isEmpty(), qPrintable(Describe(control) + " has no label"));
+            // A list says its value as its name; its label says what it is.
+            for (const auto& label : labels)
+                name += QLatin1Char(' ') + label.first->text(QAccessible::Name);
+            QVERIFY2(name.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))),
+                     qPrintable(Describe(control) + " is named " + name));
+        }
     }
 
 private:

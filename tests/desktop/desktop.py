@@ -304,6 +304,15 @@ class Desktop:
         for modifier in reversed(modifiers):
             self._x(["xdotool", "keyup", modifier])
 
+    def click_at(self, x, y, button=1, modifiers=()):
+        """Clicks at (x, y) on the screen."""
+        self._x(["xdotool", "mousemove", "--sync", str(x), str(y)])
+        for modifier in modifiers:
+            self._x(["xdotool", "keydown", modifier])
+        self._x(["xdotool", "click", str(button)])
+        for modifier in reversed(modifiers):
+            self._x(["xdotool", "keyup", modifier])
+
     def drag_title(self, wid, dx, dy):
         """Drags the window by its title bar, as a person moves a window."""
         x, y, width, _ = self.frame(wid).outer
@@ -366,6 +375,7 @@ class User:
         self.runtime = os.path.join(root, "runtime")
         self.bin = os.path.join(root, "bin")  # programs that stand in for the system's, first on PATH
         self.tmp = os.path.join(root, "tmp")
+        self.extra_env = {}  # more for the programs, such as the accessibility bus
         for folder in (self.home, self.data, self.runtime, self.bin, self.tmp, os.path.join(root, "config"),
                        os.path.join(root, "cache")):
             os.makedirs(folder, exist_ok=True)
@@ -388,6 +398,7 @@ class User:
             "QT_QPA_PLATFORM": "xcb",
             # A private crontab; no system service is started.
             "PATH": ":".join((self.bin, FAKE_SYSTEM, os.environ.get("PATH", "/usr/bin:/bin"))),
+            **self.extra_env,
         }
 
     def stub(self, name, script):

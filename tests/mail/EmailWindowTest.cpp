@@ -145,7 +145,12 @@ private slots:
             "Email Subject is too long. Maximum size is 50 characters.    ",
             "Email Message is too long. Maximum size is 200 characters.    ",
         };
-        const auto click = [&] { QTest::mouseClick(window.EmailButton(), Qt::LeftButton); };
+        // After each message the focus is in the field it is about.
+        QList<QWidget*> focused;
+        const auto click = [&] {
+            QTest::mouseClick(window.EmailButton(), Qt::LeftButton);
+            focused << window.focusWidget();
+        };
         click();
         window.ToField()->setText(QString(501, 'a'));
         click();
@@ -157,6 +162,8 @@ private slots:
         window.MessageField()->setPlainText(QString(201, 'm'));
         click();
         QCOMPARE(WindowTest::Shown(), expected);
+        QCOMPARE(focused, (QList<QWidget*>{window.ToField(), window.ToField(), window.SubjectField(),
+                                           window.SubjectField(), window.MessageField()}));
         for (const auto& box : MessageBox::history())
             QCOMPARE(box.icon, MessageBox::Stop);
         QVERIFY(window.isVisible());

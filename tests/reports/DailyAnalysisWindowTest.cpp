@@ -8,9 +8,12 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
+#include "platform/ui/TextLine.h"
+#include "reports/ReadingLines.h"
 #include "reports/ui/DailyAnalysisWindow.h"
 #include "support/WindowTest.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -253,6 +256,69 @@ private slots:
             QVERIFY2(found > at, opening);
             at = found;
         }
+    }
+
+    // A screen reader reads each line as text; a day step by key keeps the focus on the day
+    // buttons and says the new day there, while a click leaves the focus where it always went.
+    void readingsAsTextAndDayStepsByKey()
+    {
+        DailyAnalysisWindow window;
+        Open(window, {3, 15, 2004});
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto texts = [&] {
+            QStringList lines;
+            for (TextLine* line : window.ReadingLines().Lines()) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(line);
+                QAccessibleTextInterface* text = face->textInterface();
+                const QString read = text->text(0, text->characterCount());
+                lines << (face->text(QAccessible::Name) == read ? read : QStringLiteral("name differs: ") + read);
+            }
+            return lines;
+        };
+        const auto expected = [&] {
+            QStringList lines;
+            for (const std::string& line : ::ReadingLines(window.ReadingSet()))
+                lines << QString::fromStdString(line);
+            return lines;
+        };
+        QCOMPARE(texts().size(), 10);
+        QCOMPARE(texts(), expected());
+        QVERIFY(texts().first().startsWith(QStringLiteral("Zodiac Sign: ")));
+        QVERIFY(texts().last().startsWith(QStringLiteral("Fortune: ")));
+        QPushButton* print = window.Button(QStringLiteral("Print"));
+        QCOMPARE(QApplication::focusWidget(), print);
+
+        // Page Down: the focus stays where it is and says the day.
+        QTest::keyClick(print, Qt::Key_PageDown);
+        QVERIFY(Same(window.ShownDate(), {3, 16, 2004}));
+        QCOMPARE(texts(), expected());
+        QCOMPARE(QApplication::focusWidget(), print);
+        const QString said = print->accessibleDescription();
+        QVERIFY2(said.startsWith(QStringLiteral("Daily Analysis - March 16, 2004")), qPrintable(said));
+        QVERIFY2(said.contains(texts().first()) && said.contains(texts().last()), qPrintable(said));
+
+        // Page Down on "E", which the step disables: the focus goes to Now, which says the day.
+        QTest::mouseClick(window.Button(QStringLiteral("Now")), Qt::LeftButton);
+        window.Button(QStringLiteral("E"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QPushButton* now = window.Button(QStringLiteral("Now"));
+        QCOMPARE(QApplication::focusWidget(), now);
+        QVERIFY(now->accessibleDescription().startsWith(QStringLiteral("Daily Analysis - March 16, 2004")));
+        QVERIFY(print->accessibleDescription().isEmpty());  // said once, then as before
+
+        // Space on Now goes back, and the focus to the button that made the step.
+        QTest::keyClick(now, Qt::Key_Space);
+        QVERIFY(Same(window.ShownDate(), {3, 15, 2004}));
+        QCOMPARE(QApplication::focusWidget(), window.Button(QStringLiteral("Next Day")));
+        QVERIFY(now->accessibleDescription().isEmpty());  // said once, then as before
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+        QVERIFY(Same(window.ShownDate(), {3, 14, 2004}));
+
+        // A click: the focus moves on as the dialog moves it, to Save after Next Day.
+        QTest::mouseClick(window.Button(QStringLiteral("Now")), Qt::LeftButton);
+        QTest::mouseClick(window.Button(QStringLiteral("Next Day")), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), window.Button(QStringLiteral("Save")));
     }
 
     void shortWindowDrawsAtTwelve()

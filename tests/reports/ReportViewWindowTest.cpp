@@ -7,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
 #include "reports/ReportPicture.h"
+#include "platform/ui/TextLine.h"
 #include "reports/ui/ReportViewWindow.h"
 #include "support/WindowTest.h"
 
@@ -120,6 +121,36 @@ private slots:
         QCOMPARE(viewers, 1);
         QCOMPARE(shownPath, path);
         QCOMPARE(shownName, QStringLiteral("Ann 12-7-2026.jpg"));
+    }
+
+    // The saved report keeps its text in the file (JPEG comment, PNG text), and the viewer
+    // gives it to a screen reader; a picture without one is still named.
+    void savedReportReadsAsText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("mime");
+        QTest::newRow("jpeg") << QStringLiteral("Ann.jpg") << QByteArray("image/jpeg");
+        QTest::newRow("png") << QStringLiteral("Ann.png") << QByteArray("image/png");
+    }
+    void savedReportReadsAsText()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, mime);
+        DailyReadingSet set;
+        set.title = "Daily Analysis - December 7, 2026  - Ann Lee -  Automatic Calibration";
+        set.readings = {72, 45, 88, 30, 61};
+        set.zodiacText = "Zodiac Sign: Sagittarius";
+        set.lotteryText = "Lottery Numbers: 4 11 19 23 35 42";
+        const QString path = QString::fromStdString(ReportsDir()) + name;
+        QVERIFY(SaveImage(ComposeReportPicture(set, ReportVariant::Window), path, mime));
+        ReportViewWindow window(path, name);
+        // A JPEG comment comes back with its runs of blanks made one.
+        const QString expected = "Daily report " + name + ": " + QString::fromStdString(set.title) +
+                                 ". Zodiac Sign: Sagittarius. Lottery Numbers: 4 11 19 23 35 42. Emotional: 72%. "
+                                 "Physical: 45%. Intellectual: 88%. Intuition: 30%. Fortune: 61%.";
+        QCOMPARE(window.PictureText()->Text().simplified(), expected.simplified());
+        ReportViewWindow plain(MakePicture(env->FilePath("plain.jpg"), 100, 100), "plain.jpg");
+        QCOMPARE(plain.PictureText()->Text(), QStringLiteral("Daily report plain.jpg"));
     }
 
     void screenshot()

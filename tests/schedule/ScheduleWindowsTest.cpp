@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(form->currentIndex(), 0);
         QCOMPARE(window.Hour(), 6);
 
-        auto* amPm = Child<QLineEdit>(window, "amPm");
+        auto* amPm = Child<QLabel>(window, "amPm");
         QCOMPARE(amPm->text(), QStringLiteral("AM"));
         hour->setCurrentIndex(11);
         QCOMPARE(amPm->text(), QStringLiteral("PM"));
@@ -215,8 +216,8 @@ private slots:
         QCOMPARE(Shown(), QStringList{QStringLiteral("Daily Analysis Report was scheduled successfully.     \n"
                                                      "Profile: Anna.ini    \nShow a desktop notification.     ")});
         CurrentScheduleWindow current;
-        QCOMPARE(Child<QLineEdit>(current, "delivery")->text(), QStringLiteral("Show a desktop notification"));
-        QCOMPARE(Child<QLineEdit>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:00 AM"));
+        QCOMPARE(Child<QLabel>(current, "delivery")->text(), QStringLiteral("Show a desktop notification"));
+        QCOMPARE(Child<QLabel>(current, "time")->text(), QStringLiteral("Deliver daily at: 7:00 AM"));
     }
 
     // The old item stays while the window is open and after it is closed unsaved.
@@ -315,10 +316,10 @@ private slots:
         {
             CurrentScheduleWindow window;
             QCOMPARE(window.windowTitle(), QStringLiteral("Currently Scheduled Daily Report"));
-            QCOMPARE(Child<QLineEdit>(window, "profile")->text(), QStringLiteral("Anna.ini"));
-            QCOMPARE(Child<QLineEdit>(window, "email")->text(), QStringLiteral("anna@example.org"));
-            QCOMPARE(Child<QLineEdit>(window, "time")->text(), QStringLiteral("Deliver daily at: 7:05 AM"));
-            QCOMPARE(Child<QLineEdit>(window, "form")->text(), QStringLiteral("Deliver report in full colors"));
+            QCOMPARE(Child<QLabel>(window, "profile")->text(), QStringLiteral("Anna.ini"));
+            QCOMPARE(Child<QLabel>(window, "email")->text(), QStringLiteral("anna@example.org"));
+            QCOMPARE(Child<QLabel>(window, "time")->text(), QStringLiteral("Deliver daily at: 7:05 AM"));
+            QCOMPARE(Child<QLabel>(window, "form")->text(), QStringLiteral("Deliver report in full colors"));
             window.show();
             Click(window, "close");
             QCOMPARE(window.result(), int(QDialog::Rejected));
@@ -340,8 +341,8 @@ private slots:
         file.close();
         CurrentScheduleWindow partial;
         QVERIFY(partial.TaskFound());
-        QCOMPARE(Child<QLineEdit>(partial, "time")->text(), QStringLiteral("Deliver daily at: "));
-        QCOMPARE(Child<QLineEdit>(partial, "form")->text(), QString());
+        QCOMPARE(Child<QLabel>(partial, "time")->text(), QStringLiteral("Deliver daily at: "));
+        QCOMPARE(Child<QLabel>(partial, "form")->text(), QString());
     }
 
     void accountWindowChecksInOrder()

@@ -1,6 +1,7 @@
 #include "uninstaller/ui/RemovedWindow.h"
 
 #include "installer/Emblem.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
 #include <QGroupBox>

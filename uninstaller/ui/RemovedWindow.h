@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QLineEdit;
+#include "platform/ui/CaptionLabel.h"
 
 // "Moravel Uninstaller": says that the product is gone.
 class RemovedWindow : public QDialog {
@@ -10,5 +10,5 @@ class RemovedWindow : public QDialog {
 public:
     explicit RemovedWindow(QWidget* parent = nullptr);
 
-    QLineEdit* textField;
+    CaptionLabel* textField;
 };

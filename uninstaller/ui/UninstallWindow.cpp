@@ -1,6 +1,8 @@
 #include "uninstaller/ui/UninstallWindow.h"
 
 #include "installer/Emblem.h"
+#include "platform/ui/AlertRole.h"
+#include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "uninstaller/DeleteCopy.h"
@@ -38,6 +40,8 @@ UninstallWindow::UninstallWindow(QWidget* parent) : QDialog(parent)
     connect(noButton, &QPushButton::clicked, this, &QDialog::reject);
 
     move(CentreX(width()), CentreY(height()));
+    ShowAsAlert(this);
+    setAccessibleDescription(questionField->text());
 }
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QLineEdit;
+#include "platform/ui/CaptionLabel.h"
 class QPushButton;
 
 // "Uninstall Moravel": asks; when profiles, contacts or saved reports exist, a second
@@ -17,7 +17,7 @@ public:
 
     QPushButton* yesButton;
     QPushButton* noButton;
-    QLineEdit* questionField;
+    CaptionLabel* questionField;
 
     static QString PersonalDataQuestion(const PersonalData& data);
 
