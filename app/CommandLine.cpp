@@ -10,6 +10,7 @@
 #include "profiles/ProfileChecks.h"
 #include "profiles/ProfileFiles.h"
 #include "reports/Icalendar.h"
+#include "reports/MonthView.h"
 #include "reports/ReportJson.h"
 #include "schedule/PlainReport.h"
 
@@ -46,9 +47,11 @@ const std::vector<CommandWord>& CommandWords()
          "report --profile DESCRIPTION [--date YYYY-MM-DD] [--days N] [--format text|json|ics]",
          "Print the daily report of N days (1 to 3660, default 1) from the date (default today).",
          {"--profile", "--date", "--days", "--format"}},
-        {"picture", CommandKind::Picture, "picture --profile DESCRIPTION [--date YYYY-MM-DD] --output FILE",
-         "Write the 780 x 550 report picture: JPEG, or PNG when FILE ends in .png.",
-         {"--profile", "--date", "--output"}},
+        {"picture", CommandKind::Picture,
+         "picture --profile DESCRIPTION [--date YYYY-MM-DD] [--days N] --output FILE",
+         "Write the 780 x 550 report picture, or with --days the chart of N days (7 to 92) around the date:\n"
+         "      JPEG, or PNG when FILE ends in .png.",
+         {"--profile", "--date", "--days", "--output"}},
         {"profiles", CommandKind::Profiles, "profiles [--format text|json]",
          "List the profiles: full name, description and calibration.", {"--format"}},
         {"open", CommandKind::Open, "open [--profile DESCRIPTION] [--date YYYY-MM-DD]",
@@ -171,11 +174,16 @@ bool ReadOptions(CommandLine& command, const CommandWord& word, const std::vecto
             }
         } else if (name == "--days") {
             const std::optional<int> days = ParseCount(*value);
-            if (!days || *days < 1 || *days > MaximumReportDays) {
-                command.error = "--days takes a number from 1 to 3660, not " + Quoted(*value);
+            const bool chart = word.kind == CommandKind::Picture;
+            const int fewest = chart ? MonthViewFewestDays : 1;
+            const int most = chart ? MonthViewMostDays : MaximumReportDays;
+            if (!days || *days < fewest || *days > most) {
+                command.error = "--days takes a number from " + std::to_string(fewest) + " to " +
+                                std::to_string(most) + (chart ? " for picture" : "") + ", not " + Quoted(*value);
                 return false;
             }
             command.days = *days;
+            command.daysGiven = true;
         } else if (*value == "text" || *value == "json" || (*value == "ics" && word.kind == CommandKind::Report)) {
             command.format = *value == "text" ? OutputFormat::Text : *value == "json" ? OutputFormat::Json
                                                                                       : OutputFormat::Ics;
@@ -223,6 +231,9 @@ bool CheckDates(CommandLine& command)
         if (!command.error.empty())
             return false;
     }
+    // The chart's days lie around the date, kept within the calendar.
+    if (command.kind == CommandKind::Picture)
+        return true;
     // The last day of the report must still be one the calendar offers.
     Date last = first;
     for (int i = 1; i < command.days && IsListedDate(last); ++i)

@@ -29,6 +29,7 @@ struct CommandLine {
     std::string profilePath;               // its file
     std::optional<Date> date;              // report and picture: --date or today
     int days = 1;
+    bool daysGiven = false;  // picture: the month chart of `days` days instead of the report
     OutputFormat format = OutputFormat::Text;
     std::string output;  // the picture's file
 

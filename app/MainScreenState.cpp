@@ -85,5 +85,5 @@ SelectionPick PickSelection(const std::vector<int>& selected)
 
 WindowPlace CentredWithTip(int screenWidth, int screenHeight, int width, int height, int tipHeight)
 {
-    return {CentredOrOverhang(screenWidth, width), CentredOrOverhang(screenHeight, height + tipHeight)};
+    return {CentredOrOverhang(screenWidth, width), TopOnScreen(CentredOrOverhang(screenHeight, height + tipHeight))};
 }

@@ -78,5 +78,6 @@ struct WindowPlace {
 
 // The main window, `width` by `height` with its frame, and the tip line of
 // `tipHeight` under it, centred together on a screen of the given size; a screen
-// too small for them gets them flush with its right or bottom edge.
+// too small for them gets them flush with its right edge, and at its top so that the
+// title bar stays on it.
 WindowPlace CentredWithTip(int screenWidth, int screenHeight, int width, int height, int tipHeight);

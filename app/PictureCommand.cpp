@@ -4,6 +4,7 @@
 #include "engine/DailyReadingSet.h"
 #include "platform/AsciiText.h"
 #include "platform/DataFile.h"
+#include "reports/MonthChart.h"
 #include "reports/ReportPicture.h"
 
 #include <QBuffer>
@@ -26,7 +27,10 @@ QByteArray Encoded(const QImage& image, const char* format)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    writer.setQuality(100);
+    // Quality 100 is JPEG's best; for PNG it would mean no compression at all, a
+    // picture of over a megabyte that the next run could not replace.
+    if (qstrcmp(format, "png") != 0)
+        writer.setQuality(100);
     return writer.write(image) ? bytes : QByteArray();
 }
 }
@@ -41,10 +45,16 @@ int RunPictureCommand(const CommandLine& command)
     QGuiApplication app(argc, argv);
 
     const Date date = *command.date;
-    DailyReadingSet set;
-    ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day);
+    QImage picture;
+    if (command.daysGiven) {
+        picture = ComposeMonthPicture(MonthChartOf(command.profilePath, date, command.days));
+    } else {
+        DailyReadingSet set;
+        ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day);
+        picture = ComposeReportPicture(set, ReportVariant::Window);
+    }
     const bool png = EndsWithLowerAscii(command.output, ".png");
-    const QByteArray bytes = Encoded(ComposeReportPicture(set, ReportVariant::Window), png ? "png" : "jpeg");
+    const QByteArray bytes = Encoded(picture, png ? "png" : "jpeg");
     // Written beside the file and renamed over it: a link there is replaced, never
     // followed, and a failure leaves no half picture.
     if (bytes.isEmpty() || !WriteFileAtomically(command.output, bytes.toStdString())) {

@@ -62,7 +62,7 @@ _moravel()
     local options=
     case $command in
     report) options="--profile --date --days --format --help" ;;
-    picture) options="--profile --date --output --help" ;;
+    picture) options="--profile --date --days --output --help" ;;
     profiles) options="--format --help" ;;
     open) options="--profile --date --help" ;;
     today) options="--help" ;;

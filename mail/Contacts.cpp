@@ -103,7 +103,7 @@ std::vector<std::string> SplitRecipients(const std::string& toText)
     std::vector<std::string> recipients;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t semicolon = toText.find(';', start);
+        const std::size_t semicolon = toText.find_first_of(";,", start);
         if (semicolon == std::string::npos) {
             recipients.push_back(toText.substr(start));
             return recipients;

@@ -41,8 +41,8 @@ bool HasPictureExtension(const std::string& name);
 // A path counts as a picture when it has at least 5 characters and a picture extension.
 bool IsPicturePath(const std::string& path);
 
-// Recipients as typed: split at every ";", nothing trimmed; a final ";" leaves an
-// empty last recipient.
+// Recipients as typed: split at every ";" or "," (as other mail programs take them),
+// nothing trimmed; a final separator leaves an empty last recipient.
 std::vector<std::string> SplitRecipients(const std::string& toText);
 
 // The copy button: true when the address already appears in toText anywhere (as a

@@ -15,3 +15,10 @@ constexpr int CentredOrOverhang(int room, int size)
     const int spare = room - size;
     return spare / 2 > 0 ? spare / 2 : spare;
 }
+
+// A window's top edge, its frame's title bar included: never above the screen, so the
+// title bar stays reachable however tall the window is.
+constexpr int TopOnScreen(int top)
+{
+    return top < 0 ? 0 : top;
+}

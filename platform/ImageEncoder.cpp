@@ -77,7 +77,9 @@ bool Encode(const Encoder& encoder, const QImage& image, QIODevice& device)
 {
     if (!encoder.plugin) {
         QImageWriter writer(&device, encoder.format);
-        writer.setQuality(100);
+        // For PNG, quality 100 would mean no compression.
+        if (encoder.format != "png")
+            writer.setQuality(100);
         return writer.write(image);
     }
     const std::unique_ptr<QImageIOHandler> handler(encoder.plugin->create(&device, encoder.format));

@@ -17,11 +17,14 @@ public:
 
     void SetFont(const QFont& font);
     void Draw(const QString& text, double x, double y, const QColor& colour);
+    // A scale label: its figures' middle on the line at `lineY`, as a reader lines them up.
+    void DrawOnLine(const QString& text, double x, double lineY, const QColor& colour);
 
 private:
     QPainter& painter;
     const QPaintDevice* metricsDevice;
     double ascent = 0.0;
+    double capHeight = 0.0;
 };
 
 // Antialiased lines, text and scaled pictures, as every drawing of the reports has.

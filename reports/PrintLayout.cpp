@@ -91,10 +91,11 @@ DailyPrintPage DailyPrintLayout(const std::vector<std::string>& lines, const std
     for (std::size_t i = 0; i < lines.size() && i < 6; ++i)
         page.texts.push_back({lines[i], offX + 0.08, offY + 0.15 + 0.30 * static_cast<double>(i)});
     page.texts.push_back({"Other Day Readings", offX + 0.08, offY + 1.95});
-    page.texts.push_back({"100", offX + 0.08, offY + 2.25});
+    // The scale runs 0.033 inch to the point, and the bars follow it.
+    page.texts.push_back({"100", offX + 0.08, offY + 2.25, true});
     for (int i = 1; i <= 9; ++i)
-        page.texts.push_back({std::to_string(100 - 10 * i), offX + 0.16, offY + 2.25 + 0.33 * i});
-    page.texts.push_back({"0", offX + 0.24, offY + 5.55});
+        page.texts.push_back({std::to_string(100 - 10 * i), offX + 0.16, offY + 2.25 + 0.33 * i, true});
+    page.texts.push_back({"0", offX + 0.24, offY + 5.55, true});
     const char* labels[] = {"Emotional", "Physical", "Intellectual", "Intuition", "Fortune"};
     const double labelX[] = {0.48, 1.41, 2.19, 3.00, 3.85};
     for (int i = 0; i < 5; ++i)
@@ -104,6 +105,6 @@ DailyPrintPage DailyPrintLayout(const std::vector<std::string>& lines, const std
     page.lines.push_back({offX + 0.425, offY + 5.55, offX + 5.42, offY + 5.55, 0.05});
     const double barX[] = {0.88, 1.68, 2.48, 3.28, 4.08};
     for (std::size_t i = 0; i < readings.size() && i < 5; ++i)
-        page.lines.push_back({offX + barX[i], offY + 5.55, offX + barX[i], offY + 5.55 - 0.03 * readings[i], 0.25});
+        page.lines.push_back({offX + barX[i], offY + 5.55, offX + barX[i], offY + 5.55 - 0.033 * readings[i], 0.25});
     return page;
 }

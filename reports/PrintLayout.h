@@ -66,6 +66,7 @@ struct PrintText {
     std::string text;
     double x;
     double y;
+    bool onLine = false;  // a scale label: y is the line its figures' middle sits on
 };
 struct PrintLine {
     double x1, y1, x2, y2;

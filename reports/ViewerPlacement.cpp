@@ -40,7 +40,8 @@ ViewerPlacement PlaceInViewer(int imageWidth, int imageHeight)
 
 ViewerOrigin ViewerWindowOrigin(int screenWidth, int screenHeight)
 {
-    // A screen smaller than the viewer puts it the full difference up and to the left.
+    // A screen smaller than the viewer puts it the full difference to the left; never
+    // above the screen, where its title bar could not be reached.
     const auto place = [](int screen, int area) { return screen > area ? Centred(screen, area) : screen - area; };
-    return {place(screenWidth, AreaWidth), place(screenHeight, AreaHeight)};
+    return {place(screenWidth, AreaWidth), TopOnScreen(place(screenHeight, AreaHeight))};
 }

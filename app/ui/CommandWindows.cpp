@@ -16,6 +16,8 @@ void CommandWindows::OpenDailyAnalysis(QWidget* parent, const std::string& profi
 {
     DailyAnalysisWindow window(parent);
     ConnectEmailCommand(window);
+    QObject::connect(&window, &DailyAnalysisWindow::dayWindowRequested, &window,
+                     [profilePath](const Date& day, QWidget* over) { OpenDailyAnalysis(over, profilePath, day); });
     window.SetProfileFile(profilePath);
     window.SetBaseDate(date);
     window.SetShownDate(date);

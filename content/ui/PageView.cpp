@@ -347,6 +347,62 @@ void UsePoints(QTextDocument& document)
     });
 }
 
+// Paper as a browser prints it: no page, table or text background, no Print link,
+// and text too light to read on white (the yellow headings, white words) in black.
+void ForPaper(QTextDocument& document)
+{
+    std::vector<std::pair<int, int>> links;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorHref() == QLatin1String("javascript:window.print()"))
+                links.emplace_back(it.fragment().position(), it.fragment().length());
+    QTextCursor cursor(&document);
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+        cursor.setPosition(link->first);
+        cursor.setPosition(link->first + link->second, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+
+    const auto plain = [](QTextFrame* frame) {
+        QTextFrameFormat format = frame->frameFormat();
+        format.clearBackground();
+        frame->setFrameFormat(format);
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            for (int row = 0; row < table->rows(); ++row)
+                for (int column = 0; column < table->columns(); ++column) {
+                    QTextTableCell cell = table->cellAt(row, column);
+                    QTextCharFormat cellFormat = cell.format();
+                    cellFormat.clearBackground();
+                    cell.setFormat(cellFormat);
+                }
+    };
+    std::vector<QTextFrame*> frames{document.rootFrame()};
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        plain(frames[i]);
+        for (QTextFrame* child : frames[i]->childFrames())
+            frames.push_back(child);
+    }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.hasProperty(QTextFormat::BackgroundBrush)) {
+            format.clearBackground();
+            QTextCursor(block).setBlockFormat(format);
+        }
+    }
+    ChangeFormats(document, [](QTextCharFormat& format) {
+        bool changed = false;
+        if (format.hasProperty(QTextFormat::BackgroundBrush)) {
+            format.clearBackground();
+            changed = true;
+        }
+        if (format.hasProperty(QTextFormat::ForegroundBrush) && qGray(format.foreground().color().rgb()) > 180) {
+            format.setForeground(Qt::black);
+            changed = true;
+        }
+        return changed;
+    });
+}
+
 int MediumPixels()
 {
     const int size = BrowserFontSize();
@@ -506,11 +562,14 @@ void PageView::PrintPage()
         return;  // one printout at a time
     printing = true;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Page"));
+    const QString title = window()->windowTitle().trimmed();
+    printer.setDocName(PrintService::jobName(
+        title.isEmpty() ? document()->metaInformation(QTextDocument::DocumentTitle) : title));
     bool ok = false;
     if (PrintService::choosePrinter(printer, this)) {
         std::unique_ptr<QTextDocument> copy(document()->clone(this));
         UsePoints(*copy);
+        ForPaper(*copy);
         copy->print(&printer);
         ok = printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
     }

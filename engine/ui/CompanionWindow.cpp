@@ -107,7 +107,7 @@ bool CompanionWindow::PrintResult()
     if (!result.ready)
         return false;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("Report");
+    printer.setDocName(PrintService::jobName(windowTitle()));
     if (!PrintService::choosePrinter(printer))
         return false;
     QPainter painter;

@@ -35,6 +35,15 @@ bool PrintService::choosePrinter(QPrinter& printer, QWidget* owner)
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString PrintService::jobName(const QString& title)
+{
+    QString name;
+    for (const QChar c : title)
+        name += c == QLatin1Char('/') ? QLatin1Char('-') : c.category() == QChar::Other_Control ? QLatin1Char(' ') : c;
+    name = name.trimmed();
+    return name.isEmpty() ? QStringLiteral("Moravel") : name;
+}
+
 void PrintService::setNextPdfOutput(const QString& path)
 {
     nextOutputs.enqueue(path);

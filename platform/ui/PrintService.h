@@ -16,6 +16,11 @@ public:
     // The window a print's dialogs belong to: `owner`'s, else the active one.
     static QWidget* dialogOwner(QWidget* owner = nullptr);
 
+    // The print job's name after what it prints (a report's or a page's title): the
+    // queue shows it and the dialog offers it as the PDF's file name, so it holds no
+    // "/" and no control character; "Moravel" when the title is empty.
+    static QString jobName(const QString& title);
+
     static void setNextPdfOutput(const QString& path);
     static void setNextCancel();
     // How many times a print dialog was asked for (for tests).

@@ -391,9 +391,9 @@ QRect ProfileEditorWindow::PlaceWindow()
     const int w = outer.width() + kZodiacWidth;
     const int h = outer.height();
     const int left = CentredOrOverhang(area.width(), w);
-    const int top = CentredOrOverhang(area.height(), h);
-    FrameWatch::MoveFrame(this, {left, top - 20});
-    return {left, top - 20, outer.width(), outer.height()};
+    const int top = TopOnScreen(CentredOrOverhang(area.height(), h) - 20);
+    FrameWatch::MoveFrame(this, {left, top});
+    return {left, top, outer.width(), outer.height()};
 }
 
 // --- The zodiac picture window ----------------------------------------------

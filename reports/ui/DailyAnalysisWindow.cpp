@@ -20,6 +20,7 @@
 #include "platform/ui/TextLine.h"
 #include "platform/ui/WaitCursor.h"
 #include "reports/ReportPicture.h"
+#include "reports/ui/MonthViewWindow.h"
 #include "reports/ui/Printing.h"
 
 #include <QEvent>
@@ -52,10 +53,11 @@ void DrawReport(QPainter& painter, double top, const DailyReadingSet& set, const
     text.Draw(QString::fromStdString(set.evilEyeText), 90, top + 75, Blue);
     text.Draw(QString::fromStdString(set.lotteryText), 90, top + 100, Yellow);
     text.Draw(QStringLiteral("Other Day Readings"), 90, top + 130, Black);
-    text.Draw(QStringLiteral("100"), 86, top + 160, Black);
+    // Each label sits on the line of its value, where a bar of that value ends.
+    text.DrawOnLine(QStringLiteral("100"), 86, top + 160, Black);
     for (int i = 1; i <= 9; ++i)
-        text.Draw(QString::number(100 - 10 * i), 94, top + 160 + 30 * i, Black);
-    text.Draw(QStringLiteral("0"), 102, top + 460, Black);
+        text.DrawOnLine(QString::number(100 - 10 * i), 94, top + 160 + 30 * i, Black);
+    text.DrawOnLine(QStringLiteral("0"), 102, top + 460, Black);
     for (const ReportBar& bar : ReportBars)
         text.Draw(QString::fromLatin1(bar.label), bar.labelX, top + 470, Black);
 
@@ -120,10 +122,15 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     nextButton = makeButton("Next Day");
     saveButton = makeButton("Save");
     explainButton = makeButton("Explain");
+    monthButton = makeButton("M");
 
     const int columnX = width() - 12 - 44;
     for (int i = 0; i < 6; ++i)
         buttons[static_cast<std::size_t>(i)]->setGeometry(columnX, 12 + 40 * i, 44, 32);
+    // The month view's button closes the column of letters, its key is its letter.
+    monthButton->setGeometry(columnX, 12 + 40 * 6, 44, 32);
+    monthButton->setShortcut(Qt::Key_M);
+    monthButton->setAccessibleName(QStringLiteral("Month at a glance"));
     printButton->setGeometry(12, ButtonRowY, 70, ButtonRowHeight);
     emailButton->setGeometry(88, ButtonRowY, 70, ButtonRowHeight);
     prevButton->setGeometry(253, ButtonRowY, 96, ButtonRowHeight);
@@ -152,6 +159,7 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     connect(nextButton, &QPushButton::clicked, this, &DailyAnalysisWindow::NextDay);
     connect(saveButton, &QPushButton::clicked, this, &DailyAnalysisWindow::Save);
     connect(explainButton, &QPushButton::clicked, this, &DailyAnalysisWindow::Explain);
+    connect(monthButton, &QPushButton::clicked, this, &DailyAnalysisWindow::OpenMonthView);
 
     LoadPictures();
 }
@@ -247,6 +255,7 @@ void DailyAnalysisWindow::Initialise()
     emailButton->setToolTip(QStringLiteral("email daily report"));
     saveButton->setToolTip(QStringLiteral("save daily report"));
     explainButton->setToolTip(QStringLiteral("explain all readings"));
+    monthButton->setToolTip(QStringLiteral("the month at a glance (M)"));
 }
 
 double DailyAnalysisWindow::ReportTop() const
@@ -339,7 +348,7 @@ void DailyAnalysisWindow::OpenHourly(int kind)
     values.dayValue = HourlyDayValue(kind, baseDate, title);
     {
         HourlyWindow hourly(values, title, QString::fromStdString(HourlyChartHeading(kind)), this);
-        connect(&hourly, &HourlyWindow::printSavedImage, &hourly, [] { PrintHourlyReport(); });
+        connect(&hourly, &HourlyWindow::printSavedImage, &hourly, [&hourly] { PrintHourlyReport(hourly.windowTitle()); });
         hourly.exec();
     }
     Now();
@@ -394,6 +403,14 @@ void DailyAnalysisWindow::Explain()
 void DailyAnalysisWindow::ShowSuperstitions()
 {
     ::ShowSuperstitions(shownDate, this);
+}
+
+void DailyAnalysisWindow::OpenMonthView()
+{
+    MonthViewWindow month(profileFile, shownDate, this);
+    connect(&month, &MonthViewWindow::dayChosen, this,
+            [this, &month](const Date& date) { emit dayWindowRequested(date, &month); });
+    month.exec();
 }
 
 void DailyAnalysisWindow::Email()

@@ -43,6 +43,8 @@ public:
     void Explain();
     void Print();
     void ShowSuperstitions();
+    // The month at a glance around the shown day.
+    void OpenMonthView();
     // Asks whoever mails reports (the e-mail command) through emailRequested.
     void Email();
 
@@ -55,6 +57,8 @@ public:
 
 signals:
     void emailRequested();
+    // A day chosen in the month view, to be opened as a daily report over `over`.
+    void dayWindowRequested(const Date& date, QWidget* over);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +98,7 @@ private:
     QPushButton* explainButton;
     QPushButton* hourlyButtons[5];
     QPushButton* superstitionButton;
+    QPushButton* monthButton;
 
     std::vector<QPixmap> columnPictures;  // the twelve signs, Aries first
     std::vector<QPixmap> rowPictures;

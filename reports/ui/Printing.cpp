@@ -5,9 +5,11 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/WaitCursor.h"
+#include "reports/MonthChart.h"
 #include "reports/PrintLayout.h"
 #include "reports/ui/PrintOptionsWindow.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -39,9 +41,9 @@ struct PrintPage {
 
 // The print dialog and the raster rule, then the painter on the chosen printer;
 // false when nothing is to be printed.
-bool StartPrinting(QPrinter& printer, QPainter& painter)
+bool StartPrinting(QPrinter& printer, QPainter& painter, const QString& title)
 {
-    printer.setDocName(QStringLiteral("Report"));
+    printer.setDocName(PrintService::jobName(title));
     if (!PrintService::choosePrinter(printer))
         return false;
     if (!HasRasterCapability(RasterCapsOf(printer))) {
@@ -71,11 +73,11 @@ PrintPage Measure(QPrinter& printer)
 }
 
 // The shared layout of the two image prints.
-void PrintImage(const QString& imagePath, const QString& sourceName)
+void PrintImage(const QString& imagePath, const QString& sourceName, const QString& title)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPainter painter;
-    if (!StartPrinting(printer, painter))
+    if (!StartPrinting(printer, painter, title))
         return;
     const PrintPage page = Measure(printer);
 
@@ -117,7 +119,7 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
 {
     QPrinter printer(QPrinter::HighResolution);
     QPainter painter;
-    if (!StartPrinting(printer, painter))
+    if (!StartPrinting(printer, painter, title))
         return;
     const WaitCursor wait;
     const PrintPage page = Measure(printer);
@@ -149,8 +151,11 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     TextPainter text(painter, &printer);
     text.SetFont(font);
     for (const PrintText& item : layout.texts) {
-        const QPointF topLeft = page.At(item.x, item.y);
-        text.Draw(QString::fromStdString(item.text), topLeft.x(), topLeft.y(), Qt::black);
+        const QPointF at = page.At(item.x, item.y);
+        if (item.onLine)
+            text.DrawOnLine(QString::fromStdString(item.text), at.x(), at.y(), Qt::black);
+        else
+            text.Draw(QString::fromStdString(item.text), at.x(), at.y(), Qt::black);
     }
     for (const PrintLine& line : layout.lines) {
         painter.setPen(QPen(Qt::black, line.width * page.dpiX, Qt::SolidLine, Qt::FlatCap));
@@ -159,13 +164,32 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     painter.end();
 }
 
-void PrintHourlyReport()
+void PrintHourlyReport(const QString& title)
 {
     const QString path = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
-    PrintImage(path, path);
+    PrintImage(path, path, title);
 }
 
 void PrintReportImage(const QString& imagePath, const QString& sourceName)
 {
-    PrintImage(imagePath, sourceName);
+    PrintImage(imagePath, sourceName, QFileInfo(sourceName).completeBaseName());
+}
+
+void PrintMonthChart(const MonthChart& chart)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!StartPrinting(printer, painter, QString::fromStdString(chart.title)))
+        return;
+    const WaitCursor wait;
+    const PrintPage page = Measure(printer);
+    // The picture's size at 100 pixels to the inch, smaller where the page is.
+    constexpr double PixelsPerInch = 100.0;
+    const double width = MonthPictureWidth / PixelsPerInch;
+    const double height = MonthPictureHeight / PixelsPerInch;
+    const double shrink = ShrinkToPrintable(width, height, page.offX, page.offY, page.pageWidth, page.pageHeight);
+    painter.translate(page.At(page.offX, page.offY));
+    painter.scale(shrink * page.dpiX / PixelsPerInch, shrink * page.dpiY / PixelsPerInch);
+    DrawMonthChart(painter, QSizeF(MonthPictureWidth, MonthPictureHeight), chart);
+    painter.end();
 }

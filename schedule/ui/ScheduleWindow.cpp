@@ -172,11 +172,12 @@ void ScheduleWindow::HourChanged(int position)
     amPmLabel->setText(amPm);
 }
 
-// Only an e-mail delivery needs an address.
+// Only an e-mail delivery needs an address and a report type.
 void ScheduleWindow::DeliveryChanged(int position)
 {
     delivery = static_cast<Delivery>(position);
     emailEdit->setEnabled(delivery != Delivery::Notification);
+    formList->setEnabled(delivery != Delivery::Notification);
 }
 
 QString ScheduleWindow::SuccessText(const std::string& profilePath, const QString& email, int fullColour,

@@ -65,7 +65,8 @@ TEST(MainScreenState, WindowAndTipLineAreCentredOrFlushWithTheScreenEdge)
         {"room to spare", 1024, 768, 780, 520, {122, 81}},
         {"one pixel spare", 781, 606, 780, 520, {1, 1}},
         {"exact fit", 780, 605, 780, 520, {0, 0}},
-        {"screen too small", 640, 480, 780, 520, {-140, -125}},
+        {"screen too small: the title bar stays on it", 640, 480, 780, 520, {-140, 0}},
+        {"scale 2 on 1600 x 1000", 800, 500, 780, 520, {10, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -136,6 +136,15 @@ with tempfile.TemporaryDirectory() as root:
         check(result.returncode == 0 and result.stdout == b"" and result.stderr == b"", f"picture {name}: {result}")
         shown = subprocess.run(["identify", "-format", "%m %w %h", os.path.join(root, name)], capture_output=True)
         check(shown.stdout == f"{kind} 780 550".encode(), f"{name}: {shown.stdout!r}")
+    # The month chart around a date, even against the calendar's last day; a new picture is private,
+    # and small enough to be replaced by the next run.
+    for days, date in [("7", "2004-03-15"), ("92", "2099-12-31")]:
+        name = os.path.join(root, f"month{days}.png")
+        for _ in range(2):
+            result = run("picture", "--profile", "Anna", "--date", date, "--days", days, "--output", name)
+        shown = subprocess.run(["identify", "-format", "%m %w %h", name], capture_output=True)
+        check(result.returncode == 0 and shown.stdout == b"PNG 780 550", f"month of {days}: {result} {shown.stdout!r}")
+        check(os.stat(name).st_mode & 0o777 == 0o600, f"month of {days}: mode {os.stat(name).st_mode:o}")
     # A link at the file is replaced, never written through; a missing folder is status 1.
     os.symlink(install + "mv.ini", os.path.join(root, "link.jpg"))
     result = run("picture", "--profile", "Anna", "--output", os.path.join(root, "link.jpg"))

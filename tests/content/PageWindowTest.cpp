@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -87,11 +88,13 @@ private slots:
         WriteBytes(Dir(env) + "notes.txt", "plain notes");
         const std::string links = R"(<a id="t" href="notes.txt">text</a> <a id="h" href="OTHER.HTM">page</a>)";
         // Written as windows-1252 (0x92, 0xE9) and read back as such.
-        PagePair pair{"a_e.htm", "a_r.htm", PageBody::Fixed, links + "It\xE2\x80\x99s caf\xC3\xA9",
-                      PagePrintRow::Standard, PageClosing::Plain};
+        PagePair pair{"a_e.htm", "a_r.htm", PageBody::Fixed,
+                      PageHeading("Heading") + links + "It\xE2\x80\x99s caf\xC3\xA9", PagePrintRow::Standard,
+                      PageClosing::Plain};
         QVERIFY(WritePagePair(pair));
 
         PageWindow window;
+        window.SetTitle(QStringLiteral(" Notes/Pages"));
         window.SetSize(400, 300);
         window.SetPage(Dir(env) + "a_r.htm");
         window.ShowModeless();
@@ -113,7 +116,28 @@ private slots:
         QVERIFY(text.waitForFinished(30000));
         const QString printedText = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(printedText.contains(QStringLiteral("It\u2019s café")), qPrintable(printedText));
-        QVERIFY(printedText.contains(QStringLiteral("Print")));
+        // As a browser prints: named after the page, no Print link, no grey page, no yellow text.
+        QVERIFY2(!printedText.contains(QStringLiteral("Print")), qPrintable(printedText));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Title: +Notes-Pages\n"))));
+        QProcess raster;
+        raster.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-singlefile"),
+                                                  pdf, QString::fromStdString(env.Root()) + "/page"});
+        QVERIFY(raster.waitForFinished(30000));
+        const QImage paper = QImage(QString::fromStdString(env.Root()) + "/page.ppm").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!paper.isNull());
+        int grey = 0, yellow = 0;
+        for (int y = 0; y < paper.height(); ++y)
+            for (int x = 0; x < paper.width(); ++x) {
+                const QRgb p = paper.pixel(x, y);
+                grey += std::abs(qRed(p) - 128) < 12 && std::abs(qGreen(p) - 128) < 12 && std::abs(qBlue(p) - 128) < 12;
+                yellow += qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 100;
+            }
+        QVERIFY2(grey < paper.width() * paper.height() / 100, qPrintable(QString::number(grey)));
+        QCOMPARE(yellow, 0);
 
         ClickLink(view, QStringLiteral("OTHER.HTM"));
         QTRY_COMPARE_WITH_TIMEOUT(window.CurrentPage(), Dir(env) + "OTHER.HTM", 10000);

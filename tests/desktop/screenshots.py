@@ -125,6 +125,11 @@ def everyday_windows(desktop, camera):
     camera.shoot("HourlyWindow", hourly)
     desktop.key("Escape")
     desktop.wait_gone(hourly)
+    desktop.click(daily, 746, 268)  # M
+    month = desktop.wait_focused(r"^Month at a Glance - ")
+    camera.shoot("MonthViewWindow", month)
+    desktop.key("Escape")
+    desktop.wait_gone(month)
     desktop.click(daily, 746, 228)  # S
     page(desktop, camera, "SuperstitionPage", r"^ Daily Superstition$", BLACK)
     desktop.click(daily, 733, 551)  # ?

@@ -148,6 +148,30 @@ class Daily(DesktopTest):
         self.assertEqual(desktop.on_top(), page)
         self.assertEqual(desktop.title(daily), before)
 
+    def test_month_view_open_step_and_open_a_day(self):
+        desktop = self.desktop
+        daily = self.open_daily()
+        today = datetime.date.today()
+        desktop.key("m")
+        month = desktop.wait_window(r"^Month at a Glance - ")
+        self.assertOnTopWithFocus(month)
+        title = desktop.title(month)
+        desktop.key("Next")
+        wait_until(lambda: desktop.title(month) != title, "the next month to be shown")
+        desktop.key("Prior")
+        wait_until(lambda: desktop.title(month) == title, "the month to be shown again")
+        # The chart's 31 columns span x 62..757; the first day's column opens its report.
+        first = today - datetime.timedelta(days=15)
+        desktop.click(month, 62 + 11, 300)
+        day = desktop.wait_window(r"^Daily Analysis - " + date_title(first))
+        self.assertOnTopWithFocus(day)
+        desktop.key("Escape")
+        desktop.wait_gone(day)
+        desktop.wait_active(month)
+        desktop.key("Escape")
+        desktop.wait_gone(month)
+        desktop.wait_active(daily)
+
     def test_save_then_open_the_report(self):
         desktop, user = self.desktop, self.user
         daily = self.open_daily()

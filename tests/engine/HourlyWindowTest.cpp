@@ -102,7 +102,7 @@ private slots:
     {
         const QString hourly = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
         HourlyWindow window({40, 60, 20}, QStringLiteral("Hourly Analysis - y"), QStringLiteral("h"));
-        connect(&window, &HourlyWindow::printSavedImage, &window, [] { PrintHourlyReport(); });
+        connect(&window, &HourlyWindow::printSavedImage, &window, [&window] { PrintHourlyReport(window.windowTitle()); });
         window.show();
         QCOMPARE(window.PrintButton()->focusPolicy(), Qt::StrongFocus);  // a Tab stop
         const int dialogs = PrintService::dialogCount();

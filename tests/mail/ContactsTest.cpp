@@ -117,6 +117,7 @@ TEST(Recipients, SplitKeepsBlanksAndTheEmptyLastOne)
     EXPECT_EQ(SplitRecipients("a@x; b@y"), V({"a@x", " b@y"}));
     EXPECT_EQ(SplitRecipients("a@x;b@y;"), V({"a@x", "b@y", ""}));
     EXPECT_EQ(SplitRecipients(";;"), V({"", "", ""}));
+    EXPECT_EQ(SplitRecipients("a@x, b@y;c@z"), V({"a@x", " b@y", "c@z"}));
 }
 
 TEST(Recipients, CopyButtonUsesASubstringTest)

@@ -101,9 +101,9 @@ TEST(PrintLayout, DailyReportPositions)
     ASSERT_EQ(page.lines.size(), 7u);
     const PrintLine& bar = page.lines[2];
     EXPECT_DOUBLE_EQ(bar.x1, 0.5 + 0.88);
-    EXPECT_NEAR(bar.y1 - bar.y2, 2.97, 1e-9);
+    EXPECT_NEAR(bar.y1 - bar.y2, 3.267, 1e-9);  // 0.033 inch to the point, as the labels
     EXPECT_DOUBLE_EQ(bar.width, 0.25);
-    EXPECT_NEAR(page.lines[6].y1 - page.lines[6].y2, 0.09, 1e-9);
+    EXPECT_NEAR(page.lines[6].y1 - page.lines[6].y2, 0.099, 1e-9);
 }
 
 TEST(PrintLayout, HundredthsAsShown)

@@ -1,6 +1,8 @@
 #include "platform/Paths.h"
+#include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
+#include "reports/ui/DailyAnalysisWindow.h"
 #include "reports/ui/Printing.h"
 #include "reports/ui/PrintOptionsWindow.h"
 #include "support/WindowTest.h"
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,6 +46,76 @@ void WhenModalOpens(Act act)
         window->accept();
     });
 }
+}
+
+// The daily chart in a picture of it: the axis, each scale label's figures and each bar's top.
+struct ChartReading {
+    double axis = 0.0;                  // the horizontal axis's middle row
+    std::vector<double> labels;         // the labels' middles, "100" first
+    std::vector<int> barTops;
+};
+
+ChartReading ReadChart(const QImage& picture, const std::vector<int>& barOffsets)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const auto dark = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 64; };
+    // The axis is the longest dark run across a row, as thick as the rows that share it.
+    std::vector<std::pair<int, int>> longest;  // run and start, per row
+    for (int y = 0; y < image.height(); ++y) {
+        std::pair<int, int> best{0, 0};
+        for (int x = 0, run = 0; x < image.width(); ++x) {
+            run = dark(x, y) ? run + 1 : 0;
+            if (run > best.first)
+                best = {run, x - run + 1};
+        }
+        longest.push_back(best);
+    }
+    const auto widest = std::max_element(longest.begin(), longest.end());
+    const int axisLeft = widest->second;
+    int axisFirst = static_cast<int>(widest - longest.begin());
+    int axisLast = axisFirst;
+    const auto onAxis = [&](int y) { return longest[y].first >= widest->first - 6; };
+    while (axisFirst > 0 && onAxis(axisFirst - 1))
+        --axisFirst;
+    while (axisLast + 1 < image.height() && onAxis(axisLast + 1))
+        ++axisLast;
+    ChartReading chart;
+    chart.axis = (axisFirst + axisLast + 1) / 2.0;
+    // The labels stand left of the vertical axis: runs of rows with dark pixels there.
+    int first = -1, last = -1;
+    for (int y = 0; y < axisLast + 20 && y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = std::max(0, axisLeft - 45); x < axisLeft - 3 && !ink; ++x)
+            ink = dark(x, y);
+        if (ink && first >= 0 && y - last >= 3) {
+            chart.labels.push_back((first + last + 1) / 2.0);
+            first = -1;
+        }
+        if (ink) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    }
+    if (first >= 0)
+        chart.labels.push_back((first + last + 1) / 2.0);
+    // Only the scale's eleven labels count, the lines of text above them not.
+    if (chart.labels.size() > 11)
+        chart.labels.erase(chart.labels.begin(), chart.labels.end() - 11);
+    // A bar is its colour just above the axis, up to where that colour ends.
+    for (const int offset : barOffsets) {
+        const int x = axisLeft + offset;
+        const QRgb colour = image.pixel(x, axisFirst - 3);
+        const auto same = [&](int y) {
+            const QRgb pixel = image.pixel(x, y);
+            return std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+                       std::abs(qBlue(pixel) - qBlue(colour)) < 60;
+        };
+        int y = axisFirst - 3;
+        while (y > 0 && same(y - 1))
+            --y;
+        chart.barTops.push_back(y);
+    }
+    return chart;
 }
 
 class PrintingTest : public QObject {
@@ -125,6 +198,9 @@ private slots:
         PrintService::setNextPdfOutput(pdf);
         PrintDailyReport(title, set, QStringLiteral("Verdana"));
 
+        // The job is named after the report it prints.
+        QVERIFY(Run(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Title: +") + QRegularExpression::escape(title) + '\n')));
         // pdftotext joins runs of blanks.
         const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
         qsizetype at = 0;
@@ -138,7 +214,7 @@ private slots:
             at = found + line.simplified().size();
         }
 
-        // At 100 dpi a bar of 2.97 inches is a dark run of 297 pixels; each bar is 25 columns wide.
+        // At 100 dpi a bar of 3.267 inches is a dark run of 327 pixels; each bar is 25 columns wide.
         const QImage page = Rasterise(pdf, 100);
         QVERIFY(!page.isNull());
         int bars = 0;
@@ -151,7 +227,7 @@ private slots:
                 run = qGray(page.pixel(x, y)) < 128 ? run + 1 : 0;
                 longest = std::max(longest, run);
             }
-            const bool bar = std::abs(longest - 297) <= 2;
+            const bool bar = std::abs(longest - 327) <= 2;
             if (bar) {
                 ++barColumns;
                 if (!inBar)
@@ -161,6 +237,51 @@ private slots:
         }
         QCOMPARE(bars, 5);
         QVERIFY2(std::abs(barColumns - 125) <= 5, qPrintable(QString::number(barColumns)));
+    }
+
+    // On screen and on paper a bar ends on the line of its value, and each scale label sits on its line.
+    void chartBarsMeetTheirLabels()
+    {
+        const std::string profile = InstallDir() + "Anna.ini";
+        WindowTest::WriteFile(profile, "Profile:Anna\nName:Anna Lee\nYourMonth:8\nYourDate:15\nYourYear:1966\n");
+        ApplyLook(*qApp);  // the mid-grey face that the white bar stands out on
+        DailyAnalysisWindow window;
+        window.SetProfileFile(profile);
+        window.SetBaseDate({3, 15, 2004});
+        window.SetShownDate({3, 15, 2004});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString pdf = env->FilePath(QStringLiteral("scale.pdf"));
+        PrintService::setNextPdfOutput(pdf);
+        window.Print();
+        const struct {
+            const char* surface;
+            QImage picture;
+            double pixelsPerPoint;
+            std::vector<int> barOffsets;  // bar middles from the vertical axis's left edge
+        } surfaces[] = {
+            {"screen", window.grab().toImage(), 3.0, {57, 162, 272, 378, 492}},
+            {"paper at 100 dpi", Rasterise(pdf, 100), 3.3, {46, 126, 206, 286, 366}},
+        };
+        for (const auto& surface : surfaces) {
+            const ChartReading chart = ReadChart(surface.picture, surface.barOffsets);
+            QVERIFY2(chart.labels.size() == 11, surface.surface);
+            for (int i = 0; i < 11; ++i) {
+                const double line = chart.axis - surface.pixelsPerPoint * (100 - 10 * i);
+                QVERIFY2(std::abs(chart.labels[static_cast<std::size_t>(i)] - line) <= 1.5,
+                         qPrintable(QStringLiteral("%1: label %2 at %3, its line at %4")
+                                        .arg(QLatin1String(surface.surface)).arg(100 - 10 * i)
+                                        .arg(chart.labels[static_cast<std::size_t>(i)]).arg(line)));
+            }
+            for (int k = 0; k < 5; ++k) {
+                const int value = window.ReadingSet().readings[static_cast<std::size_t>(k)];
+                const double line = chart.axis - surface.pixelsPerPoint * value;
+                QVERIFY2(std::abs(chart.barTops[static_cast<std::size_t>(k)] - line) <= 2.5,
+                         qPrintable(QStringLiteral("%1: bar of %2 ends at %3, its line at %4")
+                                        .arg(QLatin1String(surface.surface)).arg(value)
+                                        .arg(chart.barTops[static_cast<std::size_t>(k)]).arg(line)));
+            }
+        }
     }
 
     void cancelPrintsNothing()
@@ -190,7 +311,7 @@ private slots:
             title = options.windowTitle();
             QTest::mouseClick(options.findChild<QCheckBox*>(QStringLiteral("photo")), Qt::LeftButton);
         });
-        PrintHourlyReport();
+        PrintHourlyReport(QStringLiteral("Hourly Analysis - March 15, 2004"));
         QCOMPARE(title, QStringLiteral("Print: hourly.jpg"));
         QCOMPARE(MessageBox::history().last().text,
                  QStringLiteral("Would you like Moravel to adjust report's width for you?    "));

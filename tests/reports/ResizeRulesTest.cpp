@@ -81,6 +81,6 @@ TEST(Viewer, WindowOrigin)
     EXPECT_EQ(ViewerWindowOrigin(1024, 768).x, 112);
     EXPECT_EQ(ViewerWindowOrigin(1024, 768).y, 84);
     EXPECT_EQ(ViewerWindowOrigin(640, 480).x, -160);  // the full difference when narrower
-    EXPECT_EQ(ViewerWindowOrigin(640, 480).y, -120);
+    EXPECT_EQ(ViewerWindowOrigin(640, 480).y, 0);  // the title bar stays on the screen
     EXPECT_EQ(ViewerWindowOrigin(801, 601).y, 0);
 }

@@ -205,6 +205,7 @@ private slots:
         window.show();
         Child<QComboBox>(window, "delivery")->setCurrentIndex(1);
         QVERIFY(!Child<QLineEdit>(window, "email")->isEnabled());
+        QVERIFY(!Child<QComboBox>(window, "form")->isEnabled());
         Click(window, "save");
 
         QCOMPARE(window.result(), int(QDialog::Accepted));
