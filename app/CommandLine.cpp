@@ -43,22 +43,32 @@ struct CommandWord {
 const std::vector<CommandWord>& CommandWords()
 {
     static const std::vector<CommandWord> words = {
-        {"report", CommandKind::Report,
+        {"report",
+         CommandKind::Report,
          "report --profile DESCRIPTION [--date YYYY-MM-DD] [--days N] [--format text|json|ics]",
          "Print the daily report of N days (1 to 3660, default 1) from the date (default today).",
          {"--profile", "--date", "--days", "--format"}},
-        {"picture", CommandKind::Picture,
+        {"picture",
+         CommandKind::Picture,
          "picture --profile DESCRIPTION [--date YYYY-MM-DD] [--days N] --output FILE",
          "Write the 780 x 550 report picture, or with --days the chart of N days (7 to 92) around the date:\n"
          "      JPEG, or PNG when FILE ends in .png.",
          {"--profile", "--date", "--days", "--output"}},
-        {"profiles", CommandKind::Profiles, "profiles [--format text|json]",
-         "List the profiles: full name, description and calibration.", {"--format"}},
-        {"open", CommandKind::Open, "open [--profile DESCRIPTION] [--date YYYY-MM-DD]",
+        {"profiles",
+         CommandKind::Profiles,
+         "profiles [--format text|json]",
+         "List the profiles: full name, description and calibration.",
+         {"--format"}},
+        {"open",
+         CommandKind::Open,
+         "open [--profile DESCRIPTION] [--date YYYY-MM-DD]",
          "Start Moravel with the profile selected; with a date, its Daily Analysis window opens.",
          {"--profile", "--date"}},
-        {"today", CommandKind::Open, "today",
-         "Start Moravel with today's Daily Analysis window for the profile selected last.", {}},
+        {"today",
+         CommandKind::Open,
+         "today",
+         "Start Moravel with today's Daily Analysis window for the profile selected last.",
+         {}},
     };
     return words;
 }
@@ -75,7 +85,8 @@ std::string HelpText(const std::string& program, const std::string& topic)
 {
     if (const CommandWord* word = FindWord(topic))
         return "Usage: " + program + " " + word->usage + "\n" + word->summary + "\n";
-    std::string text = "Usage: " + program + " [COMMAND [OPTIONS]]\n"
+    std::string text = "Usage: " + program +
+                       " [COMMAND [OPTIONS]]\n"
                        "Without a command, Moravel starts with its windows.\n\nCommands:\n";
     for (const CommandWord& word : CommandWords())
         text += std::string("  ") + word.usage + "\n      " + word.summary + "\n";
@@ -178,15 +189,16 @@ bool ReadOptions(CommandLine& command, const CommandWord& word, const std::vecto
             const int fewest = chart ? MonthViewFewestDays : 1;
             const int most = chart ? MonthViewMostDays : MaximumReportDays;
             if (!days || *days < fewest || *days > most) {
-                command.error = "--days takes a number from " + std::to_string(fewest) + " to " +
-                                std::to_string(most) + (chart ? " for picture" : "") + ", not " + Quoted(*value);
+                command.error = "--days takes a number from " + std::to_string(fewest) + " to " + std::to_string(most) +
+                                (chart ? " for picture" : "") + ", not " + Quoted(*value);
                 return false;
             }
             command.days = *days;
             command.daysGiven = true;
         } else if (*value == "text" || *value == "json" || (*value == "ics" && word.kind == CommandKind::Report)) {
-            command.format = *value == "text" ? OutputFormat::Text : *value == "json" ? OutputFormat::Json
-                                                                                      : OutputFormat::Ics;
+            command.format = *value == "text"   ? OutputFormat::Text
+                             : *value == "json" ? OutputFormat::Json
+                                                : OutputFormat::Ics;
         } else {
             command.error = "unknown format " + Quoted(*value) + " for " + word.word +
                             (word.kind == CommandKind::Report ? " (text, json or ics)" : " (text or json)");
@@ -272,9 +284,9 @@ bool CheckOutput(CommandLine& command)
     for (const char* ending : {".jpg", ".jpeg", ".png"})
         if (!owned && name.size() > std::string(ending).size() && EndsWithLowerAscii(name, ending))
             return true;
-    command.error = "will not write " + Quoted(output) +
-                    (owned ? ": it is one of Moravel's own files"
-                           : " among Moravel's own files (name it .jpg or .png)");
+    command.error =
+        "will not write " + Quoted(output) +
+        (owned ? ": it is one of Moravel's own files" : " among Moravel's own files (name it .jpg or .png)");
     return false;
 }
 
@@ -407,8 +419,8 @@ std::string ReportOutput(const CommandLine& command)
         if (command.format == OutputFormat::Json)
             reportDays.push_back({date, set});
         else if (command.format == OutputFormat::Ics)
-            calendarDays.push_back({date, DayAfter(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "),
-                                    PlainReportText(set)});
+            calendarDays.push_back(
+                {date, DayAfter(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "), PlainReportText(set)});
         else
             text += (i ? "\n" : "") + EscapedControls(PlainReportText(set), true);
     }
@@ -430,11 +442,20 @@ int RunCoreCommand(const CommandLine& command, std::ostream& out, std::ostream& 
     }
     std::string text;
     switch (command.kind) {
-    case CommandKind::Help: text = HelpText(command.program, command.helpTopic); break;
-    case CommandKind::Version: text = command.program + " (Moravel) " MORAVEL_VERSION "\n"; break;
-    case CommandKind::Report: text = ReportOutput(command); break;
-    case CommandKind::Profiles: text = ProfilesOutput(command.format); break;
-    default: return RefusedCommandLine;
+    case CommandKind::Help:
+        text = HelpText(command.program, command.helpTopic);
+        break;
+    case CommandKind::Version:
+        text = command.program + " (Moravel) " MORAVEL_VERSION "\n";
+        break;
+    case CommandKind::Report:
+        text = ReportOutput(command);
+        break;
+    case CommandKind::Profiles:
+        text = ProfilesOutput(command.format);
+        break;
+    default:
+        return RefusedCommandLine;
     }
     out << text << std::flush;
     if (!out) {

@@ -6,8 +6,7 @@ std::string EncodeStartRequest(const StartRequest& request)
 {
     char date[16] = "";
     if (request.date)
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d", request.date->year, request.date->month,
-                      request.date->day);
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", request.date->year, request.date->month, request.date->day);
     return request.profile + "\n" + date + "\n";
 }
 

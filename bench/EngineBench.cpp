@@ -63,9 +63,8 @@ void ArithmeticOverAYear(benchmark::State& state)
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["per_day"] = benchmark::Counter(static_cast<double>(days.size()),
-                                                   benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+    state.counters["per_day"] = benchmark::Counter(
+        static_cast<double>(days.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(ArithmeticOverAYear);
 }

@@ -51,6 +51,7 @@ std::string DreamPageText(int emotionalReading, int month, int day, int year)
 
 PagePair DreamPage(int emotionalReading, int month, int day, int year)
 {
-    return PagePair{"dream_e.htm", "dream_r.htm", PageBody::Scrolling,
-                    DreamPageText(emotionalReading, month, day, year), PagePrintRow::Standard, PageClosing::Paragraph};
+    return PagePair{"dream_e.htm",          "dream_r.htm",
+                    PageBody::Scrolling,    DreamPageText(emotionalReading, month, day, year),
+                    PagePrintRow::Standard, PageClosing::Paragraph};
 }

@@ -10,9 +10,9 @@
 namespace {
 // Code points of the bytes 0x80..0x9F; the unused ones map to themselves.
 constexpr std::array<char32_t, 32> high1252{
-    0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D, 0x017D,
-    0x8F, 0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,
-    0x017E, 0x0178,
+    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178,
 };
 
 void AppendUtf8(std::string& out, char32_t c)
@@ -38,8 +38,8 @@ using Attributes = std::map<std::string, std::string>;
 
 std::string DecodeEntities(const std::string& text)
 {
-    static const std::map<std::string, char32_t> named{
-        {"amp", '&'}, {"quot", '"'}, {"apos", '\''}, {"lt", '<'}, {"gt", '>'}, {"nbsp", 0xA0}};
+    static const std::map<std::string, char32_t> named{{"amp", '&'}, {"quot", '"'}, {"apos", '\''},
+                                                       {"lt", '<'},  {"gt", '>'},   {"nbsp", 0xA0}};
     std::string out;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -50,8 +50,8 @@ std::string DecodeEntities(const std::string& text)
             if (name.size() > 1 && name[0] == '#') {
                 const bool hex = name[1] == 'x' || name[1] == 'X';
                 const std::string digits = name.substr(hex ? 2 : 1);
-                if (!digits.empty() && digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
-                                           std::string::npos)
+                if (!digits.empty() &&
+                    digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos)
                     value = static_cast<char32_t>(std::stoul(digits, nullptr, hex ? 16 : 10));
                 if (value > 0x10FFFF)
                     value = 0;
@@ -177,8 +177,7 @@ MetaRefresh FindMetaRefresh(const std::string& html)
     ForEachTag(html, "meta", [&](const Attributes& attributes) {
         const auto equiv = attributes.find("http-equiv");
         const auto content = attributes.find("content");
-        if (equiv == attributes.end() || content == attributes.end() ||
-            LowerAscii(Trimmed(equiv->second)) != "refresh")
+        if (equiv == attributes.end() || content == attributes.end() || LowerAscii(Trimmed(equiv->second)) != "refresh")
             return false;
         // "N; URL=address", "N;address" or "N" alone.
         const std::string& value = content->second;
@@ -232,7 +231,8 @@ std::string TagName(const std::string& lower, std::size_t at, std::size_t& end)
     std::size_t stop = at + 1;
     if (stop < lower.size() && lower[stop] == '/')
         ++stop;
-    while (stop < lower.size() && ((lower[stop] >= 'a' && lower[stop] <= 'z') || (lower[stop] >= '0' && lower[stop] <= '9')))
+    while (stop < lower.size() &&
+           ((lower[stop] >= 'a' && lower[stop] <= 'z') || (lower[stop] >= '0' && lower[stop] <= '9')))
         ++stop;
     end = lower.find('>', stop);
     return lower.substr(at + 1, stop - at - 1);
@@ -246,8 +246,8 @@ bool IsFormatting(const std::string& name)
 // Tags after which no paragraph is open any more.
 bool EndsParagraph(const std::string& name)
 {
-    static const char* const names[] = {"/p", "td", "/td", "tr", "/tr", "table", "/table", "center", "/center",
-                                        "div", "/div", "body", "th", "/th"};
+    static const char* const names[] = {"/p",     "td",      "/td", "tr",   "/tr",  "table", "/table",
+                                        "center", "/center", "div", "/div", "body", "th",    "/th"};
     for (const char* n : names)
         if (name == n)
             return true;

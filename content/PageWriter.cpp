@@ -12,8 +12,9 @@
 namespace {
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 where the byte is unused.
 constexpr std::array<char32_t, 32> high1252{
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 // Decodes one UTF-8 sequence at `pos`; a malformed byte decodes as U+FFFD and
@@ -113,11 +114,20 @@ std::string HtmlEscape(const std::string& text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -150,8 +160,8 @@ std::string FileUrlOf(const std::string& path)
     std::string url = "file://";
     for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
-        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
-            c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') || c == '-' ||
+            c == '.' || c == '_' || c == '~' || c == '/') {
             url += c;
         } else {
             char code[4];
@@ -172,8 +182,8 @@ std::string EntryPageBytes(const std::string& contentPath)
 
 std::string ContentPageBytes(const PagePair& pair)
 {
-    return ToWindows1252(PageStart() + kContentHead + pair.bodyTag + AntiSelectScript() + kTable +
-                         "<tr><td>" + pair.text + pair.printRow + pair.closing);
+    return ToWindows1252(PageStart() + kContentHead + pair.bodyTag + AntiSelectScript() + kTable + "<tr><td>" +
+                         pair.text + pair.printRow + pair.closing);
 }
 
 bool WritePagePair(const PagePair& pair)

@@ -8,8 +8,8 @@ const char* const close = "</b></font><p>";
 
 PagePair EffectsPage(std::string text, std::string printRow, std::string closing)
 {
-    return PagePair{"effects.htm", "reading.htm", PageBody::Scrolling, std::move(text), std::move(printRow),
-                    std::move(closing)};
+    return PagePair{"effects.htm",   "reading.htm",       PageBody::Scrolling,
+                    std::move(text), std::move(printRow), std::move(closing)};
 }
 }
 
@@ -26,7 +26,8 @@ std::string NumberPageText(int month, int day, int year)
            "</b></font><p><font color=\"black\" size=\"2\" face=\"Verdana\"><b>Soul number stays with an individual "
            "for life. Soul mates have mutual completing numbers. Mutual completing numbers are either numbers which "
            "are the same or their sum must be equal to number 7. <p>MUTUALLY COMPLETING SOUL NUMBERS<p>0 and 7<br>1 "
-           "and 6<br>2 and 5<br>3 and 4<br>4 and 3<br>5 and 2<br>6 and 1<br>7 and 0<br>8 and 8<br>9 and 7</b></font><p>" +
+           "and 6<br>2 and 5<br>3 and 4<br>4 and 3<br>5 and 2<br>6 and 1<br>7 and 0<br>8 and 8<br>9 and "
+           "7</b></font><p>" +
            SoulNumberText(number) + close;
 }
 

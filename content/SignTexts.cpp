@@ -6,18 +6,18 @@ namespace {
 using Z = ZodiacSign;
 
 const std::array<SignFacts, 12> facts{{
-    {"21 March -- 20 April", "Pioneer", "MARS", "RAM", "FIRST HOUSE, the house of Personal Identity",
-     "Independent", "FIRE", "impulsive and energetic",
+    {"21 March -- 20 April", "Pioneer", "MARS", "RAM", "FIRST HOUSE, the house of Personal Identity", "Independent",
+     "FIRE", "impulsive and energetic",
      "Aries people rush in where others fear to tread and love nothing more than being first. "
      "They are honest to the point of bluntness, quick to anger and just as quick to forgive.",
      "Diamond"},
-    {"21 April -- 21 May", "Builder", "VENUS", "BULL", "SECOND HOUSE, the house of Possessions",
-     "Productive", "EARTH", "reliable and materialistic",
+    {"21 April -- 21 May", "Builder", "VENUS", "BULL", "SECOND HOUSE, the house of Possessions", "Productive", "EARTH",
+     "reliable and materialistic",
      "Taurus people are patient, loyal and fond of comfort, good food and beautiful things. "
      "Once they have made up their minds they are almost impossible to move.",
      "Emerald"},
-    {"22 May -- 21 June", "Communicator", "MERCURY", "TWINS", "THIRD HOUSE, the house of Communication",
-     "Curious", "AIR", "analytical and ever-changing",
+    {"22 May -- 21 June", "Communicator", "MERCURY", "TWINS", "THIRD HOUSE, the house of Communication", "Curious",
+     "AIR", "analytical and ever-changing",
      "Gemini people are witty, restless and always in the middle of several conversations at once. "
      "They learn fast and bore easily, so variety is the spice of their lives.",
      "Alexandrite"},
@@ -128,9 +128,9 @@ std::string SignText(int month, int day)
     const char* article = (element == "AIR" || element == "EARTH") ? " is an " : " is a ";
     return name + "<p><font color=\"black\">" + f.datesAsWritten + "<p>" + "The " + f.title + " of the Zodiac, " +
            name + " is ruled by " + f.ruler + ", and its symbol is the " + f.symbol + ". Its natural place is the " +
-           f.house + ". " + f.traitWord + " " + name + article + element + " sign, " + f.traits + ". " +
-           f.description + "<p>Most Compatible Signs -- " + SignList(MostCompatible(*sign)) +
-           "<br>Least Compatible Signs -- " + SignList(LeastCompatible(*sign));
+           f.house + ". " + f.traitWord + " " + name + article + element + " sign, " + f.traits + ". " + f.description +
+           "<p>Most Compatible Signs -- " + SignList(MostCompatible(*sign)) + "<br>Least Compatible Signs -- " +
+           SignList(LeastCompatible(*sign));
 }
 
 std::string BirthstoneLine(int month, int day)

@@ -130,6 +130,6 @@ int SuperstitionCount(int day)
 
 PagePair SuperstitionPage(int day)
 {
-    return PagePair{"super_e.htm", "super_r.htm", PageBody::FixedUncentred, SuperstitionText(day),
-                    PagePrintRow::Standard, PageClosing::Uncentred};
+    return PagePair{"super_e.htm",         "super_r.htm",          PageBody::FixedUncentred,
+                    SuperstitionText(day), PagePrintRow::Standard, PageClosing::Uncentred};
 }

@@ -123,6 +123,6 @@ std::string YearAnimalText(int year)
     const std::string name = a.name;
     // The Pig's heading carries one blank more than the others.
     const std::string separator = name == "Pig" ? " -  " : " - ";
-    return "The Year of the " + name + "<p><font color=\"black\">" + a.traits + "<p><font color=\"yellow\">Well known " +
-           name + separator + a.famous;
+    return "The Year of the " + name + "<p><font color=\"black\">" + a.traits +
+           "<p><font color=\"yellow\">Well known " + name + separator + a.famous;
 }

@@ -55,12 +55,18 @@ std::string HourlyChartHeading(int kind)
 std::string HourlyTitleSuffix(int kind)
 {
     switch (kind) {
-    case 1: return "   Reading - Emotional";
-    case 2: return "   Reading - Physical";
-    case 3: return "   Reading -Intellectual";
-    case 4: return "   Reading - Intuition";
-    case 5: return "   Reading - Fortune";
-    default: return {};
+    case 1:
+        return "   Reading - Emotional";
+    case 2:
+        return "   Reading - Physical";
+    case 3:
+        return "   Reading -Intellectual";
+    case 4:
+        return "   Reading - Intuition";
+    case 5:
+        return "   Reading - Fortune";
+    default:
+        return {};
     }
 }
 

@@ -17,9 +17,9 @@ struct CycleRow {
 };
 
 constexpr CycleRow emotionalRows[] = {
-    {0, 50, 49},    {24, 57, 42},   {48, 64, 35},   {72, 71, 28},   {96, 78, 21},
-    {120, 85, 14},  {144, 93, 7},   {168, 100, 1},  {192, 93, 7},   {216, 85, 14},
-    {240, 78, 21},  {264, 71, 28},  {288, 64, 35},  {312, 57, 42},  {335, 50, 49},
+    {0, 50, 49},   {24, 57, 42},  {48, 64, 35},  {72, 71, 28},  {96, 78, 21},
+    {120, 85, 14}, {144, 93, 7},  {168, 100, 1}, {192, 93, 7},  {216, 85, 14},
+    {240, 78, 21}, {264, 71, 28}, {288, 64, 35}, {312, 57, 42}, {335, 50, 49},
 };
 constexpr CycleRow physicalRows[] = {
     {0, 50, 50},   {24, 60, 40},  {48, 70, 30},  {72, 80, 20},  {96, 90, 10},  {144, 100, 1},
@@ -27,9 +27,9 @@ constexpr CycleRow physicalRows[] = {
 };
 // Between 199 and 216 hours the low half stays at 1.
 constexpr CycleRow intellectualRows[] = {
-    {0, 50, 50},    {24, 56, 44},   {48, 62, 38},   {72, 68, 31},  {96, 74, 24},  {120, 80, 18},
-    {144, 86, 12},  {168, 93, 6},   {198, 100, 1},  {216, 93, 1},  {240, 86, 12}, {264, 80, 18},
-    {288, 74, 24},  {312, 68, 31},  {336, 62, 38},  {360, 56, 44}, {395, 50, 50},
+    {0, 50, 50},   {24, 56, 44},  {48, 62, 38},  {72, 68, 31},  {96, 74, 24},  {120, 80, 18},
+    {144, 86, 12}, {168, 93, 6},  {198, 100, 1}, {216, 93, 1},  {240, 86, 12}, {264, 80, 18},
+    {288, 74, 24}, {312, 68, 31}, {336, 62, 38}, {360, 56, 44}, {395, 50, 50},
 };
 
 struct Cycle {
@@ -59,20 +59,34 @@ int Reduced(const Date& date)
 int DayBonus(int day)
 {
     switch (day) {
-    case 1: return 2;
-    case 4: return 1;
-    case 5: return 8;
-    case 7: return 5;
-    case 11: return 3;
-    case 14: return 4;
-    case 18: return 3;
-    case 19: return 1;
-    case 23: return 9;
-    case 24: return 7;
-    case 28: return 4;
-    case 30: return 5;
-    case 31: return 7;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 1;
+    case 5:
+        return 8;
+    case 7:
+        return 5;
+    case 11:
+        return 3;
+    case 14:
+        return 4;
+    case 18:
+        return 3;
+    case 19:
+        return 1;
+    case 23:
+        return 9;
+    case 24:
+        return 7;
+    case 28:
+        return 4;
+    case 30:
+        return 5;
+    case 31:
+        return 7;
+    default:
+        return 0;
     }
 }
 
@@ -90,7 +104,10 @@ int Saturate(long long value)
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
-bool IsEven(int n) { return n % 2 == 0; }
+bool IsEven(int n)
+{
+    return n % 2 == 0;
+}
 }
 
 int CycleValue(CycleKind kind, int hourCount)
@@ -131,8 +148,7 @@ std::string ZodiacSignName(int month, int day)
     return sign ? SignName(*sign) : std::string();
 }
 
-ReadingEngine::ReadingEngine(const std::string& path)
-    : profilePath(path)
+ReadingEngine::ReadingEngine(const std::string& path) : profilePath(path)
 {
     const ProfileRecord record = ReadProfileFile(path);
     fullName = record.fullName;
@@ -188,9 +204,18 @@ int ReadingEngine::TargetDayNumber() const
     return DayNumber(targetDate.day, targetDate.month, targetDate.year);
 }
 
-int ReadingEngine::EmotionalReading() const { return CycleValue(CycleKind::Emotional, hourCount); }
-int ReadingEngine::PhysicalReading() const { return CycleValue(CycleKind::Physical, hourCount); }
-int ReadingEngine::IntellectualReading() const { return CycleValue(CycleKind::Intellectual, hourCount); }
+int ReadingEngine::EmotionalReading() const
+{
+    return CycleValue(CycleKind::Emotional, hourCount);
+}
+int ReadingEngine::PhysicalReading() const
+{
+    return CycleValue(CycleKind::Physical, hourCount);
+}
+int ReadingEngine::IntellectualReading() const
+{
+    return CycleValue(CycleKind::Intellectual, hourCount);
+}
 
 int ReadingEngine::IntuitionReading() const
 {
@@ -225,11 +250,16 @@ int ReadingEngine::FortuneReading() const
 int ReadingEngine::Reading(CycleKind kind) const
 {
     switch (kind) {
-    case CycleKind::Emotional: return EmotionalReading();
-    case CycleKind::Physical: return PhysicalReading();
-    case CycleKind::Intellectual: return IntellectualReading();
-    case CycleKind::Intuition: return IntuitionReading();
-    case CycleKind::Fortune: return FortuneReading();
+    case CycleKind::Emotional:
+        return EmotionalReading();
+    case CycleKind::Physical:
+        return PhysicalReading();
+    case CycleKind::Intellectual:
+        return IntellectualReading();
+    case CycleKind::Intuition:
+        return IntuitionReading();
+    case CycleKind::Fortune:
+        return FortuneReading();
     }
     return 0;
 }

@@ -23,10 +23,10 @@ constexpr std::array<MonthSigns, 12> months{{
     {22, ZodiacSign::Scorpio, ZodiacSign::Sagittarius},
     {21, ZodiacSign::Sagittarius, ZodiacSign::Capricorn},
 }};
-constexpr std::array<const char*, 12> names{"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+constexpr std::array<const char*, 12> names{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                                             "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-constexpr std::array<const char*, 12> pictures{"aries.gif", "taurus.gif", "gemini.gif", "cancer.gif",
-                                               "leo.gif", "virgo.gif", "libra.gif", "scorpio.gif",
+constexpr std::array<const char*, 12> pictures{"aries.gif",       "taurus.gif",    "gemini.gif",   "cancer.gif",
+                                               "leo.gif",         "virgo.gif",     "libra.gif",    "scorpio.gif",
                                                "sagittarius.gif", "capricorn.gif", "aquarius.gif", "pisces.gif"};
 }
 

@@ -4,7 +4,20 @@
 #include <string>
 #include <vector>
 
-enum class ZodiacSign { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
+enum class ZodiacSign {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
+};
 
 // The sign of a birthday; none for a month outside 1..12.
 std::optional<ZodiacSign> SignOf(int month, int day);

@@ -18,7 +18,7 @@ std::string DataHome()
 
 bool IsLink(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
@@ -37,10 +37,8 @@ std::vector<CommandLink> CommandLinks()
     const std::string manual = home + "/.local/share/man/man1/";
     const std::string completions = DataHome() + "/bash-completion/completions/";
     std::vector<CommandLink> links{
-        {home + "/.local/bin/moravel", install + "Kestrane"},
-        {manual + "Kestrane.1", install + "Kestrane.1"},
-        {manual + "moravel.1", install + "Kestrane.1"},
-        {completions + "Kestrane", install + "Kestrane.bash"},
+        {home + "/.local/bin/moravel", install + "Kestrane"}, {manual + "Kestrane.1", install + "Kestrane.1"},
+        {manual + "moravel.1", install + "Kestrane.1"},       {completions + "Kestrane", install + "Kestrane.bash"},
         {completions + "moravel", install + "Kestrane.bash"},
     };
     // The theme icons and the software centre's metadata, under the application id.
@@ -50,8 +48,8 @@ std::vector<CommandLink> CommandLinks()
                          install + "icons/hicolor/" + size + "/apps/" + ApplicationId + ".png"});
     links.push_back({icons + "scalable/apps/" + ApplicationId + ".svg",
                      install + "icons/hicolor/scalable/apps/" + ApplicationId + ".svg"});
-    links.push_back({DataHome() + "/metainfo/" + ApplicationId + ".metainfo.xml",
-                     install + ApplicationId + ".metainfo.xml"});
+    links.push_back(
+        {DataHome() + "/metainfo/" + ApplicationId + ".metainfo.xml", install + ApplicationId + ".metainfo.xml"});
     links.push_back({DataHome() + "/fish/vendor_completions.d/moravel.fish", install + "moravel.fish"});
     return links;
 }
@@ -61,7 +59,7 @@ void CreateCommandLinks()
     for (const CommandLink& entry : CommandLinks()) {
         std::error_code ignored;
         std::filesystem::create_directories(std::filesystem::path(entry.link).parent_path(), ignored);
-        struct stat info{};
+        struct stat info {};
         if (::lstat(entry.link.c_str(), &info) == 0 && !S_ISLNK(info.st_mode))
             continue;
         // Made beside it and renamed over it, so an older link never goes missing.

@@ -13,7 +13,7 @@
 namespace {
 bool IsDirectory(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -19,7 +19,7 @@ std::string SetUpMark()
 
 bool IsSetUp()
 {
-    struct stat info{};
+    struct stat info {};
     return ::lstat(SetUpMark().c_str(), &info) == 0;
 }
 
@@ -31,9 +31,17 @@ void MarkSetUp()
 
 std::vector<std::string> InstalledCopyFiles()
 {
-    std::vector<std::string> names{"Kestrane",     "installer",   "uninstall",   "delete",
-                                   "Kestrane.1",   "Kestrane.bash", "moravel.fish", "moravel.zsh",
-                                   "moravel.png",  ApplicationId + ".metainfo.xml", ApplicationId + ".desktop"};
+    std::vector<std::string> names{"Kestrane",
+                                   "installer",
+                                   "uninstall",
+                                   "delete",
+                                   "Kestrane.1",
+                                   "Kestrane.bash",
+                                   "moravel.fish",
+                                   "moravel.zsh",
+                                   "moravel.png",
+                                   ApplicationId + ".metainfo.xml",
+                                   ApplicationId + ".desktop"};
     for (const char* sign : {"aries", "taurus", "gemini", "cancer", "leo", "virgo", "libra", "scorpio", "sagittarius",
                              "capricorn", "aquarius", "pisces"})
         names.push_back(std::string(sign) + ".gif");
@@ -48,7 +56,7 @@ void RemoveInstalledCopy()
     const std::string install = InstallDir();
     for (const std::string& name : InstalledCopyFiles()) {
         const std::string path = install + name;
-        struct stat info{};
+        struct stat info {};
         if (::lstat(path.c_str(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
             ::unlink(path.c_str());
     }

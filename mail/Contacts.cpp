@@ -64,7 +64,8 @@ bool IsSafeRecipient(const std::string& recipient)
     if (first == std::string::npos)
         return IsOneLineValue(recipient);
     const std::string address = recipient.substr(first, recipient.find_last_not_of(" \t") + 1 - first);
-    return IsOneLineValue(address) && address.front() != '-' && LowerAscii(address).find("mailto:") == std::string::npos &&
+    return IsOneLineValue(address) && address.front() != '-' &&
+           LowerAscii(address).find("mailto:") == std::string::npos &&
            address.find_first_of("?& \t") == std::string::npos;
 }
 
@@ -79,7 +80,7 @@ std::string SizeText(std::optional<unsigned long long> bytes)
 
 std::string FileSizeText(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return SizeText(std::nullopt);
     return SizeText(static_cast<unsigned long long>(info.st_size));

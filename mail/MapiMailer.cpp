@@ -30,7 +30,7 @@ std::vector<std::string> FallbackPaths()
 // not something that can be run.
 bool IsPresent(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
@@ -183,10 +183,10 @@ bool MapiMailer::Send(unsigned long)
         noteText += ' ';
         attachments[i].position = length + i;
     }
-    const ProgramRunner run = programRunner ? programRunner : [](Program, const std::vector<std::string>& argv,
-                                                                 const std::string& input) {
-        return RunProcess(argv, input, false, {}, MailTimeLimitMs);
-    };
+    const ProgramRunner run =
+        programRunner ? programRunner : [](Program, const std::vector<std::string>& argv, const std::string& input) {
+            return RunProcess(argv, input, false, {}, MailTimeLimitMs);
+        };
     if (!mailClientPath.empty()) {
         // Addresses go on the client's command line: none may read as an option or
         // as a mail link with parts (attachments, copies) of its own.

@@ -155,10 +155,10 @@ std::string ContentTypeOf(const std::string& fileName)
     const std::size_t dot = fileName.rfind('.');
     const std::string extension = LowerAscii(dot == std::string::npos ? "" : fileName.substr(dot + 1));
     static const std::pair<const char*, const char*> types[] = {
-        {"jpg", "image/jpeg"},  {"jpeg", "image/jpeg"}, {"jpe", "image/jpeg"},     {"png", "image/png"},
-        {"gif", "image/gif"},   {"bmp", "image/bmp"},   {"tif", "image/tiff"},     {"tiff", "image/tiff"},
-        {"txt", "text/plain"},  {"htm", "text/html"},   {"html", "text/html"},     {"pdf", "application/pdf"},
-        {"ini", "text/plain"},  {"zip", "application/zip"},
+        {"jpg", "image/jpeg"}, {"jpeg", "image/jpeg"},     {"jpe", "image/jpeg"}, {"png", "image/png"},
+        {"gif", "image/gif"},  {"bmp", "image/bmp"},       {"tif", "image/tiff"}, {"tiff", "image/tiff"},
+        {"txt", "text/plain"}, {"htm", "text/html"},       {"html", "text/html"}, {"pdf", "application/pdf"},
+        {"ini", "text/plain"}, {"zip", "application/zip"},
     };
     for (const auto& [ext, type] : types) {
         if (extension == ext)
@@ -184,8 +184,7 @@ std::string HostName()
 std::string DateValue(std::time_t now)
 {
     static const char* days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::tm local{};
     ::localtime_r(&now, &local);
     long offset = local.tm_gmtoff / 60;

@@ -18,7 +18,7 @@ int OpenRegularFile(const std::string& path, std::size_t maxSize, FileState& sta
         state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Absent : FileState::Unreadable;
         return -1;
     }
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > maxSize) {
         ::close(fd);
         state = FileState::Unreadable;
@@ -90,7 +90,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, Du
     // Personal data: a new file is the user's alone; a replaced one keeps the mode
     // its owner gave it.
     mode_t mode = 0600;
-    struct stat old{};
+    struct stat old {};
     if (::stat(path.c_str(), &old) == 0)
         mode = old.st_mode & 07777;
     const std::size_t slash = path.rfind('/');
@@ -121,7 +121,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, Du
 
 int RemoveStaleTemporaryFiles(const std::string& folder, const std::string& newer)
 {
-    struct stat reference{};
+    struct stat reference {};
     if (::stat(newer.c_str(), &reference) != 0)
         return 0;
     // Not after it: file times advance in clock ticks, so a file left just before the
@@ -143,7 +143,7 @@ int RemoveStaleTemporaryFiles(const std::string& folder, const std::string& newe
         const std::string name = entry->d_name;
         if (!IsTemporaryName(name))
             continue;
-        struct stat info{};
+        struct stat info {};
         if (::fstatat(dirFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) || !older(info))
             continue;
         if (::unlinkat(dirFd, name.c_str(), 0) == 0)
@@ -159,7 +159,7 @@ bool MakeWritableAndDelete(const std::string& path)
     // file; the mode belongs to the file, not the name, and a hard link shares it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd >= 0) {
-        struct stat info{};
+        struct stat info {};
         if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1 && !(info.st_mode & S_IWUSR))
             ::fchmod(fd, (info.st_mode & 07777) | S_IWUSR);
         ::close(fd);

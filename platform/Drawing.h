@@ -46,8 +46,14 @@ inline const QColor Red{255, 0, 0};
 }
 
 // Dialog units of "MS Sans Serif" 8: 1.5 px across, 1.625 px down.
-constexpr int DluX(double units) { return static_cast<int>(units * 1.5 + 0.5); }
-constexpr int DluY(double units) { return static_cast<int>(units * 1.625 + 0.5); }
+constexpr int DluX(double units)
+{
+    return static_cast<int>(units * 1.5 + 0.5);
+}
+constexpr int DluY(double units)
+{
+    return static_cast<int>(units * 1.625 + 0.5);
+}
 
 // The place that centres a window of the given outer size on the primary screen
 // (1024 x 768 without one), by Centred.

@@ -31,7 +31,7 @@ EndSignals::EndSignals(std::function<void()> end) : end(std::move(end))
         if (this->end)
             this->end();
     });
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

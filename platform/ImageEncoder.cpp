@@ -109,7 +109,7 @@ bool SaveImage(const QImage& image, const QString& path, const QByteArray& mimeT
     // A link in the picture's place is removed, never written through: it could point
     // anywhere, and a saved file would follow it.
     const QByteArray local = QFile::encodeName(path);
-    struct stat info{};
+    struct stat info {};
     if (::lstat(local.constData(), &info) == 0 && S_ISLNK(info.st_mode) && ::unlink(local.constData()) != 0)
         return false;
     // Written beside the target and renamed over it, so a failed save never

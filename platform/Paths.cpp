@@ -87,7 +87,8 @@ void CreateInstallFolders()
     std::error_code ignored;
     // The parents are the user's ordinary folders; the two of ours hold personal data
     // and are made for the user alone. Folders that exist keep their mode.
-    std::filesystem::create_directories(std::filesystem::path(WithoutClosingSlash(InstallDir())).parent_path(), ignored);
+    std::filesystem::create_directories(std::filesystem::path(WithoutClosingSlash(InstallDir())).parent_path(),
+                                        ignored);
     for (const std::string& folder : {InstallDir(), ReportsDir()})
         ::mkdir(WithoutClosingSlash(folder).c_str(), 0700);
 }

@@ -68,7 +68,7 @@ std::vector<std::string> SearchFolders(const std::string& searchPath)
 
 bool IsRunnableFile(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
@@ -278,8 +278,8 @@ namespace {
 
 // Forks a child that runs argv in its own session; its pid, or -1 when the program
 // could not be run (the exec is known to have succeeded when this returns).
-pid_t ForkIntoOwnSession(const std::vector<std::string>& argv, const std::string& workingDirectory,
-                         bool forkAgain, bool& execFailed)
+pid_t ForkIntoOwnSession(const std::vector<std::string>& argv, const std::string& workingDirectory, bool forkAgain,
+                         bool& execFailed)
 {
     execFailed = true;
     if (argv.empty())

@@ -28,8 +28,7 @@ struct ProcessResult {
 // collected when captureOutput is set; standard error is passed through.
 // Every program started here holds only standard input, output and error.
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input = {},
-                         bool captureOutput = false, const std::string& workingDirectory = {},
-                         int timeLimitMs = 0);
+                         bool captureOutput = false, const std::string& workingDirectory = {}, int timeLimitMs = 0);
 
 // For a child between fork and exec: every descriptor above standard error is closed
 // at exec, so that no file, socket or pipe of ours reaches the started program.

@@ -30,7 +30,7 @@ bool InstallShowSignal()
 {
     if (wakePipe[0] < 0 && ::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return false;
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnShowSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -46,7 +46,7 @@ pid_t ReadHolder(const std::string& path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return 0;
-    struct stat info{};
+    struct stat info {};
     char text[32] = {};
     const ssize_t n = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? ::read(fd, text, sizeof text - 1) : 0;
     ::close(fd);
@@ -71,7 +71,7 @@ int OpenLockFile(const std::string& path, bool& notRegular)
 {
     notRegular = false;
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-    struct stat info{};
+    struct stat info {};
     if (fd < 0) {
         notRegular = ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
         return -1;
@@ -89,7 +89,7 @@ int OpenLockFile(const std::string& path, bool& notRegular)
 // is removed. False when that cannot be done (a folder with files in it).
 bool ReplaceWithFile(const std::string& folder, const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     if (::lstat(path.c_str(), &info) != 0)
         return errno == ENOENT;
     if (S_ISREG(info.st_mode))
@@ -109,8 +109,8 @@ bool ReplaceWithFile(const std::string& folder, const std::string& path)
 
 bool SameFile(int fd, const std::string& path)
 {
-    struct stat held{};
-    struct stat named{};
+    struct stat held {};
+    struct stat named {};
     return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
            held.st_ino == named.st_ino;
 }
@@ -144,8 +144,8 @@ SingleInstance::SingleInstance(const std::string& folder) : folder(folder), lock
     if (!TakeLock())
         return;
     const std::string pid = std::to_string(::getpid()) + "\n";
-    if (::ftruncate(lockFd, 0) == 0)
-        [[maybe_unused]] const ssize_t ignored = ::pwrite(lockFd, pid.data(), pid.size(), 0);
+    if (::ftruncate(lockFd, 0) == 0) [[maybe_unused]]
+        const ssize_t ignored = ::pwrite(lockFd, pid.data(), pid.size(), 0);
     // Requests left by starts whose holder has gone are not followed now.
     for (const std::string& name : RequestNames(folder))
         ::unlink((folder + name).c_str());

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 TextPainter::TextPainter(QPainter& painter, const QPaintDevice* metricsDevice)
-    : painter(painter)
-    , metricsDevice(metricsDevice)
+    : painter(painter),
+      metricsDevice(metricsDevice)
 {
     SetFont(painter.font());
 }

@@ -143,7 +143,7 @@ bool DeleteProfileFile(const std::string& description)
     if (!IsValidProfileFileName(description))
         return true;
     const std::string path = ProfilePath(description);
-    struct stat info{};
+    struct stat info {};
     return MakeWritableAndDelete(path) || ::lstat(path.c_str(), &info) != 0;
 }
 

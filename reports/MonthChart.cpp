@@ -52,8 +52,7 @@ void DrawLegend(QPainter& painter, TextPainter& text, const QFontMetricsF& metri
 
 void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& chart, const QString& fontFace)
 {
-    const MonthChartLayout layout =
-        LayoutMonthChart(size.width(), size.height(), static_cast<int>(chart.days.size()));
+    const MonthChartLayout layout = LayoutMonthChart(size.width(), size.height(), static_cast<int>(chart.days.size()));
     const QFont font = ReportFont(12, fontFace);
     const QFontMetricsF metrics(font);
     TextPainter text(painter);
@@ -73,9 +72,9 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
 
     const double columnWidth = (layout.right - layout.left) / layout.days;
     if (chart.chosen >= 0 && chart.chosen < layout.days)
-        painter.fillRect(QRectF(layout.DayX(chart.chosen) - columnWidth / 2, layout.top, columnWidth,
-                                layout.bottom - layout.top),
-                         ChosenBand);
+        painter.fillRect(
+            QRectF(layout.DayX(chart.chosen) - columnWidth / 2, layout.top, columnWidth, layout.bottom - layout.top),
+            ChosenBand);
 
     // The scale: a line every ten points, labelled every twenty, each label centred on its line.
     for (int value = 0; value <= 100; value += 10) {
@@ -123,8 +122,7 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
         const bool chosen = static_cast<int>(i) == chart.chosen;
         if (i % static_cast<std::size_t>(every) == 0 || chosen) {
             const QString number = QString::number(day.date.day);
-            text.Draw(number, x - metrics.horizontalAdvance(number) / 2, layout.bottom + 13,
-                      chosen ? White : Black);
+            text.Draw(number, x - metrics.horizontalAdvance(number) / 2, layout.bottom + 13, chosen ? White : Black);
         }
     }
     // The month's name under its first day, and under the range's first day when the
@@ -155,8 +153,8 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
     if (chart.chosen >= 0 && chart.chosen < static_cast<int>(chart.days.size())) {
         const double x = layout.DayX(chart.chosen);
         painter.fillRect(QRectF(x - 0.75, layout.top, 1.5, layout.bottom - layout.top), Black);
-        text.Draw(QString::fromStdString(MonthDayLine(chart.days[static_cast<std::size_t>(chart.chosen)])),
-                  layout.left, size.height() - 30, Black);
+        text.Draw(QString::fromStdString(MonthDayLine(chart.days[static_cast<std::size_t>(chart.chosen)])), layout.left,
+                  size.height() - 30, Black);
     }
 }
 

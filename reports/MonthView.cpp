@@ -155,6 +155,6 @@ std::string MonthDayLine(const MonthDay& day)
 
 std::string MonthTitle(const MonthRange& range, const std::string& fullName)
 {
-    return "Month at a Glance - " + LongDate(range.first) + " to " +
-           LongDate(DateInRange(range, range.days - 1)) + "  - " + fullName + " -";
+    return "Month at a Glance - " + LongDate(range.first) + " to " + LongDate(DateInRange(range, range.days - 1)) +
+           "  - " + fullName + " -";
 }

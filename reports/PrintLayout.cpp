@@ -18,8 +18,7 @@ InchSize FitImageToPage(int imageWidth, int imageHeight, double pageWidth, doubl
     return {shorter * imageWidth / imageHeight, shorter};
 }
 
-double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth,
-                         double pageHeight)
+double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth, double pageHeight)
 {
     double scale = 1.0;
     const double roomX = pageWidth - 2.0 * offX;
@@ -43,8 +42,8 @@ double ToHundredths(double value)
     return std::strtod(text, nullptr);
 }
 
-std::vector<InchRect> CopyPlacements(double offX, double offY, double copyWidth, double copyHeight,
-                                     double pageWidth, double pageHeight, bool tile)
+std::vector<InchRect> CopyPlacements(double offX, double offY, double copyWidth, double copyHeight, double pageWidth,
+                                     double pageHeight, bool tile)
 {
     if (!tile)
         return {{offX, offY, copyWidth, copyHeight}};

@@ -30,8 +30,7 @@ InchSize FitImageToPage(int imageWidth, int imageHeight, double pageWidth, doubl
 // The factor (at most 1) that keeps a picture of width x height, drawn at (offX, offY),
 // within pageWidth - offX and pageHeight - offY: the printable area with the same
 // margin on the far sides. A printer clips whatever goes past its printable edge.
-double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth,
-                         double pageHeight);
+double ShrinkToPrintable(double width, double height, double offX, double offY, double pageWidth, double pageHeight);
 
 // 1.0 at 100, else percent x 0.01.
 double ScaleOfPercent(int percent);
@@ -41,8 +40,8 @@ double ToHundredths(double value);
 
 // One copy at (offX, offY), or with `tile` as many as fit in rows with 0.03-inch
 // gaps, each within pageWidth - offX and pageHeight - offY.
-std::vector<InchRect> CopyPlacements(double offX, double offY, double copyWidth, double copyHeight,
-                                     double pageWidth, double pageHeight, bool tile);
+std::vector<InchRect> CopyPlacements(double offX, double offY, double copyWidth, double copyHeight, double pageWidth,
+                                     double pageHeight, bool tile);
 
 // The 4 x 6 photo sheet. With `adjust` the width follows the image's proportions,
 // the height shrinking by 0.01 until the width is at most 6 inches, at (0.17, 0.17);

@@ -31,8 +31,7 @@ QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant)
     image.fill(Grey);
     // The picture's text for those who cannot see it: kept in the file (a JPEG comment, a PNG
     // text chunk) and read out by the report viewer.
-    image.setText(QStringLiteral("Description"),
-                  QString::fromStdString(ReadingSummary(set.title, ReadingLines(set))));
+    image.setText(QStringLiteral("Description"), QString::fromStdString(ReadingSummary(set.title, ReadingLines(set))));
 
     QPainter painter(&image);
     SetDrawingQuality(painter);

@@ -18,7 +18,8 @@ int ScaledSide(int side, int percent)
 
 std::string ResizeEncoderMime(const std::string& sourcePath)
 {
-    const std::string ending = LowerAscii(sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : sourcePath);
+    const std::string ending =
+        LowerAscii(sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : sourcePath);
     if (ending == ".bmp")
         return "image/bmp";
     if (ending == ".gif")

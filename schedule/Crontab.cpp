@@ -9,8 +9,8 @@
 namespace Crontab {
 namespace {
 struct Line {
-    std::string text;  // without its line end
-    bool ended = true; // followed by "\n"
+    std::string text;   // without its line end
+    bool ended = true;  // followed by "\n"
 };
 
 std::vector<Line> SplitLines(const std::string& table)
@@ -109,8 +109,8 @@ std::string WorkItemCommand(const std::string& installDir, const std::string& pr
     parent.erase(std::min(parent.size(), parent.rfind('/')));
     if (parent.empty())
         parent = "/";
-    return "cd " + CronQuote(installDir) + " && XDG_DATA_HOME=" + CronQuote(parent) + " " +
-           CronQuote(program) + " " + CronQuote(installDir + "task.dtr");
+    return "cd " + CronQuote(installDir) + " && XDG_DATA_HOME=" + CronQuote(parent) + " " + CronQuote(program) + " " +
+           CronQuote(installDir + "task.dtr");
 }
 
 std::string AddDisabledWorkItem(const std::string& table, const std::string& command)
@@ -152,8 +152,8 @@ std::string RetargetWorkItem(const std::string& table, const std::string& comman
             char rest[8] = {};
             if (IsCommentedOut(line.text))
                 line.text = DisabledLine(command);
-            else if (std::sscanf(line.text.c_str(), " %d %d * * %1[*]", &minute, &hour, rest) == 3 &&
-                     hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59)
+            else if (std::sscanf(line.text.c_str(), " %d %d * * %1[*]", &minute, &hour, rest) == 3 && hour >= 0 &&
+                     hour <= 23 && minute >= 0 && minute <= 59)
                 line.text = ActiveLine(hour, minute, command);
         }
         lines.push_back(std::move(line));

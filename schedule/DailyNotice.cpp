@@ -22,8 +22,7 @@ std::string Body(const Date& day, const std::string& plainReport)
     return body;
 }
 
-std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath,
-                                     const Date& day)
+std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath, const Date& day)
 {
     std::string description = profilePath.substr(profilePath.rfind('/') + 1);
     const std::string extension = ".ini";

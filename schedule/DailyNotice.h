@@ -16,8 +16,7 @@ std::string Body(const Date& day, const std::string& plainReport);
 
 // What the notification's "Open" starts: the main program showing the day for
 // the profile, named by its description (the profile file's name without ".ini").
-std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath,
-                                     const Date& day);
+std::vector<std::string> OpenCommand(const std::string& program, const std::string& profilePath, const Date& day);
 
 // The day as YYYY-MM-DD.
 std::string IsoDate(const Date& day);

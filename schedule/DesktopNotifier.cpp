@@ -23,8 +23,7 @@ bool DesktopNotifier::Show(const QString& summary, const QString& body, const QS
         return false;
     command = openCommand;
     // Listening before the call, so that a quick answer is not missed.
-    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
-                SLOT(ActionInvoked(uint, QString)));
+    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this, SLOT(ActionInvoked(uint, QString)));
     bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
                 SLOT(NotificationClosed(uint, uint)));
 

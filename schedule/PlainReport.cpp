@@ -2,8 +2,7 @@
 
 namespace {
 const char* const ReadingLabels[CycleCount] = {
-    "Emotional Reading: ", "Physical Reading: ", "Intellectual Reading: ", "Intuition Reading: ",
-    "Fortune Reading: ",
+    "Emotional Reading: ", "Physical Reading: ", "Intellectual Reading: ", "Intuition Reading: ", "Fortune Reading: ",
 };
 }
 

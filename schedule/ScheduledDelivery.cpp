@@ -36,11 +36,10 @@ int RunScheduledDelivery(const TaskFileContents& task)
     bool shown = false;
     if (delivery != Delivery::Email || !mails) {
         const Date today = Today();
-        shown = notifier.Show(
-            QString::fromStdString(DailyNotice::Summary(ReadProfileFile(task.profilePath).fullName)),
-            QString::fromStdString(DailyNotice::Body(today, ComposePlainReport(task.profilePath))),
-            QString::fromStdString(ApplicationId),
-            DailyNotice::OpenCommand(MainProgram(), task.profilePath, today));
+        shown = notifier.Show(QString::fromStdString(DailyNotice::Summary(ReadProfileFile(task.profilePath).fullName)),
+                              QString::fromStdString(DailyNotice::Body(today, ComposePlainReport(task.profilePath))),
+                              QString::fromStdString(ApplicationId),
+                              DailyNotice::OpenCommand(MainProgram(), task.profilePath, today));
     }
     if (mails)
         RunUnattended(task.profilePath, task.email, task.UnattendedType());

@@ -30,14 +30,13 @@ bool ReadTable(const std::string& crontab, std::string& table)
     // The table comes on standard output; its error text stays in the shell, which
     // answers 3 for "no crontab for": no file is left behind however the run ends.
     constexpr int kNoTable = 3;
-    const ProcessResult result = RunProcess(
-        {"/bin/sh", "-c",
-         "{ errors=$(\"$0\" -l 2>&1 >&3 3>&-); status=$?; } 3>&1\n"
-         "[ $status -eq 0 ] && exit 0\n"
-         "case $errors in *'no crontab for'*) exit 3 ;; esac\n"
-         "exit 1",
-         crontab},
-        {}, true);
+    const ProcessResult result = RunProcess({"/bin/sh", "-c",
+                                             "{ errors=$(\"$0\" -l 2>&1 >&3 3>&-); status=$?; } 3>&1\n"
+                                             "[ $status -eq 0 ] && exit 0\n"
+                                             "case $errors in *'no crontab for'*) exit 3 ;; esac\n"
+                                             "exit 1",
+                                             crontab},
+                                            {}, true);
     if (!result.started)
         return false;
     if (result.exitCode == 0) {
@@ -127,8 +126,7 @@ std::string UnitPath(const std::string& name)
 bool Present(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found &&
-           !error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found && !error;
 }
 
 // Stops and removes both units; true when there was one.

@@ -56,8 +56,8 @@ std::string DisplayTaskTime(const std::string& stored)
 
 std::string FormatTaskFile(const TaskFile& task)
 {
-    return "Profile:" + task.profilePath + "\nEmail:" + task.email + "\nTime:" + FormatTaskTime(task.hour, task.minute) +
-           "\nType:" + std::to_string(task.fullColour) + "\n" +
+    return "Profile:" + task.profilePath + "\nEmail:" + task.email +
+           "\nTime:" + FormatTaskTime(task.hour, task.minute) + "\nType:" + std::to_string(task.fullColour) + "\n" +
            // Earlier versions skip the line; an e-mail task is written as they wrote it.
            (task.delivery == Delivery::Notification ? "Delivery:notification\n"
             : task.delivery == Delivery::Both       ? "Delivery:both\n"

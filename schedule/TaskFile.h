@@ -19,17 +19,14 @@ struct TaskFile {
 
 // What a reader finds; every field may be empty.
 struct TaskFileContents {
-    std::string profilePath;        // the last "Profile:" value
-    std::string email;              // the last "Email:" value
-    std::vector<std::string> times; // every "Time:" value in file order
-    std::string type;               // the last "Type:" value as written
-    std::string delivery;           // the last "Delivery:" value
+    std::string profilePath;         // the last "Profile:" value
+    std::string email;               // the last "Email:" value
+    std::vector<std::string> times;  // every "Time:" value in file order
+    std::string type;                // the last "Type:" value as written
+    std::string delivery;            // the last "Delivery:" value
 
     // A profile, and an address unless the reading goes to the desktop.
-    bool IsPresent() const
-    {
-        return !profilePath.empty() && (!email.empty() || DeliveryChoice() != Delivery::Email);
-    }
+    bool IsPresent() const { return !profilePath.empty() && (!email.empty() || DeliveryChoice() != Delivery::Email); }
     // "notification" and "both"; anything else is e-mail.
     Delivery DeliveryChoice() const;
     // Currently Scheduled window: empty Type -> no text, 0 -> plain, any other number -> full colours.

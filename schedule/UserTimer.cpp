@@ -30,8 +30,11 @@ bool IsUtf8(const std::string& text)
 {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xe ? 3
-                                                   : (lead >> 3) == 0x1e ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xe  ? 3
+                                   : (lead >> 3) == 0x1e ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size() || (length == 2 && lead < 0xc2))
             return false;
         for (std::size_t k = 1; k < length; ++k)
@@ -138,18 +141,27 @@ std::string ServiceText(const std::string& installDir, const std::string& progra
            "\n"
            "[Service]\n"
            "Type=oneshot\n"
-           "Environment=" + Quoted("XDG_DATA_HOME=" + ParentFolder(installDir), false) + "\n"
-           "WorkingDirectory=" + WithoutSpecifiers(WithoutClosingSlash(installDir)) + "\n"
-           "ExecStart=" + ProgramWord(program) + " " + CommandWord(installDir + "task.dtr") + "\n";
+           "Environment=" +
+           Quoted("XDG_DATA_HOME=" + ParentFolder(installDir), false) +
+           "\n"
+           "WorkingDirectory=" +
+           WithoutSpecifiers(WithoutClosingSlash(installDir)) +
+           "\n"
+           "ExecStart=" +
+           ProgramWord(program) + " " + CommandWord(installDir + "task.dtr") + "\n";
 }
 
 std::string TimerText(int hour, int minute)
 {
     return "[Unit]\n"
-           "Description=Moravel daily analysis report at " + TwoDigits(hour) + ":" + TwoDigits(minute) + "\n"
+           "Description=Moravel daily analysis report at " +
+           TwoDigits(hour) + ":" + TwoDigits(minute) +
+           "\n"
            "\n"
            "[Timer]\n"
-           "OnCalendar=*-*-* " + TwoDigits(hour) + ":" + TwoDigits(minute) + ":00\n"
+           "OnCalendar=*-*-* " +
+           TwoDigits(hour) + ":" + TwoDigits(minute) +
+           ":00\n"
            "Persistent=true\n"
            "\n"
            "[Install]\n"

@@ -31,7 +31,7 @@ bool CopyFileExclusively(const std::string& from, const std::string& to)
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
-    struct stat info{};
+    struct stat info {};
     if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(in);
         return false;
@@ -101,7 +101,7 @@ int RemoveStaleDeleteCopies()
     std::vector<std::string> stale;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        struct stat info{};
+        struct stat info {};
         if (name.rfind(CopyFolderPrefix, 0) != 0 || ::lstat((temp + name).c_str(), &info) != 0 ||
             !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
             continue;
@@ -125,10 +125,11 @@ bool RemoveOwnCopy(const std::string& program)
         return false;
     const std::string folder = program.substr(0, slash);
     const std::size_t parentSlash = folder.rfind('/');
-    if (parentSlash == std::string::npos || folder.compare(parentSlash + 1, CopyFolderPrefix.size(), CopyFolderPrefix) != 0 ||
+    if (parentSlash == std::string::npos ||
+        folder.compare(parentSlash + 1, CopyFolderPrefix.size(), CopyFolderPrefix) != 0 ||
         RealPath(folder.substr(0, parentSlash + 1)) != RealPath(TempDir()))
         return false;
-    struct stat info{};
+    struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
         return false;
     ::unlink(program.c_str());

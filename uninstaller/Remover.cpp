@@ -26,8 +26,8 @@ std::string CurrentDirectory()
 
 bool IsSameOrInside(const std::string& path, const std::string& folder)
 {
-    return path == folder || (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
-                              path[folder.size()] == '/');
+    return path == folder ||
+           (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 && path[folder.size()] == '/');
 }
 }
 
@@ -56,7 +56,7 @@ int CountFiles(const std::string& folder, const std::string& ending, bool deep, 
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        struct stat info{};
+        struct stat info {};
         const std::string path = folder + "/" + name;
         if (::lstat(path.c_str(), &info) != 0)
             continue;
@@ -76,7 +76,7 @@ PersonalData CountPersonalData()
     const std::string install = WithoutClosingSlash(InstallDir());
     data.profiles = CountFiles(install, ".ini", false);
     // The index and the address book are ".ini" files too, but no profiles.
-    struct stat info{};
+    struct stat info {};
     for (const char* other : {"/mv.ini", "/contacts.ini"}) {
         const std::string path = install + other;
         if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
@@ -107,7 +107,7 @@ void RemovalList::Add(const std::string& folder)
 bool RemovalList::Empty(const std::string& path)
 {
     const std::string folder = WithoutClosingSlash(path);
-    struct stat info{};
+    struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return false;
     // A folder we cannot enter or change would keep its contents.
@@ -129,7 +129,7 @@ bool RemovalList::Empty(const std::string& path)
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        struct stat child{};
+        struct stat child {};
         if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         if (S_ISDIR(child.st_mode))
@@ -138,7 +138,7 @@ bool RemovalList::Empty(const std::string& path)
             files.push_back(name);
     }
     for (const std::string& name : files) {
-        struct stat child{};
+        struct stat child {};
         // A file with other names shares its mode with them: it is removed as it is.
         if (::fstatat(fd, name.c_str(), &child, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(child.st_mode) &&
             child.st_nlink == 1 && !(child.st_mode & S_IWUSR))
@@ -168,7 +168,7 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     // An install folder that is a symbolic link is the link only: every path through
     // it would reach what it points at, which is never touched.
     const std::string installFolder = WithoutClosingSlash(InstallDir());
-    struct stat info{};
+    struct stat info {};
     const bool linkedInstall = ::lstat(installFolder.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
     const std::string mainProgram = InstallDir() + "Kestrane";
     if (!linkedInstall && ::lstat(mainProgram.c_str(), &info) == 0)

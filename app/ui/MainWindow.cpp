@@ -157,8 +157,8 @@ QRect MainWindow::PlaceWindow()
     const QScreen* screen = this->screen();
     const QSize area = screen ? screen->geometry().size() : QSize(1024, 768);
     const QSize outer = FrameWatch::OuterSize(this);
-    const WindowPlace place = CentredWithTip(area.width(), area.height(), outer.width(), outer.height(),
-                                             QuickTipLine::kHeight);
+    const WindowPlace place =
+        CentredWithTip(area.width(), area.height(), outer.width(), outer.height(), QuickTipLine::kHeight);
     FrameWatch::MoveFrame(this, {place.left, place.top});
     return {place.left, place.top, outer.width(), outer.height()};
 }
@@ -462,9 +462,9 @@ void MainWindow::Schedule()
 void MainWindow::OpenReport()
 {
     ShowTip({MainTip::OpenReport, MainFocus::Help});
-    const QString path = FileDialog::getOpenFileName(QStringLiteral("Select Daily Report"),
-                                                     QStringLiteral("Daily Reports (*.jpg)"),
-                                                     QString::fromStdString(ReportsDir()));
+    const QString path =
+        FileDialog::getOpenFileName(QStringLiteral("Select Daily Report"), QStringLiteral("Daily Reports (*.jpg)"),
+                                    QString::fromStdString(ReportsDir()));
     if (!path.isEmpty())
         CommandWindows::OpenReportViewer(this, path, QFileInfo(path).fileName());
     ShowListTip();

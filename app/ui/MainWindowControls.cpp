@@ -50,7 +50,7 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
         ->setGeometry(334, 394, 436, 28);
 
     // The lower band: the twelve sign pictures.
-    static const char* const signs[] = {"aries", "taurus", "gemini", "cancer", "leo", "virgo",
+    static const char* const signs[] = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
                                         "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
     const int width = window->width();
     for (int i = 0; i < 12; ++i) {

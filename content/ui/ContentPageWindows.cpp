@@ -14,8 +14,8 @@ bool WriteAndShow(const PagePair& page, const char* title, int width, int height
 {
     if (!WritePagePair(page))
         return false;
-    PageWindow::ShowPage(QString::fromUtf8(title), QString::fromStdString(InstallDir() + page.entryName), width,
-                         height, parent);
+    PageWindow::ShowPage(QString::fromUtf8(title), QString::fromStdString(InstallDir() + page.entryName), width, height,
+                         parent);
     return true;
 }
 }

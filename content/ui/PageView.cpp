@@ -53,7 +53,7 @@ bool ReadPageFile(const QUrl& url, QByteArray& bytes)
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return false;
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return false;  // no folder, FIFO or device
@@ -283,7 +283,7 @@ void NarrowTables(QTextDocument& document)
     bool nested = false;
     CollectTables(document.rootFrame(), tables, nested);
     if (nested || document.textWidth() <= 0)
-        return;  // no lines are broken at the view's width
+        return;                                 // no lines are broken at the view's width
     document.documentLayout()->documentSize();  // lays the page out
     for (QTextTable* table : tables) {
         QTextTableFormat format = table->format();
@@ -421,9 +421,8 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent)
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     NameField(this, QStringLiteral("Page"));
     PageViewAccessible::Install();
-    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link);
-    });
+    connect(this, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { Follow(link.isRelative() && !link.isEmpty() ? current.resolved(link) : link); });
     refreshTimer.setSingleShot(true);
     connect(&refreshTimer, &QTimer::timeout, this, [this] { Follow(refreshTarget); });
 }
@@ -517,7 +516,8 @@ void PageView::Load(const QUrl& url)
     }
     // Said from the event loop, as a browser does, so that a caller may connect
     // after asking for the page.
-    QMetaObject::invokeMethod(this, [this, read] { emit loadFinished(read); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, read] { emit loadFinished(read); }, Qt::QueuedConnection);
 }
 
 QVariant PageView::loadResource(int type, const QUrl& name)
@@ -563,8 +563,8 @@ void PageView::PrintPage()
     printing = true;
     QPrinter printer(QPrinter::HighResolution);
     const QString title = window()->windowTitle().trimmed();
-    printer.setDocName(PrintService::jobName(
-        title.isEmpty() ? document()->metaInformation(QTextDocument::DocumentTitle) : title));
+    printer.setDocName(
+        PrintService::jobName(title.isEmpty() ? document()->metaInformation(QTextDocument::DocumentTitle) : title));
     bool ok = false;
     if (PrintService::choosePrinter(printer, this)) {
         std::unique_ptr<QTextDocument> copy(document()->clone(this));

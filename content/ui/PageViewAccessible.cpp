@@ -29,7 +29,8 @@ QString Readable(QString text)
 }
 }
 
-PageViewAccessible::PageViewAccessible(QTextEdit* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
+PageViewAccessible::PageViewAccessible(QTextEdit* view) : QAccessibleWidget(view, QAccessible::EditableText)
+{}
 
 void PageViewAccessible::Install()
 {
@@ -102,9 +103,12 @@ int PageViewAccessible::selectionCount() const
 }
 
 // The pages keep their text unselected.
-void PageViewAccessible::addSelection(int, int) {}
-void PageViewAccessible::removeSelection(int) {}
-void PageViewAccessible::setSelection(int, int, int) {}
+void PageViewAccessible::addSelection(int, int)
+{}
+void PageViewAccessible::removeSelection(int)
+{}
+void PageViewAccessible::setSelection(int, int, int)
+{}
 
 QRect PageViewAccessible::characterRect(int offset) const
 {

@@ -31,10 +31,10 @@ QString HourlyImagePath()
 
 HourlyWindow::HourlyWindow(const HourlyValues& initialValues, const QString& title, const QString& heading,
                            QWidget* parent)
-    : QDialog(parent)
-    , hourlyTitle(title)
-    , chartHeading(heading)
-    , values(initialValues)
+    : QDialog(parent),
+      hourlyTitle(title),
+      chartHeading(heading),
+      values(initialValues)
 {
     setWindowTitle(QStringLiteral("Hourly Progress"));
     setFixedSize(DluX(505), DluY(301));
@@ -64,8 +64,11 @@ HourlyWindow::HourlyWindow(const HourlyValues& initialValues, const QString& tit
 void HourlyWindow::PlaceLines()
 {
     const int top = static_cast<int>(ChartTop());
-    const QRect places[] = {{20, top, 700, 20}, {20, top + 28, 700, 20}, {20, top + 53, 700, 20},
-                            {150, top + 320, 200, 30}, {480, top + 320, 200, 30}};
+    const QRect places[] = {{20, top, 700, 20},
+                            {20, top + 28, 700, 20},
+                            {20, top + 53, 700, 20},
+                            {150, top + 320, 200, 30},
+                            {480, top + 320, 200, 30}};
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i]->setGeometry(i < 5 ? places[i] : QRect(54 + 27 * static_cast<int>(i - 5), top + 409, 27, 20));
 }

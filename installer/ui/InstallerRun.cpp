@@ -30,7 +30,8 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
         // The command line as `moravel`, with its manual page and completion.
         CreateCommandLinks();
         // The uninstall registration is the "Uninstall Moravel" menu entry made here.
-        missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts, program, layout.programs + "uninstall");
+        missingDesktop =
+            CreateMenuEntries(systemName, options.desktopShortcuts, program, layout.programs + "uninstall");
     }
     const QString noDesktopIcon =
         missingDesktop.empty() ? QString()
@@ -51,7 +52,8 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
     if (!started)
         MessageBox::information(noDesktopIcon.isEmpty() || options.launchAfterInstall
                                     ? QStringLiteral("Moravel 2005 was installed successfully.     ")
-                                    : QStringLiteral("Moravel 2005 was installed successfully.     \n") + noDesktopIcon);
+                                    : QStringLiteral("Moravel 2005 was installed successfully.     \n") +
+                                          noDesktopIcon);
 
     if (graphicsUnverified) {
         GraphicsCheckWindow window;

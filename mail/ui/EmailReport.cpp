@@ -45,10 +45,10 @@ bool SendReportMail(const ReportMail& mail, const std::string& savedReportPath, 
     bool sent = false;
     if (mailer.TakeError() == 0) {
         WaitCursor wait;
-        mailer.SetProgramRunner([owner](MapiMailer::Program program, const std::vector<std::string>& argv,
-                                        const std::string& input) {
-            return RunMailProgram(owner, program, argv, input);
-        });
+        mailer.SetProgramRunner(
+            [owner](MapiMailer::Program program, const std::vector<std::string>& argv, const std::string& input) {
+                return RunMailProgram(owner, program, argv, input);
+            });
         FillReportMail(mailer, mail, savedReportPath);
         sent = mailer.Send(0);
     }
@@ -80,9 +80,12 @@ void RunEmailCommand(const QString& savedReportPath, const std::function<QString
 void ConnectEmailCommand(DailyAnalysisWindow& window)
 {
     QObject::connect(&window, &DailyAnalysisWindow::emailRequested, &window, [&window] {
-        RunEmailCommand(window.SavedReportPath(), [&window] {
-            window.Save();
-            return window.SavedReportPath();
-        }, &window);
+        RunEmailCommand(
+            window.SavedReportPath(),
+            [&window] {
+                window.Save();
+                return window.SavedReportPath();
+            },
+            &window);
     });
 }

@@ -43,7 +43,9 @@ CaptionLabel* PlaceLabel(const QString& text, const QColor& colour, QWidget* par
 }
 
 EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* parent)
-    : QDialog(parent), attachmentPath(path), attachmentName(name)
+    : QDialog(parent),
+      attachmentPath(path),
+      attachmentName(name)
 {
     setWindowTitle(QStringLiteral("Email"));
     setFixedSize(730, 430);
@@ -56,8 +58,8 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     toField->setGeometry(15, 36, 330, 28);
     toField->setToolTip(QStringLiteral("email recipient(s)"));
 
-    PlaceLabel(QStringLiteral("Email Subject:"), LabelColour::White, this, {15, 72, 320, 24})->setBuddy(
-        subjectField = new QLineEdit(this));
+    PlaceLabel(QStringLiteral("Email Subject:"), LabelColour::White, this, {15, 72, 320, 24})
+        ->setBuddy(subjectField = new QLineEdit(this));
     subjectField->setGeometry(15, 98, 330, 28);
     subjectField->setToolTip(QStringLiteral("subject"));
 
@@ -85,18 +87,18 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
     resizeBox->setPalette(blue);
     resizeButton = MakeButton(QStringLiteral("Resize"), {}, this, {180, 350, 95, 30});
 
-    emailButton = MakeButton(QStringLiteral("Email"), {}, this, {15, 388, 95, 32},
-                             QStringLiteral("email daily report"));
+    emailButton =
+        MakeButton(QStringLiteral("Email"), {}, this, {15, 388, 95, 32}, QStringLiteral("email daily report"));
     clearButton = MakeButton(QStringLiteral("Clear"), {}, this, {118, 388, 95, 32},
                              QStringLiteral("clear to, subject and message fields"));
-    cancelButton = MakeButton(QStringLiteral("Cancel"), {}, this, {221, 388, 95, 32},
-                              QStringLiteral("cancel and close"));
+    cancelButton =
+        MakeButton(QStringLiteral("Cancel"), {}, this, {221, 388, 95, 32}, QStringLiteral("cancel and close"));
     emailButton->setDefault(true);
 
     // Right: the address book.
     CaptionLabel* contactsLabel = PlaceLabel(QStringLiteral("Contacts:"), LabelColour::Green, this, {425, 10, 200, 24});
-    copyButton = MakeButton(QStringLiteral("<<----"), {}, this, {352, 35, 66, 30},
-                            QStringLiteral("select email contact"));
+    copyButton =
+        MakeButton(QStringLiteral("<<----"), {}, this, {352, 35, 66, 30}, QStringLiteral("select email contact"));
     copyButton->setAccessibleName(QStringLiteral("Add to recipients"));
     contactList = new QTreeWidget(this);
     contactsLabel->setBuddy(contactList);
@@ -126,19 +128,19 @@ EmailWindow::EmailWindow(const QString& path, const QString& name, QWidget* pare
 
     addButton = MakeButton(QStringLiteral("Add"), {}, this, {425, 346, 92, 32}, QStringLiteral("add email contact"));
     editButton = MakeButton(QStringLiteral("Edit"), {}, this, {525, 346, 92, 32}, QStringLiteral("edit email contact"));
-    deleteButton = MakeButton(QStringLiteral("Delete"), {}, this, {625, 346, 92, 32},
-                              QStringLiteral("delete email contact"));
+    deleteButton =
+        MakeButton(QStringLiteral("Delete"), {}, this, {625, 346, 92, 32}, QStringLiteral("delete email contact"));
 
     for (QWidget* field : std::initializer_list<QWidget*>{toField, subjectField, messageField})
         field->setFont(ControlFont());
     // Return sends only through the Email button, whichever button has the focus.
-    for (QPushButton* button : {resizeButton, emailButton, clearButton, cancelButton, copyButton, addButton,
-                                editButton, deleteButton})
+    for (QPushButton* button :
+         {resizeButton, emailButton, clearButton, cancelButton, copyButton, addButton, editButton, deleteButton})
         button->setAutoDefault(false);
 
-    const QList<QWidget*> order = {toField,      subjectField, messageField, resizeBox, resizeButton,
-                                   emailButton,  clearButton,  cancelButton, contactList, copyButton,
-                                   addButton,    editButton,   deleteButton};
+    const QList<QWidget*> order = {toField,     subjectField, messageField, resizeBox,   resizeButton,
+                                   emailButton, clearButton,  cancelButton, contactList, copyButton,
+                                   addButton,   editButton,   deleteButton};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -4,8 +4,7 @@
 
 #include <QPainter>
 
-CaptionLabel::CaptionLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength)
-    : QLabel(parent)
+CaptionLabel::CaptionLabel(const QString& text, const QColor& colour, QWidget* parent, int maxLength) : QLabel(parent)
 {
     face.setMaxLength(maxLength);
     face.setReadOnly(true);

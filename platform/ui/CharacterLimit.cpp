@@ -12,7 +12,8 @@ void CharacterLimit::Apply(QLineEdit* edit, int limit)
     edit->setValidator(new CharacterLimit(limit, edit));
 }
 
-CharacterLimit::CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit(limit) {}
+CharacterLimit::CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit(limit)
+{}
 
 QValidator::State CharacterLimit::validate(QString& input, int& position) const
 {

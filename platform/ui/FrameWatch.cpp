@@ -14,7 +14,10 @@ QMargins Margins(const QWidget* window)
 }
 
 FrameWatch::FrameWatch(QWidget* window, std::function<void()> action, bool needsFrame)
-    : QObject(window), window(window), action(std::move(action)), needsFrame(needsFrame)
+    : QObject(window),
+      window(window),
+      action(std::move(action)),
+      needsFrame(needsFrame)
 {
     window->installEventFilter(this);
     Attach();

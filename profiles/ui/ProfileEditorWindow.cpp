@@ -134,11 +134,11 @@ void ProfileEditorWindow::CreateControls()
         MakeButton(QStringLiteral("Number"), QStringLiteral("numberPage"), this, {kDateX + 128, 132, 80, 32});
     numberButton->setToolTip(QStringLiteral("soul number"));
 
-    motherBox = MakeCheckBox(QStringLiteral("Use Mother's Birthday"), QStringLiteral("useMother"), this,
-                             {20, 180, 300, 32});
+    motherBox =
+        MakeCheckBox(QStringLiteral("Use Mother's Birthday"), QStringLiteral("useMother"), this, {20, 180, 300, 32});
     createRow(Mother);
-    fatherBox = MakeCheckBox(QStringLiteral("Use Father's Birthday"), QStringLiteral("useFather"), this,
-                             {20, 218, 300, 32});
+    fatherBox =
+        MakeCheckBox(QStringLiteral("Use Father's Birthday"), QStringLiteral("useFather"), this, {20, 218, 300, 32});
     createRow(Father);
     calibrationBox = MakeCheckBox(QStringLiteral("Use Personal Data For Calculations"),
                                   QStringLiteral("useCalibration"), this, {20, 264, 400, 32});

@@ -36,8 +36,8 @@ using namespace DrawColour;
 // The part of the window a new date repaints.
 const QRect ReportRect(QPoint(82, 10), QPoint(710, 530));
 
-constexpr int ColumnPicture = 36;   // zodiac column along the left edge
-constexpr int RowPicture = 15;      // small pictures along the bottom
+constexpr int ColumnPicture = 36;  // zodiac column along the left edge
+constexpr int RowPicture = 15;     // small pictures along the bottom
 constexpr int ButtonRowY = 536;
 constexpr int ButtonRowHeight = 30;
 
@@ -76,9 +76,8 @@ void DrawReport(QPainter& painter, double top, const DailyReadingSet& set, const
 std::string ExplanationText()
 {
     return PageHeading("Daily Report Analysis Explained") +
-           PageParagraph(
-               "Zodiac Sign and Soul Number readings are explained in the Profiles section. They come from "
-               "your birthday and your full name, so they stay the same from day to day.") +
+           PageParagraph("Zodiac Sign and Soul Number readings are explained in the Profiles section. They come from "
+                         "your birthday and your full name, so they stay the same from day to day.") +
            PageParagraph(
                "Day Reading falls into three categories: normal, good and bad. A good day favours new starts and "
                "important decisions; on a bad day take things slowly and put off what can wait; a normal day "
@@ -96,10 +95,7 @@ std::string ExplanationText()
 }
 }
 
-DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
-    : QDialog(parent)
-    , baseDate(Today())
-    , shownDate(Today())
+DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent) : QDialog(parent), baseDate(Today()), shownDate(Today())
 {
     setFixedSize(DluX(520), DluY(354));
     move(CentreX(width()), CentreY(height()));
@@ -144,7 +140,7 @@ DailyAnalysisWindow::DailyAnalysisWindow(QWidget* parent)
     // The lines come after the buttons, so the first focus stays where it was.
     readingLines.Create(this, buttons.back());
     const char* names[] = {"Emotional hour by hour", "Physical hour by hour", "Intellectual hour by hour",
-                           "Intuition hour by hour", "Fortune hour by hour", "Superstition"};
+                           "Intuition hour by hour", "Fortune hour by hour",  "Superstition"};
     for (int i = 0; i < 6; ++i)
         buttons[static_cast<std::size_t>(i)]->setAccessibleName(QString::fromLatin1(names[i]));
     for (QPushButton* button : {prevButton, nowButton, nextButton})
@@ -248,7 +244,7 @@ void DailyAnalysisWindow::Initialise()
     SetStepping(true, true, false, true);
 
     const char* tips[] = {"emotional reading hourly", "physical reading hourly", "intellectual reading hourly",
-                          "intuition reading hourly", "fortune reading hourly", "superstitions"};
+                          "intuition reading hourly", "fortune reading hourly",  "superstitions"};
     for (int i = 0; i < 6; ++i)
         buttons[static_cast<std::size_t>(i)]->setToolTip(QString::fromLatin1(tips[i]));
     printButton->setToolTip(QStringLiteral("print daily report"));
@@ -287,10 +283,9 @@ void DailyAnalysisWindow::SetStepping(bool prev, bool next, bool now, bool hourl
     // it always has; after a key it goes to the button that leads back, so the keyboard
     // user stays among the day buttons.
     QWidget* focused = focusWidget();
-    const bool losesFocus = (focused == prevButton && !prev) || (focused == nextButton && !next) ||
-                            (focused == nowButton && !now) ||
-                            (!hourly && std::find(std::begin(hourlyButtons), std::end(hourlyButtons), focused) !=
-                                            std::end(hourlyButtons));
+    const bool losesFocus =
+        (focused == prevButton && !prev) || (focused == nextButton && !next) || (focused == nowButton && !now) ||
+        (!hourly && std::find(std::begin(hourlyButtons), std::end(hourlyButtons), focused) != std::end(hourlyButtons));
     if (pressedByKey && losesFocus) {
         QPushButton* back = focused == nowButton ? (lastStep ? lastStep : nextButton) : nowButton;
         if ((back == prevButton && prev) || (back == nextButton && next) || (back == nowButton && now)) {
@@ -348,7 +343,8 @@ void DailyAnalysisWindow::OpenHourly(int kind)
     values.dayValue = HourlyDayValue(kind, baseDate, title);
     {
         HourlyWindow hourly(values, title, QString::fromStdString(HourlyChartHeading(kind)), this);
-        connect(&hourly, &HourlyWindow::printSavedImage, &hourly, [&hourly] { PrintHourlyReport(hourly.windowTitle()); });
+        connect(&hourly, &HourlyWindow::printSavedImage, &hourly,
+                [&hourly] { PrintHourlyReport(hourly.windowTitle()); });
         hourly.exec();
     }
     Now();
@@ -362,9 +358,9 @@ void DailyAnalysisWindow::Print()
 void DailyAnalysisWindow::Save()
 {
     // The dialog puts the working directory back to InstallDir itself.
-    const QString chosen = FileDialog::getSaveFileName(QStringLiteral("Save Report"),
-                                                       QStringLiteral("Daily Report (*.jpg)"),
-                                                       QString::fromStdString(ReportsDir()), QStringLiteral("jpg"));
+    const QString chosen =
+        FileDialog::getSaveFileName(QStringLiteral("Save Report"), QStringLiteral("Daily Report (*.jpg)"),
+                                    QString::fromStdString(ReportsDir()), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
     // Email attaches savedReportPath, so it only ever names a picture that was written.

@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-MonthChartView::MonthChartView(QWidget* parent)
-    : QWidget(parent)
+MonthChartView::MonthChartView(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -63,12 +62,24 @@ void MonthChartView::mousePressEvent(QMouseEvent* event)
 void MonthChartView::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Left: emit daysStepped(-1); break;
-    case Qt::Key_Right: emit daysStepped(1); break;
-    case Qt::Key_PageUp: emit monthStepped(-1); break;
-    case Qt::Key_PageDown: emit monthStepped(1); break;
+    case Qt::Key_Left:
+        emit daysStepped(-1);
+        break;
+    case Qt::Key_Right:
+        emit daysStepped(1);
+        break;
+    case Qt::Key_PageUp:
+        emit monthStepped(-1);
+        break;
+    case Qt::Key_PageDown:
+        emit monthStepped(1);
+        break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit chosenOpened(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Enter:
+        emit chosenOpened();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
 }

@@ -17,9 +17,9 @@ public:
 signals:
     void dayHovered(int index);
     void dayClicked(int index);
-    void daysStepped(int delta);    // Left / Right
-    void monthStepped(int delta);   // Page Up / Page Down
-    void chosenOpened();            // Return
+    void daysStepped(int delta);   // Left / Right
+    void monthStepped(int delta);  // Page Up / Page Down
+    void chosenOpened();           // Return
 
 protected:
     void paintEvent(QPaintEvent* event) override;

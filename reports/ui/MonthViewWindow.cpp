@@ -18,11 +18,11 @@ constexpr int ButtonHeight = 30;
 }
 
 MonthViewWindow::MonthViewWindow(const std::string& path, const Date& date, QWidget* parent, int dayCount)
-    : QDialog(parent)
-    , profilePath(path)
-    , chosen(date)
-    , days(dayCount)
-    , chart(new MonthChartView(this))
+    : QDialog(parent),
+      profilePath(path),
+      chosen(date),
+      days(dayCount),
+      chart(new MonthChartView(this))
 {
     setFixedSize(MonthPictureWidth, ButtonY + ButtonHeight + 10);
     move(CentreX(width()), CentreY(height()));
@@ -32,15 +32,15 @@ MonthViewWindow::MonthViewWindow(const std::string& path, const Date& date, QWid
                             QRect(12, ButtonY, 120, ButtonHeight), QStringLiteral("the month before (Page Up)"));
     auto* next = MakeButton(QStringLiteral("Next Month"), QStringLiteral("nextMonth"), this,
                             QRect(138, ButtonY, 120, ButtonHeight), QStringLiteral("the month after (Page Down)"));
-    auto* open = MakeButton(QStringLiteral("Open Day"), QStringLiteral("openDay"), this,
-                            QRect(330, ButtonY, 120, ButtonHeight),
-                            QStringLiteral("daily report of the chosen day (Return)"));
+    auto* open =
+        MakeButton(QStringLiteral("Open Day"), QStringLiteral("openDay"), this, QRect(330, ButtonY, 120, ButtonHeight),
+                   QStringLiteral("daily report of the chosen day (Return)"));
     auto* print = MakeButton(QStringLiteral("Print"), QStringLiteral("print"), this,
                              QRect(width() - 12 - 70 - 6 - 70, ButtonY, 70, ButtonHeight),
                              QStringLiteral("print the month chart"));
-    auto* save = MakeButton(QStringLiteral("Save"), QStringLiteral("save"), this,
-                            QRect(width() - 12 - 70, ButtonY, 70, ButtonHeight),
-                            QStringLiteral("save the month chart"));
+    auto* save =
+        MakeButton(QStringLiteral("Save"), QStringLiteral("save"), this,
+                   QRect(width() - 12 - 70, ButtonY, 70, ButtonHeight), QStringLiteral("save the month chart"));
     for (QPushButton* button : {prev, next, open, print, save})
         button->setAutoDefault(false);
     connect(prev, &QPushButton::clicked, this, &MonthViewWindow::PrevMonth);
@@ -56,8 +56,7 @@ MonthViewWindow::MonthViewWindow(const std::string& path, const Date& date, QWid
         OpenChosen();
     });
     connect(chart, &MonthChartView::daysStepped, this, &MonthViewWindow::StepDays);
-    connect(chart, &MonthChartView::monthStepped, this,
-            [this](int delta) { delta < 0 ? PrevMonth() : NextMonth(); });
+    connect(chart, &MonthChartView::monthStepped, this, [this](int delta) { delta < 0 ? PrevMonth() : NextMonth(); });
     connect(chart, &MonthChartView::chosenOpened, this, &MonthViewWindow::OpenChosen);
 
     Show(chosen, true);

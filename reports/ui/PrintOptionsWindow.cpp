@@ -24,8 +24,7 @@ QString Hundredths(double value)
 }
 }
 
-PrintOptionsWindow::PrintOptionsWindow(QWidget* parent)
-    : QDialog(parent)
+PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Print Options"));
     setFixedSize(DluX(211), DluY(119));
@@ -123,7 +122,7 @@ void PrintOptionsWindow::showEvent(QShowEvent* event)
 void PrintOptionsWindow::Initialise()
 {
     for (QWidget* control : std::initializer_list<QWidget*>{photoBox, resizeList, tileList, printButton, heightBox,
-                                                             widthBox, resolutionBox})
+                                                            widthBox, resolutionBox})
         control->setFont(ControlFont());
 
     resolutionText = (QString::number(resolutionX) + QStringLiteral(" X ") + QString::number(resolutionY)).left(50);

@@ -124,8 +124,8 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     const WaitCursor wait;
     const PrintPage page = Measure(printer);
 
-    const std::vector<std::string> lines{title.toStdString(), set.zodiacText, set.soulNumberText,
-                                         set.dayReadingText, set.evilEyeText, set.lotteryText};
+    const std::vector<std::string> lines{title.toStdString(), set.zodiacText,  set.soulNumberText,
+                                         set.dayReadingText,  set.evilEyeText, set.lotteryText};
     const std::vector<int> readings(set.readings.begin(), set.readings.end());
     const DailyPrintPage layout = DailyPrintLayout(lines, readings, page.offX, page.offY);
 
@@ -137,7 +137,8 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     double right = 0.0;
     double bottom = 0.0;
     for (const PrintText& item : layout.texts) {
-        right = std::max(right, item.x - page.offX + metrics.horizontalAdvance(QString::fromStdString(item.text)) / page.dpiX);
+        right = std::max(right,
+                         item.x - page.offX + metrics.horizontalAdvance(QString::fromStdString(item.text)) / page.dpiX);
         bottom = std::max(bottom, item.y - page.offY + metrics.height() / page.dpiY);
     }
     for (const PrintLine& line : layout.lines)

@@ -17,7 +17,9 @@ constexpr int AreaHeight = 600;
 }
 
 ReportViewWindow::ReportViewWindow(const QString& path, const QString& name, QWidget* parent)
-    : QDialog(parent), imagePath(path), displayName(name)
+    : QDialog(parent),
+      imagePath(path),
+      displayName(name)
 {
     QSize screen(1024, 768);
     if (QScreen* primary = QGuiApplication::primaryScreen())

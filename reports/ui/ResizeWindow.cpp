@@ -31,8 +31,7 @@ QImage LoadPicture(const QString& path)
 }
 }
 
-ResizeWindow::ResizeWindow(const QString& source, QWidget* parent)
-    : QDialog(parent), sourcePath(source)
+ResizeWindow::ResizeWindow(const QString& source, QWidget* parent) : QDialog(parent), sourcePath(source)
 {
     setFixedSize(WindowWidth, WindowHeight);
 

@@ -17,8 +17,7 @@ constexpr int kFieldLimit = 50;
 }
 
 AccountWindow::AccountWindow(QWidget* parent) : AccountWindow(LoginUserName(), parent)
-{
-}
+{}
 
 AccountWindow::AccountWindow(const QString& loginName, QWidget* parent) : QDialog(parent)
 {
@@ -57,7 +56,8 @@ AccountWindow::AccountWindow(const QString& loginName, QWidget* parent) : QDialo
     CaptionLabel* password = MakeLabel(QStringLiteral("Your Login Password:"), LabelColour::Yellow, this);
     password->setGeometry(25, 95, 200, 26);
     password->setBuddy(passwordEdit);
-    CaptionLabel* hint = MakeLabel(QStringLiteral("Enter Password and click on the Use My Account"), LabelColour::White, this);
+    CaptionLabel* hint =
+        MakeLabel(QStringLiteral("Enter Password and click on the Use My Account"), LabelColour::White, this);
     hint->setAlignment(Qt::AlignCenter);
     hint->setGeometry(20, 135, width - 40, 26);
 
@@ -103,11 +103,11 @@ void AccountWindow::UseMyAccount()
 // Use Defaults, Esc and the close box.
 void AccountWindow::reject()
 {
-    if (!MessageBox::question(QStringLiteral(
-            "Default User ID and Password can be used to schedule daily reports.    \n"
-            "However, your PC security settings may not allow normal program execution.    \n\n"
-            "It is highly recommended that you use your Windows Login ID and Password instead.     \n"
-            "Are you sure that you still want to use Default User ID and Password?")))
+    if (!MessageBox::question(
+            QStringLiteral("Default User ID and Password can be used to schedule daily reports.    \n"
+                           "However, your PC security settings may not allow normal program execution.    \n\n"
+                           "It is highly recommended that you use your Windows Login ID and Password instead.     \n"
+                           "Are you sure that you still want to use Default User ID and Password?")))
         return;
     userId.clear();
     password.clear();

@@ -32,7 +32,8 @@ class CommandEnvironment : public TempEnvironment {
 public:
     CommandEnvironment()
     {
-        std::ofstream(InstallDir() + "Ann.ini") << "Profile:Ann\nName:Ann Lee\nYourMonth:3\nYourDate:4\nYourYear:1970\n";
+        std::ofstream(InstallDir() + "Ann.ini")
+            << "Profile:Ann\nName:Ann Lee\nYourMonth:3\nYourDate:4\nYourYear:1970\n";
         std::ofstream(InstallDir() + "mv.ini") << "Profile:Ann Lee\nDescription:Ann\nAdjustment:Automatic\n"
                                                   "Profile:Gone Lee\nDescription:Gone\nAdjustment:Automatic\n"
                                                   "Profile:Odd Lee\nDescription:Odd\nAdjustment:Manual\n";
@@ -70,7 +71,8 @@ TEST(CommandLine, RefusalsSayWhyOnOneLineAndPrintNothing)
         {{"report", "--profile", "Ann", "--date", "1900-02-29"}, "'1900-02-29' is not a date (YYYY-MM-DD)"},
         {{"report", "--profile", "Ann", "--date", "2026-1-05"}, "'2026-1-05' is not a date (YYYY-MM-DD)"},
         {{"report", "--profile", "Ann", "--date", "2100-01-01"}, "'2100-01-01' lies outside 1900-2099"},
-        {{"report", "--profile", "Ann", "--date", "1970-03-03"}, "You can't analyze a date before your birth date.     "},
+        {{"report", "--profile", "Ann", "--date", "1970-03-03"},
+         "You can't analyze a date before your birth date.     "},
         {{"open", "--profile", "Ann", "--date", "1970-03-03"}, "You can't analyze a date before your birth date.     "},
         {{"report", "--profile", "Ann", "--days", "0"}, "--days takes a number from 1 to 3660, not '0'"},
         {{"report", "--profile", "Ann", "--days", "3661"}, "--days takes a number from 1 to 3660, not '3661'"},
@@ -123,15 +125,16 @@ TEST(CommandLine, ReportDaysAndProfilesList)
     // Three days across a year end, each the scheduled mail's text, one empty line between.
     const Outcome text = RunCommand({"report", "--profile", "Ann", "--date", "2004-12-31", "--days", "3"});
     EXPECT_EQ(text.status, 0);
-    EXPECT_EQ(text.out, ComposePlainReport(path, {12, 31, 2004}) + "\n" + ComposePlainReport(path, {1, 1, 2005}) + "\n" +
-                            ComposePlainReport(path, {1, 2, 2005}));
+    EXPECT_EQ(text.out, ComposePlainReport(path, {12, 31, 2004}) + "\n" + ComposePlainReport(path, {1, 1, 2005}) +
+                            "\n" + ComposePlainReport(path, {1, 2, 2005}));
 
     const Outcome profiles = RunCommand({"profiles", "--format", "json"});
     EXPECT_EQ(profiles.out, "{\"profiles\": [{\"profile\": \"Ann\", \"fullName\": \"Ann Lee\", \"calibration\": "
                             "\"Automatic\"}, {\"profile\": \"Gone\", \"fullName\": \"Gone Lee\", \"calibration\": "
                             "\"Automatic\"}, {\"profile\": \"Odd\", \"fullName\": \"Odd Lee\", \"calibration\": "
                             "\"Manual\"}]}\n");
-    EXPECT_EQ(RunCommand({"profiles"}).out, "Ann Lee\tAnn\tAutomatic\nGone Lee\tGone\tAutomatic\nOdd Lee\tOdd\tManual\n");
+    EXPECT_EQ(RunCommand({"profiles"}).out,
+              "Ann Lee\tAnn\tAutomatic\nGone Lee\tGone\tAutomatic\nOdd Lee\tOdd\tManual\n");
     fs::remove(env.InstallDir() + "mv.ini");
     EXPECT_EQ(RunCommand({"profiles", "--format=json"}).out, "{\"profiles\": []}\n");
 }
@@ -162,7 +165,8 @@ TEST(CommandLine, JsonOfOneDay)
 // Hand-edited files may hold any bytes; what leaves is well-formed UTF-8 in both formats.
 TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
 {
-    EXPECT_EQ(JsonString("a\"b\\c\n\x01 \xC3\xA9 \xFF\xC3"), "\"a\\\"b\\\\c\\u000a\\u0001 \xC3\xA9 \xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(JsonString("a\"b\\c\n\x01 \xC3\xA9 \xFF\xC3"),
+              "\"a\\\"b\\\\c\\u000a\\u0001 \xC3\xA9 \xEF\xBF\xBD\xEF\xBF\xBD\"");
     // Surrogates, code points above U+10FFFF and overlong forms are no characters.
     std::string replaced;
     for (int i = 0; i < 9; ++i)
@@ -191,8 +195,7 @@ TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
     // Days without a good or bad day still give a calendar with a component.
     const std::string quiet = ReportCalendar("a", "A", {{{1, 2, 2026}, {1, 3, 2026}, "Normal Day", "x"}}, 0);
     EXPECT_NE(quiet.find("BEGIN:VFREEBUSY\r\nUID:20260102-20260103-"), std::string::npos) << quiet;
-    EXPECT_NE(quiet.find("DTSTART:20260102T000000Z\r\nDTEND:20260103T000000Z\r\nEND:VFREEBUSY\r\n"),
-              std::string::npos);
+    EXPECT_NE(quiet.find("DTSTART:20260102T000000Z\r\nDTEND:20260103T000000Z\r\nEND:VFREEBUSY\r\n"), std::string::npos);
 }
 
 // The menu's "Today's reading": today for the profile selected last, or the plain

@@ -43,7 +43,7 @@ Buttons Enabled(QWidget* window)
 {
     auto on = [&](const char* name) { return Child<QPushButton>(window, name)->isEnabled(); };
     return {on("editProfile"), on("deleteProfile"), on("analyzeDay"), on("schedule"),
-            on("openReport"), on("companion"), on("dreams")};
+            on("openReport"),  on("companion"),     on("dreams")};
 }
 
 std::string TipPage()
@@ -190,7 +190,8 @@ private slots:
         QCOMPARE(window.SelectedDate(), (Date{2, 29, 2004}));
         // After today: no Dreams.
         QVERIFY(!Child<QPushButton>(&window, "dreams")->isEnabled());
-        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") != std::string::npos);
+        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") !=
+                std::string::npos);
 
         year->setCurrentIndex(0);
         QCOMPARE(day->count(), 28);
@@ -216,7 +217,8 @@ private slots:
         Click(&window, "analyzeDay");
         Click(&window, "dreams");
         QCOMPARE(MessageBox::history().size(), 2);
-        QCOMPARE(MessageBox::history().at(0).text, QStringLiteral("You can't analyze a date before your birth date.     "));
+        QCOMPARE(MessageBox::history().at(0).text,
+                 QStringLiteral("You can't analyze a date before your birth date.     "));
         QCOMPARE(MessageBox::history().at(1).icon, MessageBox::Stop);
         // The birthday itself opens the daily analysis of that profile and date.
         day->setCurrentIndex(3);
@@ -258,7 +260,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(window.SelectedDate(), (Date{2, 29, 2004}));
         QCOMPARE(QApplication::focusWidget(), month);
-        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") != std::string::npos);
+        QVERIFY(TipPage().find("Click on the Analyze Day button to get your full Daily Analysis.") !=
+                std::string::npos);
         auto* list = Child<QTreeWidget>(&window, "profileList");
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);  // two rows: the Companion tip
@@ -290,7 +293,8 @@ private slots:
             window.show();
             QTRY_COMPARE_WITH_TIMEOUT(shownDate, (Date{2, 29, 2028}), 10000);
             QCOMPARE(QString::fromStdString(shownProfile), QString::fromStdString(InstallDir() + "Bob.ini"));
-            QCOMPARE(Child<QTreeWidget>(&window, "profileList")->selectedItems().value(0)->text(1), QStringLiteral("Bob"));
+            QCOMPARE(Child<QTreeWidget>(&window, "profileList")->selectedItems().value(0)->text(1),
+                     QStringLiteral("Bob"));
             QCOMPARE(Child<QComboBox>(&window, "day")->currentText(), QStringLiteral("29"));
         }
         MainWindow window;

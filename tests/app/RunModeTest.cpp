@@ -22,13 +22,21 @@ TEST(RunMode, OnlyTheExactTaskPathWithACompleteTaskRunsUnattended)
     const std::string folder = env.InstallDir();
     const Case cases[] = {
         {"exact path", {taskPath}, complete, true, false},
-        {"arguments joined with a blank the path lacks", {folder.substr(0, 5), folder.substr(5) + "task.dtr"}, complete, false, false},
+        {"arguments joined with a blank the path lacks",
+         {folder.substr(0, 5), folder.substr(5) + "task.dtr"},
+         complete,
+         false,
+         false},
         {"other letter case", {upper}, complete, false, false},
         {"extra argument", {taskPath, "x"}, complete, false, false},
         {"trailing blank", {taskPath + " "}, complete, false, false},
         {"no arguments", {}, complete, false, false},
         {"task file without Email", {taskPath}, "Profile:" + folder + "Anna.ini\nTime:7:5AM\nType:1\n", false, true},
-        {"notification without an address", {taskPath}, "Profile:" + folder + "Anna.ini\nEmail:\nDelivery:notification\n", true, false},
+        {"notification without an address",
+         {taskPath},
+         "Profile:" + folder + "Anna.ini\nEmail:\nDelivery:notification\n",
+         true,
+         false},
         {"task file with an empty Profile", {taskPath}, "Profile:\nEmail:a@b.org\n", false, true},
         {"no task file", {taskPath}, "", false, true},
     };
@@ -71,7 +79,11 @@ TEST(RunMode, DisplayIsAServerOrAChosenPlatform)
 
 TEST(RunMode, SystemAndScreenRules)
 {
-    struct VersionCase { VersionRecord::Platform platform; int major, minor; bool refused; };
+    struct VersionCase {
+        VersionRecord::Platform platform;
+        int major, minor;
+        bool refused;
+    };
     for (const VersionCase c : {VersionCase{VersionRecord::Windows9x, 4, 0, true},
                                 {VersionRecord::Windows9x, 4, 10, false},
                                 {VersionRecord::WindowsNT, 4, 0, false},
@@ -79,9 +91,12 @@ TEST(RunMode, SystemAndScreenRules)
         EXPECT_EQ(VersionIsRefused({c.platform, c.major, c.minor}), c.refused);
     EXPECT_FALSE(SystemIsRefused());
 
-    struct ScreenCase { int width, depth; bool adequate; };
-    for (const ScreenCase c : {ScreenCase{1024, 8, false}, {800, 16, true}, {799, 32, false}, {800, 24, true},
-                               {1920, 4, false}})
+    struct ScreenCase {
+        int width, depth;
+        bool adequate;
+    };
+    for (const ScreenCase c :
+         {ScreenCase{1024, 8, false}, {800, 16, true}, {799, 32, false}, {800, 24, true}, {1920, 4, false}})
         EXPECT_EQ(ScreenIsAdequate(c.width, c.depth), c.adequate) << c.width << "x" << c.depth;
 }
 

@@ -18,7 +18,8 @@ private slots:
         const QString stub = bin.filePath(QStringLiteral("gnome-control-center"));
         QFile file(stub);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.part' && /bin/mv '%1.part' '%1'\n").arg(marker).toUtf8());
+        file.write(
+            QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.part' && /bin/mv '%1.part' '%1'\n").arg(marker).toUtf8());
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", bin.path().toUtf8());

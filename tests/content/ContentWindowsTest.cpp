@@ -51,14 +51,32 @@ private slots:
             QByteArray needle;
         };
         const Expect pages[] = {
-            {[] { return ShowSignPage(2, 20); }, " Astrology: Zodiac Sign", {700, 400}, "effects.htm", "reading.htm",
+            {[] { return ShowSignPage(2, 20); },
+             " Astrology: Zodiac Sign",
+             {700, 400},
+             "effects.htm",
+             "reading.htm",
              "Pisces<p><font color=\"black\">20 February -- 20 March<p>"},
-            {[] { return ShowNumberPage(8, 15, 1966); }, " Numerology: Soul Number", {700, 400}, "effects.htm",
-             "reading.htm", "Your soul number is: <font color=\"yellow\">8</b>"},
-            {[] { return ShowYearPage(1911); }, " Astrology: Year", {600, 250}, "effects.htm", "reading.htm",
+            {[] { return ShowNumberPage(8, 15, 1966); },
+             " Numerology: Soul Number",
+             {700, 400},
+             "effects.htm",
+             "reading.htm",
+             "Your soul number is: <font color=\"yellow\">8</b>"},
+            {[] { return ShowYearPage(1911); },
+             " Astrology: Year",
+             {600, 250},
+             "effects.htm",
+             "reading.htm",
              "1911 - The Year of the Pig"},
-            {[] { return ShowSuperstitions(Date{7, 29, 2004}); }, " Daily Superstition", {730, 350}, "super_e.htm",
-             "super_r.htm", "<b>pin<p><font color=\"black\">See a pin and pick it up, all the day you\x92ll"},
+            {[] {
+                 return ShowSuperstitions(Date{7, 29, 2004});
+             },
+             " Daily Superstition",
+             {730, 350},
+             "super_e.htm",
+             "super_r.htm",
+             "<b>pin<p><font color=\"black\">See a pin and pick it up, all the day you\x92ll"},
         };
         for (const Expect& page : pages) {
             ModalPageCatcher catcher;
@@ -82,7 +100,8 @@ private slots:
         anna.birthday = {8, 15, 1966};
         QVERIFY(SaveProfile(anna));
         // 15 March 2004 is Anna's Emotional peak (99); 22 March is 7 days on, at 49.
-        const std::pair<int, QByteArray> days[] = {{15, "is 99%, an Emotional High."}, {22, "below the Emotional High"}};
+        const std::pair<int, QByteArray> days[] = {{15, "is 99%, an Emotional High."},
+                                                   {22, "below the Emotional High"}};
         for (const auto& [day, verdict] : days) {
             ModalPageCatcher catcher;
             catcher.Arm();

@@ -15,7 +15,9 @@ TEST(DreamPage, VerdictTurnsAtTheEmotionalHigh)
     for (const auto& [reading, high] : readings) {
         const std::string verdict = DreamVerdict(reading, 3, 15, 2004);
         EXPECT_EQ(verdict.rfind("<font color=\"white\" size=\"2\" face=\"Verdana\"><b>Your Emotional Reading on "
-                                "March 15, 2004 is " + std::to_string(reading) + "%", 0),
+                                "March 15, 2004 is " +
+                                    std::to_string(reading) + "%",
+                                0),
                   0u);
         EXPECT_EQ(verdict.find(worth) != std::string::npos, high) << reading;
         EXPECT_EQ(verdict.find(none) != std::string::npos, !high) << reading;
@@ -35,7 +37,8 @@ TEST(DreamPage, SectionsInOrderThenTheVerdict)
         "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Less than 1% of all dreams fall in this category.",
         "If your dream has any of the above, go ahead and get an interpretation.</b></font><p>",
         "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Dream Interpretation - Timing</b></font><p>",
-        "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>The timing of your dream MUST coincide with your Emotional "
+        "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>The timing of your dream MUST coincide with your "
+        "Emotional "
         "High Reading on that day. Moravel will verify that for you automatically. If your Emotional Reading is not "
         "high enough, no interpretation is necessary.</b></font><p>",
         DreamVerdict(50, 1, 2, 2003),
@@ -56,9 +59,14 @@ TEST(DreamPage, SectionsInOrderThenTheVerdict)
 
 TEST(HelpTopics, NineTopicsInOrder)
 {
-    const char* names[] = {"Moravel in a Nutshell", "Profiles In and Out", "Readings Top to Bottom",
-                           "How do I schedule Daily Reports?", "How do I open saved Daily Reports?",
-                           "How do I uninstall Moravel?", "Tips", "Frequently Asked Questions",
+    const char* names[] = {"Moravel in a Nutshell",
+                           "Profiles In and Out",
+                           "Readings Top to Bottom",
+                           "How do I schedule Daily Reports?",
+                           "How do I open saved Daily Reports?",
+                           "How do I uninstall Moravel?",
+                           "Tips",
+                           "Frequently Asked Questions",
                            "For Professional Reviewers"};
     const int paragraphs[] = {2, 3, 4, 3, 1, 3, 4, 2, 4};
     for (int i = 0; i < HelpTopicCount; ++i) {
@@ -90,15 +98,16 @@ TEST(HelpTopics, HelpPageBytes)
     ASSERT_TRUE(WriteHelpPage("Tips<p>More"));
     std::ifstream in(InstallDir() + "help.htm", std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes,
-              "<html><head><title>2005</title></head>"
-              "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "
-              "oncontextmenu=\"return false\">"
-              "<table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">"
-              "<tr><td><font color=\"black\" size=\"2\" face=\"Verdana\"><b>Tips<p>More</b></font>"
-              "</td></tr></table><p>"
-              "<A HREF=\"javascript:window.print()\"><font color=\"green\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>"
-              "</body></html>");
+    EXPECT_EQ(
+        bytes,
+        "<html><head><title>2005</title></head>"
+        "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "
+        "oncontextmenu=\"return false\">"
+        "<table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">"
+        "<tr><td><font color=\"black\" size=\"2\" face=\"Verdana\"><b>Tips<p>More</b></font>"
+        "</td></tr></table><p>"
+        "<A HREF=\"javascript:window.print()\"><font color=\"green\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>"
+        "</body></html>");
     EXPECT_EQ(HelpPageBytes(""),
               "<html><head><title>2005</title></head>"
               "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "

@@ -51,7 +51,8 @@ TEST(PageMarkup, FormattingRunsOnAcrossParagraphsAsInThePagesBrowsers)
          R"(<font color="yellow"><b>Leo<p><font color="black">dates<p><font color="black">text<p><font color="black">more)"},
         // Closed formatting, or formatting from before the paragraph, is not repeated.
         {R"(<p><b>a</b><p>b)", R"(<p><b>a</b><p>b)"},
-        {R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)", R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)"},
+        {R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)",
+         R"(<font color="black"><b>a</b></font><p><font>b</font><p>c)"},
         // An end tag of formatting from outside ends the paragraph, and a cell ends it.
         {R"(<b><p><i>x</b><p>y)", R"(<b><p><i>x</b><p>y)"},
         {R"(<p><i>x</td><td><p>y)", R"(<p><i>x</td><td><p>y)"},

@@ -63,9 +63,9 @@ private slots:
     void entryPageShowsContentAfterRefresh()
     {
         TempEnvironment env;
-        PagePair pair{"dream_e.htm", "dream_r.htm", PageBody::Scrolling,
-                      PageParagraph("Water in a dream means change."), PagePrintRow::Standard,
-                      PageClosing::Paragraph};
+        PagePair pair{"dream_e.htm",          "dream_r.htm",
+                      PageBody::Scrolling,    PageParagraph("Water in a dream means change."),
+                      PagePrintRow::Standard, PageClosing::Paragraph};
         QVERIFY(WritePagePair(pair));
         PageWindow window;
         window.SetTitle(QStringLiteral(" Dream Interpretation"));
@@ -88,8 +88,11 @@ private slots:
         WriteBytes(Dir(env) + "notes.txt", "plain notes");
         const std::string links = R"(<a id="t" href="notes.txt">text</a> <a id="h" href="OTHER.HTM">page</a>)";
         // Written as windows-1252 (0x92, 0xE9) and read back as such.
-        PagePair pair{"a_e.htm", "a_r.htm", PageBody::Fixed,
-                      PageHeading("Heading") + links + "It\xE2\x80\x99s caf\xC3\xA9", PagePrintRow::Standard,
+        PagePair pair{"a_e.htm",
+                      "a_r.htm",
+                      PageBody::Fixed,
+                      PageHeading("Heading") + links + "It\xE2\x80\x99s caf\xC3\xA9",
+                      PagePrintRow::Standard,
                       PageClosing::Plain};
         QVERIFY(WritePagePair(pair));
 
@@ -124,10 +127,12 @@ private slots:
         QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
                     .contains(QRegularExpression(QStringLiteral("Title: +Notes-Pages\n"))));
         QProcess raster;
-        raster.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-singlefile"),
-                                                  pdf, QString::fromStdString(env.Root()) + "/page"});
+        raster.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-singlefile"), pdf,
+                      QString::fromStdString(env.Root()) + "/page"});
         QVERIFY(raster.waitForFinished(30000));
-        const QImage paper = QImage(QString::fromStdString(env.Root()) + "/page.ppm").convertToFormat(QImage::Format_RGB32);
+        const QImage paper =
+            QImage(QString::fromStdString(env.Root()) + "/page.ppm").convertToFormat(QImage::Format_RGB32);
         QVERIFY(!paper.isNull());
         int grey = 0, yellow = 0;
         for (int y = 0; y < paper.height(); ++y)
@@ -157,13 +162,10 @@ private slots:
             bool followed;
             QString shown;  // file shown afterwards
         } rows[] = {
-            {Dir(env) + "notes.txt", false, "start.htm"},
-            {"https://example.org/", false, "start.htm"},
-            {"javascript:alert(1)", false, "start.htm"},
-            {"", true, "start.htm"},
+            {Dir(env) + "notes.txt", false, "start.htm"},        {"https://example.org/", false, "start.htm"},
+            {"javascript:alert(1)", false, "start.htm"},         {"", true, "start.htm"},
             {"https://example.org/page.htm", true, "start.htm"},  // allowed, but nothing from afar is shown
-            {Dir(env) + "UPPER.HTM", true, "UPPER.HTM"},
-            {Dir(env) + "missing.htm", true, "missing.htm"},
+            {Dir(env) + "UPPER.HTM", true, "UPPER.HTM"},         {Dir(env) + "missing.htm", true, "missing.htm"},
         };
         for (const auto& row : rows) {
             const QUrl url = row.address.startsWith('/') ? PageView::FileUrl(row.address) : QUrl(row.address);
@@ -207,8 +209,8 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString picture = folder + "leo.gif";
         QVERIFY(QFile::copy(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/assets/leo.gif", picture));
-        WriteBytes(folder + "x_r.htm", QByteArray::fromStdString(
-                                           "<html><body bgcolor=\"gray\"><img src=\"" + picture.toStdString() + "\">"));
+        WriteBytes(folder + "x_r.htm", QByteArray::fromStdString("<html><body bgcolor=\"gray\"><img src=\"" +
+                                                                 picture.toStdString() + "\">"));
         WriteBytes(folder + "x_e.htm", QByteArray::fromStdString(EntryPageBytes((folder + "x_r.htm").toStdString())));
         PageWindow window;
         window.SetSize(200, 200);

@@ -24,13 +24,14 @@ const std::string kAntiSelect =
 TEST(PageWriter, PagePairBytesAndRefreshAddress)
 {
     TempEnvironment env;
-    PagePair pair{"dream_e.htm", "dream_r.htm", PageBody::Scrolling, "It\xE2\x80\x99s <b>caf\xC3\xA9</b>",
+    PagePair pair{"dream_e.htm",          "dream_r.htm",
+                  PageBody::Scrolling,    "It\xE2\x80\x99s <b>caf\xC3\xA9</b>",
                   PagePrintRow::Standard, PageClosing::Paragraph};
     ASSERT_TRUE(WritePagePair(pair));
 
     const std::string entry = ReadAll(env.InstallDir() + "dream_e.htm");
-    EXPECT_EQ(entry, "<html>" + kComment +
-                         "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=file://" + env.InstallDir() +
+    EXPECT_EQ(entry, "<html>" + kComment + "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=file://" +
+                         env.InstallDir() +
                          "dream_r.htm\"><TITLE></TITLE></HEAD>"
                          "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\">"
                          "</body></html>");

@@ -12,17 +12,28 @@ TEST(ReferenceTexts, SignBoundariesBirthstonesAndPictures)
         const char* picture;
     };
     const Case cases[] = {
-        {1, 1, "Capricorn", "Garnet", "capricorn.gif"},     {1, 20, "Capricorn", "Garnet", "capricorn.gif"},
-        {1, 21, "Aquarius", "Amethyst", "aquarius.gif"},    {2, 19, "Aquarius", "Amethyst", "aquarius.gif"},
-        {2, 20, "Pisces", "Aquamarine", "pisces.gif"},      {3, 20, "Pisces", "Aquamarine", "pisces.gif"},
-        {3, 21, "Aries", "Diamond", "aries.gif"},           {4, 20, "Aries", "Diamond", "aries.gif"},
-        {4, 21, "Taurus", "Emerald", "taurus.gif"},         {5, 21, "Taurus", "Emerald", "taurus.gif"},
-        {5, 22, "Gemini", "Alexandrite", "gemini.gif"},     {6, 21, "Gemini", "Alexandrite", "gemini.gif"},
-        {6, 22, "Cancer", "Ruby", "cancer.gif"},            {7, 22, "Cancer", "Ruby", "cancer.gif"},
-        {7, 23, "Leo", "Peridot", "leo.gif"},               {8, 23, "Leo", "Peridot", "leo.gif"},
-        {8, 24, "Virgo", "Sapphire", "virgo.gif"},          {9, 23, "Virgo", "Sapphire", "virgo.gif"},
-        {9, 24, "Libra", "Opal", "libra.gif"},              {10, 23, "Libra", "Opal", "libra.gif"},
-        {10, 24, "Scorpio", "Topaz", "scorpio.gif"},        {11, 22, "Scorpio", "Topaz", "scorpio.gif"},
+        {1, 1, "Capricorn", "Garnet", "capricorn.gif"},
+        {1, 20, "Capricorn", "Garnet", "capricorn.gif"},
+        {1, 21, "Aquarius", "Amethyst", "aquarius.gif"},
+        {2, 19, "Aquarius", "Amethyst", "aquarius.gif"},
+        {2, 20, "Pisces", "Aquamarine", "pisces.gif"},
+        {3, 20, "Pisces", "Aquamarine", "pisces.gif"},
+        {3, 21, "Aries", "Diamond", "aries.gif"},
+        {4, 20, "Aries", "Diamond", "aries.gif"},
+        {4, 21, "Taurus", "Emerald", "taurus.gif"},
+        {5, 21, "Taurus", "Emerald", "taurus.gif"},
+        {5, 22, "Gemini", "Alexandrite", "gemini.gif"},
+        {6, 21, "Gemini", "Alexandrite", "gemini.gif"},
+        {6, 22, "Cancer", "Ruby", "cancer.gif"},
+        {7, 22, "Cancer", "Ruby", "cancer.gif"},
+        {7, 23, "Leo", "Peridot", "leo.gif"},
+        {8, 23, "Leo", "Peridot", "leo.gif"},
+        {8, 24, "Virgo", "Sapphire", "virgo.gif"},
+        {9, 23, "Virgo", "Sapphire", "virgo.gif"},
+        {9, 24, "Libra", "Opal", "libra.gif"},
+        {10, 23, "Libra", "Opal", "libra.gif"},
+        {10, 24, "Scorpio", "Topaz", "scorpio.gif"},
+        {11, 22, "Scorpio", "Topaz", "scorpio.gif"},
         {11, 23, "Sagittarius", "Turquoise", "sagittarius.gif"},
         {12, 21, "Sagittarius", "Turquoise", "sagittarius.gif"},
         {12, 22, "Capricorn", "Garnet", "capricorn.gif"},
@@ -56,7 +67,8 @@ TEST(ReferenceTexts, SignTextOpeningArticleAndCompatibilityLists)
     EXPECT_EQ(aries.substr(aries.size() - 8), ", Pisces") << "the lists close the text";
 
     EXPECT_NE(SignText(10, 1).find("Peace-loving Libra is an AIR sign, tactful and decisive. "), std::string::npos);
-    EXPECT_NE(SignText(5, 1).find("Productive Taurus is an EARTH sign, reliable and materialistic. "), std::string::npos);
+    EXPECT_NE(SignText(5, 1).find("Productive Taurus is an EARTH sign, reliable and materialistic. "),
+              std::string::npos);
     EXPECT_NE(SignText(3, 1).find("Intuitive Pisces is a WATER sign, sensitive and adaptable. "), std::string::npos);
     EXPECT_NE(SignText(7, 1).find("with Matters of Home Life. Nurturing Cancer is a WATER sign"), std::string::npos);
     EXPECT_NE(SignText(10, 1).find("<br>Least Compatible Signs -- Cancer, Virgo, Scorpio, Capricorn"),

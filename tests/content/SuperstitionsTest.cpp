@@ -33,9 +33,10 @@ TEST(Superstitions, FragmentsStayOpenAndJoinInOrder)
                           "black cat walks towards you, it brings good fortune",
                           0),
               0u);
-    EXPECT_NE(first.find("<p><font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>kiss<p><font "
-                         "color=\"black\">Don\u2019t kiss over a gate or doorstep, you will have a serious quarrel.<p>"),
-              std::string::npos);
+    EXPECT_NE(
+        first.find("<p><font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>kiss<p><font "
+                   "color=\"black\">Don\u2019t kiss over a gate or doorstep, you will have a serious quarrel.<p>"),
+        std::string::npos);
     EXPECT_EQ(first.find("</font>"), std::string::npos);
     EXPECT_EQ(first.find("</b>"), std::string::npos);
     const std::string twentieth = SuperstitionText(20);

@@ -21,7 +21,7 @@ TEST(Companion, SignAffinityFollowsTheCompatibilityLists)
 TEST(Companion, SoulNumbersCompleteAsTheirTableSays)
 {
     const std::pair<int, int> completing[] = {{0, 7}, {1, 6}, {2, 5}, {3, 4}, {4, 3}, {5, 2},
-                                               {6, 1}, {7, 0}, {8, 8}, {9, 7}, {7, 9}, {3, 3}};
+                                              {6, 1}, {7, 0}, {8, 8}, {9, 7}, {7, 9}, {3, 3}};
     for (const auto& [a, b] : completing)
         EXPECT_TRUE(SoulNumbersComplete(a, b)) << a << " and " << b;
     const std::pair<int, int> apart[] = {{1, 2}, {8, 9}, {9, 8}, {4, 5}, {1, 8}};
@@ -55,8 +55,8 @@ TEST(Companion, RulesPerCategory)
     };
     for (const Case& c : cases) {
         const CompanionVerdicts v = MatchCompanions(c.a, c.soulA, c.b, c.soulB);
-        const std::string where = SignName(c.a) + " " + std::to_string(c.soulA) + " / " + SignName(c.b) + " " +
-                                  std::to_string(c.soulB);
+        const std::string where =
+            SignName(c.a) + " " + std::to_string(c.soulA) + " / " + SignName(c.b) + " " + std::to_string(c.soulB);
         EXPECT_EQ(v.loveMatch, c.love) << where;
         EXPECT_EQ(v.friendshipMatch, c.friendship) << where;
         EXPECT_EQ(v.businessMatch, c.business) << where;
@@ -78,7 +78,7 @@ TEST(Companion, LinesAndPlacement)
     EXPECT_EQ(lines[2], "Friendship: Good Match");
     EXPECT_EQ(lines[3], "Business: Bad Match");
 
-    const std::pair<int, int> heights[] = {{0, 36}, {100, 36}, {202, 36}, {204, 1},
+    const std::pair<int, int> heights[] = {{0, 36},   {100, 36}, {202, 36}, {204, 1},
                                            {300, 49}, {325, 61}, {326, 37}, {400, 74}};
     for (const auto& [height, y] : heights)
         EXPECT_EQ(CompanionFirstLineY(height), y) << height;

@@ -59,8 +59,7 @@ private slots:
         QVERIFY(!window.PrintResult());
 
         // Leo 8 and Aries 8: compatible signs and completing numbers.
-        window.Analyse(SaveTestProfile("anna", "Anna Lee", {8, 15, 1966}),
-                       SaveTestProfile("bob", "Bob", {4, 9, 1967}));
+        window.Analyse(SaveTestProfile("anna", "Anna Lee", {8, 15, 1966}), SaveTestProfile("bob", "Bob", {4, 9, 1967}));
         QVERIFY(window.Result().ready);
         QCOMPARE(window.Result().layoutHeight, window.height());
         const auto lines = CompanionLines(window.Result());

@@ -54,6 +54,7 @@ TEST(HourlyCurve, HeadingsAndTitles)
     EXPECT_EQ(HourlyChartHeading(9), "Hourly Analysis: Fortune  [24 Hours Scale]");
     EXPECT_EQ(HourlyTitle({3, 15, 2004}, "Anna Lee", false, 3),
               "Hourly Analysis - March 15, 2004  - Anna Lee -  Automatic Calibration   Reading -Intellectual");
-    EXPECT_EQ(HourlyTitle({12, 1, 1999}, "Bo", true, 6), "Hourly Analysis - December 1, 1999  - Bo -  Manual Calibration");
+    EXPECT_EQ(HourlyTitle({12, 1, 1999}, "Bo", true, 6),
+              "Hourly Analysis - December 1, 1999  - Bo -  Manual Calibration");
     EXPECT_EQ(HourlyTitleSuffix(4), "   Reading - Intuition");
 }

@@ -35,10 +35,7 @@ const QRgb White = qRgb(255, 255, 255);
 class HourlyWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        env.emplace();
-    }
+    void initTestCase() { env.emplace(); }
     void cleanupTestCase() { env.reset(); }
 
     void flatDaysRiseTwiceAndAreStored()
@@ -102,7 +99,8 @@ private slots:
     {
         const QString hourly = QString::fromStdString(InstallDir()) + QStringLiteral("hourly.jpg");
         HourlyWindow window({40, 60, 20}, QStringLiteral("Hourly Analysis - y"), QStringLiteral("h"));
-        connect(&window, &HourlyWindow::printSavedImage, &window, [&window] { PrintHourlyReport(window.windowTitle()); });
+        connect(&window, &HourlyWindow::printSavedImage, &window,
+                [&window] { PrintHourlyReport(window.windowTitle()); });
         window.show();
         QCOMPARE(window.PrintButton()->focusPolicy(), Qt::StrongFocus);  // a Tab stop
         const int dialogs = PrintService::dialogCount();

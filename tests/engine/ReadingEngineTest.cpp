@@ -20,10 +20,14 @@ struct ProfileText {
     std::string Text() const
     {
         std::string text = "Profile:test\nName:" + name + "\n" + Group("Your", birthday);
-        if (mother) text += Group("Mother", *mother);
-        if (father) text += Group("Father", *father);
-        if (bad) text += Group("Bad", *bad);
-        if (good) text += Group("Good", *good);
+        if (mother)
+            text += Group("Mother", *mother);
+        if (father)
+            text += Group("Father", *father);
+        if (bad)
+            text += Group("Bad", *bad);
+        if (good)
+            text += Group("Good", *good);
         return text;
     }
 };
@@ -71,7 +75,11 @@ void PrintTo(const PersonalNumbers& n, std::ostream* out)
 
 TEST_F(EngineTest, CalibrationStepsRunInOrder)
 {
-    struct Case { const char* what; ProfileText profile; PersonalNumbers expected; };
+    struct Case {
+        const char* what;
+        ProfileText profile;
+        PersonalNumbers expected;
+    };
     const Case cases[] = {
         {"worked example, no parents", {}, Numbers(8, 3, 1, 2, 7)},
         // Sum 9 gives 1; the father 1 then meets it in step 15.
@@ -83,9 +91,7 @@ TEST_F(EngineTest, CalibrationStepsRunInOrder)
         // Mother and father both 1: step 16 makes the father 2, the bad number ends as 0.
         {"bad number 0", Born({1, 1, 1909}, Date{1, 1, 1908}), Numbers(2, 1, 4, 3, 0)},
         // Manual: good 1, bad 8 meets the birth number (7); the father 1 meets the good number (2).
-        {"manual calibration",
-         Manual({1, 1, 1970}, {8, 15, 1966}),
-         Numbers(8, 3, 2, 1, 7)},
+        {"manual calibration", Manual({1, 1, 1970}, {8, 15, 1966}), Numbers(8, 3, 2, 1, 7)},
     };
     for (const Case& c : cases) {
         ReadingEngine engine(Write(c.profile));
@@ -128,15 +134,35 @@ TEST_F(EngineTest, DayNumberMatchesFirstPersonalNumberInOrder)
     };
     const Case cases[] = {
         // Good and bad number both 9: good wins.
-        {"good and bad", Manual({9, 9, 1999}, {9, 9, 1999}), {9, 9, 1999},
-         "Day Reading: Good Day", "Evil Eye Reading: Not susceptible to the Evil Eye", 70, 50},
+        {"good and bad",
+         Manual({9, 9, 1999}, {9, 9, 1999}),
+         {9, 9, 1999},
+         "Day Reading: Good Day",
+         "Evil Eye Reading: Not susceptible to the Evil Eye",
+         70,
+         50},
         // Father and bad number both 1: father wins.
-        {"father and bad", Manual({4, 9, 1900}, {1, 8, 1901}), {1, 1, 1908},
-         "Day Reading: Normal Day", "Evil Eye Reading: Susceptible to the Evil Eye", 40, 60},
-        {"bad only", {}, {1, 1, 1905}, "Day Reading: Bad Day", "Evil Eye Reading: Someone put the Evil Eye on you",
-         20, 80},
-        {"birth number, even day", {}, {8, 8, 2000}, "Day Reading: Good Day",
-         "Evil Eye Reading: Not susceptible to the Evil Eye", 90, 30},
+        {"father and bad",
+         Manual({4, 9, 1900}, {1, 8, 1901}),
+         {1, 1, 1908},
+         "Day Reading: Normal Day",
+         "Evil Eye Reading: Susceptible to the Evil Eye",
+         40,
+         60},
+        {"bad only",
+         {},
+         {1, 1, 1905},
+         "Day Reading: Bad Day",
+         "Evil Eye Reading: Someone put the Evil Eye on you",
+         20,
+         80},
+        {"birth number, even day",
+         {},
+         {8, 8, 2000},
+         "Day Reading: Good Day",
+         "Evil Eye Reading: Not susceptible to the Evil Eye",
+         90,
+         30},
     };
     for (const Case& c : cases) {
         ReadingEngine engine(Write(c.profile));

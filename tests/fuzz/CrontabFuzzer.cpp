@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const int hour = data[0] % 24;
     const int minute = data[1] % 60;
     const std::string table(reinterpret_cast<const char*>(data + 2), size - 2);
-    const std::string command = Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/libexec/moravel/Kestrane");
+    const std::string command =
+        Crontab::WorkItemCommand("/home/u/.local/share/moravel/", "/usr/libexec/moravel/Kestrane");
 
     // Delete: exactly the marked lines go.
     const std::string removed = Crontab::RemoveWorkItem(table);
@@ -77,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     Check(inserted == WithEnd(removed) + "# " + command + " " + Crontab::WorkItemMarker + "\n");
     Check(Crontab::FindWorkItem(inserted) == Crontab::WorkItemState::Disabled);
     const std::string active = Crontab::ActivateWorkItem(inserted, hour, minute, command);
-    Check(active == WithEnd(removed) + std::to_string(minute) + " " + std::to_string(hour) + " * * * " + command +
-                        " " + Crontab::WorkItemMarker + "\n");
+    Check(active == WithEnd(removed) + std::to_string(minute) + " " + std::to_string(hour) + " * * * " + command + " " +
+                        Crontab::WorkItemMarker + "\n");
     Check(Crontab::FindWorkItem(active) == Crontab::WorkItemState::Enabled);
     Check(Crontab::RemoveWorkItem(active) == WithEnd(removed));
 

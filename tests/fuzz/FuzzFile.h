@@ -15,8 +15,8 @@ inline const std::string& FuzzInstallDir()
 {
     static const std::string dir = [] {
         // Memory-backed when possible: the fuzzers write a file on every input.
-        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/moravel-fuzz-XXXXXX"
-                                                               : "/tmp/moravel-fuzz-XXXXXX";
+        std::string pattern =
+            ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/moravel-fuzz-XXXXXX" : "/tmp/moravel-fuzz-XXXXXX";
         const char* root = ::mkdtemp(pattern.data());
         if (!root)
             std::abort();

@@ -43,14 +43,11 @@ TEST(SystemName, WindowsTableAndThisSystem)
 {
     using P = VersionRecord;
     const std::pair<VersionRecord, std::string> cases[] = {
-        {{P::Win32s, 3, 11}, "32"},     {{P::Win32s, 0, 0}, "32"},
-        {{P::Windows9x, 4, 0}, "95"},   {{P::Windows9x, 4, 10}, "98"},
-        {{P::Windows9x, 4, 90}, "ME"},  {{P::Windows9x, 4, 3}, ""},
-        {{P::Windows9x, 5, 0}, ""},     {{P::WindowsNT, 3, 51}, "NT"},
-        {{P::WindowsNT, 4, 0}, "NT"},   {{P::WindowsNT, 5, 0}, "2000"},
-        {{P::WindowsNT, 5, 1}, "XP"},   {{P::WindowsNT, 5, 2}, "XP"},
-        {{P::WindowsNT, 6, 0}, ""},     {{P::WindowsNT, 10, 0}, ""},
-        {{P::Other, 5, 1}, ""},
+        {{P::Win32s, 3, 11}, "32"},     {{P::Win32s, 0, 0}, "32"},     {{P::Windows9x, 4, 0}, "95"},
+        {{P::Windows9x, 4, 10}, "98"},  {{P::Windows9x, 4, 90}, "ME"}, {{P::Windows9x, 4, 3}, ""},
+        {{P::Windows9x, 5, 0}, ""},     {{P::WindowsNT, 3, 51}, "NT"}, {{P::WindowsNT, 4, 0}, "NT"},
+        {{P::WindowsNT, 5, 0}, "2000"}, {{P::WindowsNT, 5, 1}, "XP"},  {{P::WindowsNT, 5, 2}, "XP"},
+        {{P::WindowsNT, 6, 0}, ""},     {{P::WindowsNT, 10, 0}, ""},   {{P::Other, 5, 1}, ""},
     };
     for (const auto& [record, name] : cases)
         EXPECT_EQ(SystemNameOf(record), name) << record.platform << " " << record.major << "." << record.minor;
@@ -86,7 +83,8 @@ TEST(DesktopEntries, PlacesAreTheUsersMenuAndDesktop)
     // The desktop folder named in the user's folder settings wins.
     fs::create_directories(env.Root() + "/home/.config");
     std::ofstream(env.Root() + "/home/.config/user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
-    EXPECT_EQ(ShortcutPlacesFor("Linux")->desktopShortcut, env.Root() + "/home/Schreibtisch/org.moravel.Moravel.desktop");
+    EXPECT_EQ(ShortcutPlacesFor("Linux")->desktopShortcut,
+              env.Root() + "/home/Schreibtisch/org.moravel.Moravel.desktop");
     // Without XDG_DATA_HOME the menu lives under the home folder.
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(MenuFolder(), env.Root() + "/home/.local/share/applications/");
@@ -115,13 +113,14 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
     CreateMenuEntries("Linux", true, env.Program(), env.Uninstaller());
     const std::string desktopCopy = env.Desktop() + "org.moravel.Moravel.desktop";
     ASSERT_TRUE(fs::exists(desktopCopy));
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::stat(desktopCopy.c_str(), &info), 0);
     EXPECT_TRUE(info.st_mode & S_IXUSR);
 
     // The source install's entry is the package's with the program by its path.
     const std::string program = ReadFile(entry);
-    std::string packaged = ReadFile(std::string(std::getenv("MORAVEL_SOURCE_DIR")) + "/assets/org.moravel.Moravel.desktop");
+    std::string packaged =
+        ReadFile(std::string(std::getenv("MORAVEL_SOURCE_DIR")) + "/assets/org.moravel.Moravel.desktop");
     for (std::size_t at; (at = packaged.find("=moravel")) != std::string::npos;)
         packaged.replace(at + 1, 7, env.Program());
     EXPECT_EQ(program, packaged);

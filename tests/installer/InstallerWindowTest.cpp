@@ -114,8 +114,8 @@ private slots:
     void noDesktopFolderIsSaid()
     {
         QDir(root.path() + "/home/Desktop").removeRecursively();
-        const QString said = "No desktop icon was made: the desktop folder " + root.path() +
-                             "/home/Desktop does not exist.    ";
+        const QString said =
+            "No desktop icon was made: the desktop folder " + root.path() + "/home/Desktop does not exist.    ";
         FinishInstallation("Linux", {true, false});
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, Installed + "\n" + said);
@@ -147,7 +147,8 @@ private:
         QFile file(install + "Kestrane");
         QVERIFY(file.open(QIODevice::WriteOnly));
         const QString started = root.path() + "/started";
-        file.write(("#!/bin/sh\npwd > '" + started + ".part' && mv '" + started + ".part' '" + started + "'\n").toUtf8());
+        file.write(
+            ("#!/bin/sh\npwd > '" + started + ".part' && mv '" + started + ".part' '" + started + "'\n").toUtf8());
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

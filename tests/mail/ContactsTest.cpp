@@ -84,9 +84,8 @@ TEST(Contacts, WriteRoundTripsAndFailsWithoutAFolder)
 TEST(Attachment, SizeTextIsBytesThenWholeKilobytes)
 {
     const std::pair<std::optional<unsigned long long>, std::string> cases[] = {
-        {0, "0B"},          {512, "512B"},     {1023, "1023B"}, {1024, "1KB"},
-        {2047, "1KB"},      {2048, "2KB"},     {5000000, "4882KB"},
-        {std::nullopt, "unknown"},
+        {0, "0B"},     {512, "512B"}, {1023, "1023B"},     {1024, "1KB"},
+        {2047, "1KB"}, {2048, "2KB"}, {5000000, "4882KB"}, {std::nullopt, "unknown"},
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(SizeText(bytes), text);
@@ -101,9 +100,9 @@ TEST(Attachment, SizeTextIsBytesThenWholeKilobytes)
 TEST(Attachment, PictureTestLooksAtTheLastFourCharacters)
 {
     const std::pair<std::string, bool> cases[] = {
-        {"/r/report.jpg", true}, {"/r/REPORT.JPG", true}, {"/r/a.Gif", true}, {"/r/a.bmp", true},
+        {"/r/report.jpg", true}, {"/r/REPORT.JPG", true}, {"/r/a.Gif", true},   {"/r/a.bmp", true},
         {"/r/a.png", true},      {"/r/a.TIF", true},      {"/r/a.jpeg", false}, {"/r/a.tiff", false},
-        {"/r/a.txt", false},     {".jpg", false},         {"x.jpg", true},    {"", false},
+        {"/r/a.txt", false},     {".jpg", false},         {"x.jpg", true},      {"", false},
     };
     for (const auto& [path, picture] : cases)
         EXPECT_EQ(IsPicturePath(path), picture) << path;

@@ -113,7 +113,8 @@ private slots:
     {
         const QString report = MakePicture("Ann.jpg", 780, 550);
         AnswerEmail("ann@x.org; bob@y.org", "Today's report", "See you soon");
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         const QJsonObject mail = ReadMail();
         QCOMPARE(mail["args"].toArray(), (QJsonArray{"-i", "-t"}));
@@ -133,7 +134,8 @@ private slots:
     {
         const QString report = MakePicture("Ann.jpg", 100, 100);
         AnswerEmail("ann@x.org", "s", "");
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QCOMPARE(ReadMail()["body"].toString(), QStringLiteral("No message was included with this Daily Report... "));
     }
 
@@ -142,7 +144,8 @@ private slots:
         const QString report = MakePicture("Big.jpg", 1600, 1200);
         QByteArray copyBytes;
         AnswerEmail("ann@x.org", "small", "", 50, &copyBytes);
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         QVERIFY(!copyBytes.isEmpty());
         const QJsonArray attachments = ReadMail()["attachments"].toArray();
@@ -162,7 +165,8 @@ private slots:
         const QString report = MakePicture("Big.jpg", 1600, 1200);
         qputenv("STUB_MAIL_EXIT", "1");
         AnswerEmail("ann@x.org", "small", "", 50);
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history()[0].text, SendFailedMessage);
         QCOMPARE(MessageBox::history()[0].icon, MessageBox::Stop);
@@ -172,7 +176,8 @@ private slots:
         MessageBox::clearHistory();
         QFile::remove(Bin() + "/sendmail");
         AnswerEmail("ann@x.org", "small", "", 50);
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QCOMPARE(WindowTest::Shown(), QStringList{QStringLiteral("Unable to send email. Install a sendmail-compatible "
                                                                  "program such as msmtp-mta, or set a default mail "
                                                                  "client.  ")});
@@ -187,18 +192,20 @@ private slots:
         QFile::remove(Bin() + "/sendmail");
         const QString report = MakePicture("Big.jpg", 1600, 1200);
         AnswerEmail("a@x.org;b@y.org;", "Today", "See you", 50);
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         const QString copy = Reports() + "_T_Big.jpg";
-        QCOMPARE(Arguments(client), (QStringList{"--utf8", "--subject", "Today", "--body", "See you", "--attach",
-                                                 copy, "a@x.org", "b@y.org"}));
+        QCOMPARE(Arguments(client), (QStringList{"--utf8", "--subject", "Today", "--body", "See you", "--attach", copy,
+                                                 "a@x.org", "b@y.org"}));
         QVERIFY(QFile::exists(copy));
 
         // xdg-email failing at once (3: no client found) fails; the unused copy goes.
         QFile::remove(client + ".args");
         qputenv("STUB_CLIENT_EXIT", "3");
         AnswerEmail("a@x.org", "Today", "", 50);
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         qunsetenv("STUB_CLIENT_EXIT");
         QVERIFY(Arguments(client).contains(QStringLiteral("a@x.org")));
         QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
@@ -211,7 +218,8 @@ private slots:
         QFile::link(qEnvironmentVariable("MORAVEL_SOURCE_DIR") + "/tests/mail/stub_sendmail.py", Bin() + "/sendmail");
         const QString small = MakePicture("Ann.jpg", 100, 100);
         AnswerEmail("a@x.org", "Both", "");
-        RunEmailCommand(small, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            small, [] { return QString(); }, nullptr);
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(ReadMail()["subject"].toString(), QStringLiteral("Both"));
         QVERIFY(!QFile::exists(client + ".args"));
@@ -227,7 +235,8 @@ private slots:
         AnswerEmail("a@x.org", "s", "");
         QElapsedTimer elapsed;
         elapsed.start();
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QVERIFY2(elapsed.elapsed() < 20000, "the send waited for the client");
         QVERIFY(MessageBox::history().isEmpty());
         const pid_t pid = FileBytes(client + ".pid").trimmed().toInt();
@@ -260,7 +269,8 @@ private slots:
         };
         QTimer::singleShot(0, [&] { clickWhenRunning(1000); });
         AnswerEmail("a@x.org", "s", "");
-        RunEmailCommand(report, [] { return QString(); }, &owner);
+        RunEmailCommand(
+            report, [] { return QString(); }, &owner);
         QVERIFY(QFile::exists(stub + ".go"));
         QVERIFY(!enabledDuringSend);
         QCOMPARE(clicks, 0);
@@ -275,7 +285,8 @@ private slots:
         SetMailTimeLimitForTesting(300);
         const QString report = MakePicture("Ann.jpg", 100, 100);
         AnswerEmail("a@x.org", "s", "");
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QCOMPARE(WindowTest::Shown(), QStringList{SendFailedMessage});
     }
 
@@ -288,7 +299,8 @@ private slots:
             window->ToField()->setText("a@x");
             QTest::mouseClick(window->CancelButton(), Qt::LeftButton);
         });
-        RunEmailCommand(report, [] { return QString(); }, nullptr);
+        RunEmailCommand(
+            report, [] { return QString(); }, nullptr);
         QVERIFY(!QFile::exists(mailOut));
         QVERIFY(MessageBox::history().isEmpty());
     }

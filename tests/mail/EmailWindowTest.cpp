@@ -115,11 +115,8 @@ private slots:
             bool picture;
         };
         const Case cases[] = {
-            {"a.jpg", 1023, "1023B", true},
-            {"b.jpg", 1024, "1KB", true},
-            {"c.JPG", 2047, "1KB", true},
-            {"d.jpeg", 10, "10B", false},
-            {"e.txt", 0, "0B", false},
+            {"a.jpg", 1023, "1023B", true}, {"b.jpg", 1024, "1KB", true}, {"c.JPG", 2047, "1KB", true},
+            {"d.jpeg", 10, "10B", false},   {"e.txt", 0, "0B", false},
         };
         for (const Case& c : cases) {
             const QString path = MakeFile(c.name, c.bytes);
@@ -351,12 +348,12 @@ private slots:
         window.EmailField()->setText("no-at-sign");
         save();
         QCOMPARE(WindowTest::Shown(), (QStringList{
-                              "Please enter Contact's Name first.    ",
-                              "Contact's Name is too long. Maximum size is 100 characters.    ",
-                              "Please enter Contact's Email first.     ",
-                              "Contact's Email is too long. Maximum size is 100 characters.    ",
-                              "Contact's Email is not valid.     ",
-                          }));
+                                          "Please enter Contact's Name first.    ",
+                                          "Contact's Name is too long. Maximum size is 100 characters.    ",
+                                          "Please enter Contact's Email first.     ",
+                                          "Contact's Email is too long. Maximum size is 100 characters.    ",
+                                          "Contact's Email is not valid.     ",
+                                      }));
         window.EmailField()->setText("n@x");
         save();
         QCOMPARE(window.result(), int(QDialog::Accepted));

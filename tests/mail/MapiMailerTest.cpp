@@ -51,7 +51,8 @@ protected:
                   "dir=$(dirname \"$0\")\n"
                   "printf '%s\\n' \"$@\" > \"$dir/args\"\n"
                   "cat > \"$dir/message\"\n"
-                  "exit " + std::to_string(exitStatus) + "\n",
+                  "exit " +
+                      std::to_string(exitStatus) + "\n",
                   0755);
     }
     bool StubRan() const { return std::filesystem::exists(bin + "message"); }
@@ -74,7 +75,9 @@ TEST_F(MailerTest, ReportWithAttachmentGoesOutAsOneMimeMessage)
 {
     InstallStub();
     const std::string picture = env.InstallDir() + "Reports/report.jpg";
-    WriteFile(picture, std::string("\x00\xff\x10" "abc", 6));
+    WriteFile(picture, std::string("\x00\xff\x10"
+                                   "abc",
+                                   6));
 
     MapiMailer mailer;
     ASSERT_EQ(mailer.TakeError(), 0);
@@ -106,11 +109,13 @@ TEST_F(MailerTest, ReportWithAttachmentGoesOutAsOneMimeMessage)
     ASSERT_TRUE(std::regex_search(headers, boundary, std::regex("multipart/mixed; boundary=\"([^\"]+)\"")));
     const std::string b = boundary[1];
     // The note with its blank (quoted-printable keeps the trailing blank safe).
-    EXPECT_NE(message.find("--" + b + "\nContent-Type: text/plain; charset=UTF-8\n"
+    EXPECT_NE(message.find("--" + b +
+                           "\nContent-Type: text/plain; charset=UTF-8\n"
                            "Content-Transfer-Encoding: quoted-printable\n\nDaily Report=20\n"),
               std::string::npos)
         << message;
-    EXPECT_NE(message.find("--" + b + "\nContent-Type: image/jpeg; name=\"report.jpg\"\n"
+    EXPECT_NE(message.find("--" + b +
+                           "\nContent-Type: image/jpeg; name=\"report.jpg\"\n"
                            "Content-Transfer-Encoding: base64\n"
                            "Content-Disposition: attachment; filename=\"report.jpg\"\n\nAP8QYWJj\n"),
               std::string::npos)

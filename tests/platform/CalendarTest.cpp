@@ -9,13 +9,26 @@
 
 TEST(Calendar, NumberReductions)
 {
-    struct Case { int n, reduced; };
+    struct Case {
+        int n, reduced;
+    };
     for (const Case c : {Case{10, 1}, {18, 9}, {19, 1}, {27, 9}, {28, 1}, {31, 4}, {9, 9}, {0, 0}, {-5, -5}, {32, 32}})
         EXPECT_EQ(ReduceNumber(c.n), c.reduced) << c.n;
 
-    struct YearCase { int year, number; };
-    for (const YearCase c : {YearCase{1900, 1}, {2000, 1}, {1970, 7}, {1999, 9}, {2005, 5}, {1966, 3}, {1910, 1},
-                             {1899, 1}, {2100, 1}, {2099, 9}, {-1966, 1}})
+    struct YearCase {
+        int year, number;
+    };
+    for (const YearCase c : {YearCase{1900, 1},
+                             {2000, 1},
+                             {1970, 7},
+                             {1999, 9},
+                             {2005, 5},
+                             {1966, 3},
+                             {1910, 1},
+                             {1899, 1},
+                             {2100, 1},
+                             {2099, 9},
+                             {-1966, 1}})
         EXPECT_EQ(YearNumber(c.year), c.number) << c.year;
 
     // A sum below 10 gives 1 here, unlike DayNumber.
@@ -32,7 +45,10 @@ TEST(Calendar, NumberReductions)
 
 TEST(Calendar, DayCountCountsEveryFourthYearAsLeap)
 {
-    struct Case { Date from, to; int days; };
+    struct Case {
+        Date from, to;
+        int days;
+    };
     const Case cases[] = {
         {{8, 15, 1966}, {3, 15, 2004}, 13727},
         {{3, 15, 2004}, {8, 15, 1966}, -13727},
@@ -49,9 +65,8 @@ TEST(Calendar, DayCountCountsEveryFourthYearAsLeap)
         {{13, 1, 1966}, {1, 1, 1967}, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DayCount(c.from, c.to), c.days)
-            << c.from.month << "/" << c.from.day << "/" << c.from.year << " -> " << c.to.month << "/" << c.to.day
-            << "/" << c.to.year;
+        EXPECT_EQ(DayCount(c.from, c.to), c.days) << c.from.month << "/" << c.from.day << "/" << c.from.year << " -> "
+                                                  << c.to.month << "/" << c.to.day << "/" << c.to.year;
     // Absurd years saturate instead of overflowing.
     EXPECT_EQ(DayCount({1, 1, INT_MIN}, {1, 1, INT_MAX}), INT_MAX);
     EXPECT_EQ(DayCount({INT_MAX, INT_MAX, INT_MAX}, {INT_MIN, INT_MIN, INT_MIN}), INT_MIN);
@@ -59,9 +74,24 @@ TEST(Calendar, DayCountCountsEveryFourthYearAsLeap)
 
 TEST(Calendar, DaysInMonthIsOnOrAfterMonthName)
 {
-    struct Case { int month, year, days; };
-    for (const Case c : {Case{2, 1900, 28}, {2, 2004, 29}, {2, 2003, 28}, {2, 2026, 28}, {2, 2028, 29}, {2, 2099, 28}, {2, 2100, 31}, {2, 1899, 31}, {4, 2000, 30},
-                         {6, 2000, 30}, {9, 2000, 30}, {11, 2000, 30}, {12, 2000, 31}, {0, 2000, 31}, {13, 2000, 31}})
+    struct Case {
+        int month, year, days;
+    };
+    for (const Case c : {Case{2, 1900, 28},
+                         {2, 2004, 29},
+                         {2, 2003, 28},
+                         {2, 2026, 28},
+                         {2, 2028, 29},
+                         {2, 2099, 28},
+                         {2, 2100, 31},
+                         {2, 1899, 31},
+                         {4, 2000, 30},
+                         {6, 2000, 30},
+                         {9, 2000, 30},
+                         {11, 2000, 30},
+                         {12, 2000, 31},
+                         {0, 2000, 31},
+                         {13, 2000, 31}})
         EXPECT_EQ(DaysInMonth(c.month, c.year), c.days) << c.month << "/" << c.year;
 
     EXPECT_TRUE(IsOnOrAfter(2004, 3, 15, 2004, 3, 15));
@@ -107,16 +137,21 @@ TEST(Calendar, DaysStepByTheCalendarAcrossTheListedRange)
 
 TEST(Cycles, DayByDayOverAFullPeriodAndBeforeBirth)
 {
-    struct Case { CycleKind kind; std::vector<int> days; int beforeBirth; };
+    struct Case {
+        CycleKind kind;
+        std::vector<int> days;
+        int beforeBirth;
+    };
     const Case cases[] = {
         {CycleKind::Emotional,
          {50, 57, 64, 71, 78, 85, 93, 100, 93, 85, 78, 71, 64, 57, 49, 42, 35, 28, 21, 14, 7, 1, 7, 14, 21, 28, 35, 42},
          42},
         {CycleKind::Physical,
-         {50, 60, 70, 80, 90, 100, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1, 1, 10, 20, 30, 40, 50}, 40},
+         {50, 60, 70, 80, 90, 100, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1, 1, 10, 20, 30, 40, 50},
+         40},
         {CycleKind::Intellectual,
          {50, 56, 62, 68, 74, 80, 86, 93, 100, 93, 86, 80, 74, 68, 62, 56, 50,
-          44, 38, 31, 24, 18, 12, 6,  1,   1,  12, 18, 24, 31, 38, 44, 50},
+          44, 38, 31, 24, 18, 12, 6,  1,  1,   12, 18, 24, 31, 38, 44, 50},
          44},
     };
     for (const Case& c : cases) {
@@ -137,9 +172,20 @@ TEST(Cycles, DayByDayOverAFullPeriodAndBeforeBirth)
 
 TEST(Lottery, FoldAndNameValue)
 {
-    struct Case { int x, limit, result; };
-    for (const Case c : {Case{61, 10, 1}, {48, 10, 8}, {37, 20, 17}, {9, 10, 9}, {0, 10, 1}, {10, 10, 1},
-                         {54, 55, 54}, {55, 55, 45}, {99, 55, 49}, {45, 40, 35}, {-3, 10, -3}})
+    struct Case {
+        int x, limit, result;
+    };
+    for (const Case c : {Case{61, 10, 1},
+                         {48, 10, 8},
+                         {37, 20, 17},
+                         {9, 10, 9},
+                         {0, 10, 1},
+                         {10, 10, 1},
+                         {54, 55, 54},
+                         {55, 55, 45},
+                         {99, 55, 49},
+                         {45, 40, 35},
+                         {-3, 10, -3}})
         EXPECT_EQ(Fold(c.x, c.limit), c.result) << c.x << " " << c.limit;
 
     EXPECT_EQ(NameValue("Anna Lee"), 52);
@@ -151,12 +197,18 @@ TEST(Lottery, FoldAndNameValue)
 
 TEST(Zodiac, BoundariesOfEveryMonth)
 {
-    struct Case { int month, lastDay; const char* first; const char* second; };
+    struct Case {
+        int month, lastDay;
+        const char* first;
+        const char* second;
+    };
     const Case cases[] = {
-        {1, 20, "Capricorn", "Aquarius"}, {2, 19, "Aquarius", "Pisces"},     {3, 20, "Pisces", "Aries"},
-        {4, 20, "Aries", "Taurus"},       {5, 21, "Taurus", "Gemini"},       {6, 21, "Gemini", "Cancer"},
-        {7, 22, "Cancer", "Leo"},         {8, 23, "Leo", "Virgo"},           {9, 23, "Virgo", "Libra"},
-        {10, 23, "Libra", "Scorpio"},     {11, 22, "Scorpio", "Sagittarius"}, {12, 21, "Sagittarius", "Capricorn"},
+        {1, 20, "Capricorn", "Aquarius"},   {2, 19, "Aquarius", "Pisces"},
+        {3, 20, "Pisces", "Aries"},         {4, 20, "Aries", "Taurus"},
+        {5, 21, "Taurus", "Gemini"},        {6, 21, "Gemini", "Cancer"},
+        {7, 22, "Cancer", "Leo"},           {8, 23, "Leo", "Virgo"},
+        {9, 23, "Virgo", "Libra"},          {10, 23, "Libra", "Scorpio"},
+        {11, 22, "Scorpio", "Sagittarius"}, {12, 21, "Sagittarius", "Capricorn"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ZodiacSignName(c.month, c.lastDay), c.first) << c.month;

@@ -33,7 +33,7 @@ std::string Read(const std::string& path)
 
 mode_t ModeOf(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     ::lstat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -50,10 +50,10 @@ TEST(DataFileSafety, OnlyRegularFilesOfBoundedSizeAreRead)
     fs::create_symlink("/dev/zero", dir + "zero.ini");
     fs::create_symlink(dir + "missing", dir + "dangling.ini");
     const std::pair<std::string, FileState> cases[] = {
-        {dir + "ok.ini", FileState::Readable},      {dir + "absent.ini", FileState::Absent},
-        {dir + "dangling.ini", FileState::Absent},  {dir + "absent/x.ini", FileState::Absent},
-        {dir + "big.ini", FileState::Unreadable},   {dir + "folder.ini", FileState::Unreadable},
-        {dir + "fifo.ini", FileState::Unreadable},  {dir + "zero.ini", FileState::Unreadable},
+        {dir + "ok.ini", FileState::Readable},     {dir + "absent.ini", FileState::Absent},
+        {dir + "dangling.ini", FileState::Absent}, {dir + "absent/x.ini", FileState::Absent},
+        {dir + "big.ini", FileState::Unreadable},  {dir + "folder.ini", FileState::Unreadable},
+        {dir + "fifo.ini", FileState::Unreadable}, {dir + "zero.ini", FileState::Unreadable},
         {"/dev/zero", FileState::Unreadable},
     };
     for (const auto& [path, state] : cases) {
@@ -174,9 +174,14 @@ TEST(OneLineValues, LineBreaksAndNulNeverReachAFile)
     using namespace std::string_literals;
     // value, accepted by a window, written by the file layer
     const std::tuple<std::string, bool, bool> values[] = {
-        {"Bob Lee", true, true},  {"", true, true},       {"Bob\tLee", false, true},  {"Bob\x1b[2J", false, true},
-        {"Bob\r", false, true},   // read from a hand-made file, written back within its line
-        {"Bob Lee\nDescription:ghost", false, false}, {"\nBadMonth:2", false, false}, {"Bob\0Lee"s, false, false},
+        {"Bob Lee", true, true},
+        {"", true, true},
+        {"Bob\tLee", false, true},
+        {"Bob\x1b[2J", false, true},
+        {"Bob\r", false, true},  // read from a hand-made file, written back within its line
+        {"Bob Lee\nDescription:ghost", false, false},
+        {"\nBadMonth:2", false, false},
+        {"Bob\0Lee"s, false, false},
     };
     TempEnvironment env;
     for (const auto& [value, accepted, written] : values) {
@@ -200,9 +205,9 @@ TEST(OneLineValues, LineBreaksAndNulNeverReachAFile)
 TEST(Recipients, NoneCanPassForAnOptionOrAMailLink)
 {
     const std::pair<std::string, bool> cases[] = {
-        {"a@b.c", true},         {" a@b.c ", true},       {"", true},
-        {"--attach", false},     {" -x@y", false},        {"mailto:a@b.c", false},
-        {"a@b.c?cc=x@y", false}, {"a@b.c&bcc=x", false},  {"a @b.c", false},
+        {"a@b.c", true},         {" a@b.c ", true},      {"", true},
+        {"--attach", false},     {" -x@y", false},       {"mailto:a@b.c", false},
+        {"a@b.c?cc=x@y", false}, {"a@b.c&bcc=x", false}, {"a @b.c", false},
         {"MAILTO:a@b", false},   {"a@b\n", false},
     };
     for (const auto& [recipient, safe] : cases)

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(QFileInfo(dir.filePath("victim")).size(), 4);
         // A new picture is private; one saved over keeps the mode its owner gave it.
         const QByteArray saved = QFile::encodeName(dir.filePath("report.jpg"));
-        struct stat info{};
+        struct stat info {};
         QVERIFY(::stat(saved.constData(), &info) == 0 && (info.st_mode & 0777) == 0600);
         QVERIFY(::chmod(saved.constData(), 0640) == 0 && SaveImage(SamplePicture(), dir.filePath("report.jpg")));
         QVERIFY(::stat(saved.constData(), &info) == 0 && (info.st_mode & 0777) == 0640);

@@ -28,12 +28,9 @@ TEST(Paths, InstallDirFollowsXdgDataHomeElseHome)
 TEST(Paths, FileNameOfPathNeedsAShortExtension)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"/a/b/Anna.ini", "Anna.ini"},
-        {"/a/b/report.jpeg", ""},  // four letters after the dot
-        {"/a/b/noextension", ""},
-        {"x.c", "x.c"},            // shorter than 4 characters
-        {"/a/b/pic.gi", "pic.gi"},
-        {"/a/b/pic.g", "pic.g"},
+        {"/a/b/Anna.ini", "Anna.ini"}, {"/a/b/report.jpeg", ""},  // four letters after the dot
+        {"/a/b/noextension", ""},      {"x.c", "x.c"},            // shorter than 4 characters
+        {"/a/b/pic.gi", "pic.gi"},     {"/a/b/pic.g", "pic.g"},
     };
     for (const auto& [path, name] : cases)
         EXPECT_EQ(FileNameOfPath(path), name) << path;
@@ -64,11 +61,17 @@ TEST(DataFile, ParseLeadingIntIsAtoi)
 // XWayland is chosen only where it lets the windows place themselves and the user chose nothing.
 TEST(SessionPlatform, XWaylandWhereBothDisplaysAndNoChoice)
 {
-    struct Case { const char *chosen, *wayland, *x11, *expected; };
-    for (const Case c : {Case{nullptr, "wayland-0", ":0", "xcb"}, {"", "wayland-0", ":0", "xcb"},
-                         {"wayland", "wayland-0", ":0", ""}, {"offscreen", "wayland-0", ":0", ""},
-                         {nullptr, "wayland-0", nullptr, ""}, {nullptr, "wayland-0", "", ""},
-                         {nullptr, nullptr, ":0", ""}, {nullptr, nullptr, nullptr, ""}})
+    struct Case {
+        const char *chosen, *wayland, *x11, *expected;
+    };
+    for (const Case c : {Case{nullptr, "wayland-0", ":0", "xcb"},
+                         {"", "wayland-0", ":0", "xcb"},
+                         {"wayland", "wayland-0", ":0", ""},
+                         {"offscreen", "wayland-0", ":0", ""},
+                         {nullptr, "wayland-0", nullptr, ""},
+                         {nullptr, "wayland-0", "", ""},
+                         {nullptr, nullptr, ":0", ""},
+                         {nullptr, nullptr, nullptr, ""}})
         EXPECT_EQ(PlatformForSession(c.chosen, c.wayland, c.x11), c.expected)
             << (c.chosen ? c.chosen : "-") << " " << (c.wayland ? c.wayland : "-") << " " << (c.x11 ? c.x11 : "-");
 }
@@ -94,9 +97,11 @@ TEST(Process, RunsWithInputAndReportsExitStatus)
 
 TEST(Centring, HalfTheRoomLeftOrZero)
 {
-    struct Case { int room, size, start; };
-    for (const Case c : {Case{1024, 800, 112}, {801, 800, 0}, {802, 799, 1}, {800, 800, 0}, {640, 800, 0},
-                         {600, 0, 300}})
+    struct Case {
+        int room, size, start;
+    };
+    for (const Case c :
+         {Case{1024, 800, 112}, {801, 800, 0}, {802, 799, 1}, {800, 800, 0}, {640, 800, 0}, {600, 0, 300}})
         EXPECT_EQ(Centred(c.room, c.size), c.start) << c.room << " " << c.size;
 }
 
@@ -138,13 +143,13 @@ TEST(Installation, PicturesAndProgramsFromTheProgramsPlace)
         bool packaged;
         std::string programs, pictures;
     };
-    for (const Case& c : std::vector<Case>{
-             {tree + "/libexec/moravel/", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
-             {tree + "/libexec/moravel", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
-             {env.Root() + "/src/", false, env.Root() + "/src/", env.Root() + "/src/"},
-             {env.Root() + "/build/app/", false, install, install},  // a build tree: InstallDir
-             {env.Root() + "/libexec/moravel/", false, install, install},  // no pictures beside it
-             {"", false, install, install}}) {
+    for (const Case& c :
+         std::vector<Case>{{tree + "/libexec/moravel/", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
+                           {tree + "/libexec/moravel", true, tree + "/libexec/moravel/", tree + "/share/moravel/"},
+                           {env.Root() + "/src/", false, env.Root() + "/src/", env.Root() + "/src/"},
+                           {env.Root() + "/build/app/", false, install, install},        // a build tree: InstallDir
+                           {env.Root() + "/libexec/moravel/", false, install, install},  // no pictures beside it
+                           {"", false, install, install}}) {
         const ProgramLayout layout = LayoutOf(c.folder);
         EXPECT_EQ(layout.packaged, c.packaged) << c.folder;
         EXPECT_EQ(layout.programs, c.programs) << c.folder;

@@ -78,7 +78,7 @@ private slots:
 
         SingleInstance one(dir);
         SingleInstance two(dir);
-        struct stat info{};
+        struct stat info {};
         QCOMPARE(::lstat(lock.c_str(), &info), 0);
         if (kind == "full folder") {
             QVERIFY(one.Refused() && !one.IsFirst());

@@ -117,7 +117,8 @@ private slots:
         });
         QVERIFY(saved);
         QVERIFY(Shown().isEmpty());
-        QVERIFY(ReadFile(InstallDir() + "Kid.ini").find("YourMonth:5\nYourDate:10\nYourYear:2010\n") != std::string::npos);
+        QVERIFY(ReadFile(InstallDir() + "Kid.ini").find("YourMonth:5\nYourDate:10\nYourYear:2010\n") !=
+                std::string::npos);
     }
 
     // Editing asks before replacing the profile's own file; unticking a parent drops its lines.

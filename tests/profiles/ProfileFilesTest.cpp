@@ -140,9 +140,9 @@ TEST(ProfileFiles, UnsafeDescriptionsAreNeverWritten)
     TempEnvironment env;
     ProfileRecord record;
     record.fullName = "x";
-    for (const std::string& bad : {std::string(), std::string("."), std::string(".."), std::string("../escape"),
-                                   std::string("a/b"), std::string("line\nbreak"), std::string("nul\0x", 5),
-                                   std::string("mv"), std::string("contacts")}) {
+    for (const std::string& bad :
+         {std::string(), std::string("."), std::string(".."), std::string("../escape"), std::string("a/b"),
+          std::string("line\nbreak"), std::string("nul\0x", 5), std::string("mv"), std::string("contacts")}) {
         record.description = bad;
         EXPECT_FALSE(IsValidProfileFileName(bad)) << bad;
         EXPECT_FALSE(SaveProfile(record)) << bad;
@@ -189,11 +189,10 @@ TEST(ProfileIndex, RecordsCarryOverAndNeedTheirAdjustmentLine)
     EXPECT_TRUE(list.empty());
 
     // The second record lacks "Description:", the last one its "Adjustment:" line.
-    WriteRaw(env.InstallDir() + "mv.ini",
-             "Profile:Anna Lee\r\nDescription:Anna\r\nAdjustment:Automatic\r\n"
-             "Profile:Bob Stone\nAdjustment:Manual\n"
-             "ignored line\nprofile:lower\n"
-             "Profile:Carl\nDescription:Carl\n");
+    WriteRaw(env.InstallDir() + "mv.ini", "Profile:Anna Lee\r\nDescription:Anna\r\nAdjustment:Automatic\r\n"
+                                          "Profile:Bob Stone\nAdjustment:Manual\n"
+                                          "ignored line\nprofile:lower\n"
+                                          "Profile:Carl\nDescription:Carl\n");
     LoadProfileIndex(list);
     const std::vector<ProfileIndexEntry> expected = {
         {"Anna Lee", "Anna", "Automatic"},
@@ -211,9 +210,8 @@ TEST(ProfileIndex, WritesInListOrderAndRoundTrips)
         {"Anna Lee", "Anna", "Automatic"},
     };
     ASSERT_TRUE(SaveProfileIndex(list));
-    EXPECT_EQ(ReadAll(env.InstallDir() + "mv.ini"),
-              "Profile:Zoe\nDescription:zoe\nAdjustment:Manual\n"
-              "Profile:Anna Lee\nDescription:Anna\nAdjustment:Automatic\n");
+    EXPECT_EQ(ReadAll(env.InstallDir() + "mv.ini"), "Profile:Zoe\nDescription:zoe\nAdjustment:Manual\n"
+                                                    "Profile:Anna Lee\nDescription:Anna\nAdjustment:Automatic\n");
     std::vector<ProfileIndexEntry> back;
     LoadProfileIndex(back);
     EXPECT_EQ(back, list);

@@ -247,10 +247,12 @@ private slots:
         const QByteArray page = content.readAll();
         qsizetype at = 0;
         for (const char* opening :
-             {"Daily Report Analysis Explained", "Zodiac Sign and Soul Number readings are explained in the Profiles section.",
+             {"Daily Report Analysis Explained",
+              "Zodiac Sign and Soul Number readings are explained in the Profiles section.",
               "Day Reading falls into three categories: normal, good and bad.", "The fear of the Evil Eye is universal",
               "Lottery numbers are unique daily lucky numbers.",
-              "Other Day Readings graph your emotional, physical, intellectual, intuition and fortune highs and lows for you.",
+              "Other Day Readings graph your emotional, physical, intellectual, intuition and fortune highs and lows "
+              "for you.",
               "</td></tr></table><p><br></center></body></html>"}) {
             const qsizetype found = page.indexOf(opening, at);
             QVERIFY2(found > at, opening);

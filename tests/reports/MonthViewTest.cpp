@@ -44,9 +44,8 @@ TEST(MonthView, MonthAndDaySteps)
         int months;
         Date to;
     } cases[] = {
-        {{1, 31, 2004}, 1, {2, 29, 2004}},  {{1, 31, 2005}, 1, {2, 28, 2005}},
-        {{1, 31, 1900}, 1, {2, 28, 1900}},  {{12, 15, 2004}, 1, {1, 15, 2005}},
-        {{1, 15, 2004}, -1, {12, 15, 2003}}, {{3, 31, 2004}, -13, {2, 28, 2003}},
+        {{1, 31, 2004}, 1, {2, 29, 2004}},  {{1, 31, 2005}, 1, {2, 28, 2005}},   {{1, 31, 1900}, 1, {2, 28, 1900}},
+        {{12, 15, 2004}, 1, {1, 15, 2005}}, {{1, 15, 2004}, -1, {12, 15, 2003}}, {{3, 31, 2004}, -13, {2, 28, 2003}},
         {{1, 15, 1900}, -1, {1, 1, 1900}},  {{12, 15, 2099}, 1, {12, 31, 2099}},
     };
     for (const auto& c : cases)
@@ -86,8 +85,9 @@ TEST(MonthView, DaysAgreeWithTheDailyReadings)
         DailyReadingSet set;
         ComputeDailyReadingSet(set, profile, day.date.year, day.date.month, day.date.day);
         EXPECT_EQ(day.readings, set.readings) << LongDate(day.date);
-        const std::string kind = day.kind == DayKind::Good ? "Good Day" : day.kind == DayKind::Bad ? "Bad Day"
-                                                                                                   : "Normal Day";
+        const std::string kind = day.kind == DayKind::Good  ? "Good Day"
+                                 : day.kind == DayKind::Bad ? "Bad Day"
+                                                            : "Normal Day";
         EXPECT_EQ("Day Reading: " + kind, set.dayReadingText) << LongDate(day.date);
         good += day.kind == DayKind::Good;
         bad += day.kind == DayKind::Bad;

@@ -91,7 +91,7 @@ private slots:
             QImageReader reader(path);
             QCOMPARE(reader.format(), path.endsWith(QStringLiteral(".png")) ? QByteArray("png") : QByteArray("jpeg"));
             QCOMPARE(reader.size(), QSize(780, 550));
-            struct stat info{};
+            struct stat info {};
             QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
             QVERIFY(S_ISREG(info.st_mode));
             QCOMPARE(info.st_mode & 0777, 0600u);
@@ -99,8 +99,8 @@ private slots:
         QCOMPARE(WindowTest::ReadFile(target.toStdString()), std::string("keep"));
         // The saved picture is the chart: every curve's colour is in it.
         const QImage picture(png);
-        for (const QColor colour : {QColor(0, 0, 255), QColor(255, 0, 0), QColor(255, 255, 255), QColor(0, 255, 0),
-                                    QColor(255, 255, 0)}) {
+        for (const QColor colour :
+             {QColor(0, 0, 255), QColor(255, 0, 0), QColor(255, 255, 255), QColor(0, 255, 0), QColor(255, 255, 0)}) {
             bool found = false;
             for (int y = 0; y < picture.height() && !found; ++y)
                 for (int x = 0; x < picture.width() && !found; ++x)

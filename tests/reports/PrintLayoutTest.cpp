@@ -119,15 +119,16 @@ TEST(PrintLayout, PicturesShrinkIntoThePrintableAreaKeepingTheLeftMargin)
         double width, height, offX, offY, pageWidth, pageHeight, scale;
     };
     const Row rows[] = {
-        {8.0, 4.8, 0.0, 0.0, 8.0, 10.5, 1.0},     // no margins: the fit already fills the width
-        {7.5, 4.5, 0.25, 0.25, 8.0, 10.5, 1.0},   // exactly the room between the margins
-        {8.0, 4.8, 0.25, 0.25, 8.0, 10.5, 0.9375},  // the hourly picture on a printer with margins
-        {4.0, 6.0, 0.5, 0.5, 10.0, 5.0, 4.0 / 6.0},  // too tall on a landscape page
+        {8.0, 4.8, 0.0, 0.0, 8.0, 10.5, 1.0},          // no margins: the fit already fills the width
+        {7.5, 4.5, 0.25, 0.25, 8.0, 10.5, 1.0},        // exactly the room between the margins
+        {8.0, 4.8, 0.25, 0.25, 8.0, 10.5, 0.9375},     // the hourly picture on a printer with margins
+        {4.0, 6.0, 0.5, 0.5, 10.0, 5.0, 4.0 / 6.0},    // too tall on a landscape page
         {5.42, 5.72, 0.2, 0.2, 5.0, 7.0, 4.6 / 5.42},  // the daily report on a small page
         {0.0, 0.0, 0.25, 0.25, 8.0, 10.5, 1.0},
     };
     for (const Row& row : rows) {
-        const double scale = ShrinkToPrintable(row.width, row.height, row.offX, row.offY, row.pageWidth, row.pageHeight);
+        const double scale =
+            ShrinkToPrintable(row.width, row.height, row.offX, row.offY, row.pageWidth, row.pageHeight);
         EXPECT_NEAR(scale, row.scale, 1e-9) << row.width << " x " << row.height;
         EXPECT_LE(row.offX + row.width * scale, row.pageWidth - row.offX + 1e-9);
         EXPECT_LE(row.offY + row.height * scale, row.pageHeight - row.offY + 1e-9);

@@ -50,8 +50,8 @@ void WhenModalOpens(Act act)
 
 // The daily chart in a picture of it: the axis, each scale label's figures and each bar's top.
 struct ChartReading {
-    double axis = 0.0;                  // the horizontal axis's middle row
-    std::vector<double> labels;         // the labels' middles, "100" first
+    double axis = 0.0;           // the horizontal axis's middle row
+    std::vector<double> labels;  // the labels' middles, "100" first
     std::vector<int> barTops;
 };
 
@@ -108,7 +108,8 @@ ChartReading ReadChart(const QImage& picture, const std::vector<int>& barOffsets
         const auto same = [&](int y) {
             const QRgb pixel = image.pixel(x, y);
             return std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
-                       std::abs(qBlue(pixel) - qBlue(colour)) < 60;
+                       std::abs(qBlue(pixel) - qBlue(colour)) <
+                   60;
         };
         int y = axisFirst - 3;
         while (y > 0 && same(y - 1))
@@ -121,10 +122,7 @@ ChartReading ReadChart(const QImage& picture, const std::vector<int>& barOffsets
 class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        env.emplace();
-    }
+    void initTestCase() { env.emplace(); }
     void cleanupTestCase() { env.reset(); }
 
     void optionsWindowRules()
@@ -199,16 +197,17 @@ private slots:
         PrintDailyReport(title, set, QStringLiteral("Verdana"));
 
         // The job is named after the report it prints.
-        QVERIFY(Run(QStringLiteral("pdfinfo"), {pdf})
-                    .contains(QRegularExpression(QStringLiteral("Title: +") + QRegularExpression::escape(title) + '\n')));
+        QVERIFY(
+            Run(QStringLiteral("pdfinfo"), {pdf})
+                .contains(QRegularExpression(QStringLiteral("Title: +") + QRegularExpression::escape(title) + '\n')));
         // pdftotext joins runs of blanks.
         const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
         qsizetype at = 0;
-        for (const QString& line : {title, QStringLiteral("Zodiac Sign: Pisces"), QStringLiteral("Soul Number: 7"),
-                                    QStringLiteral("Day Reading: Good Day"),
-                                    QStringLiteral("Evil Eye Reading: Be careful."),
-                                    QStringLiteral("Lottery Numbers: 1 2 3 4 5 6"),
-                                    QStringLiteral("Other Day Readings"), QStringLiteral("Fortune")}) {
+        for (const QString& line :
+             {title, QStringLiteral("Zodiac Sign: Pisces"), QStringLiteral("Soul Number: 7"),
+              QStringLiteral("Day Reading: Good Day"), QStringLiteral("Evil Eye Reading: Be careful."),
+              QStringLiteral("Lottery Numbers: 1 2 3 4 5 6"), QStringLiteral("Other Day Readings"),
+              QStringLiteral("Fortune")}) {
             const qsizetype found = text.indexOf(line.simplified(), at);
             QVERIFY2(found >= 0, qPrintable(line + QStringLiteral(" in ") + text));
             at = found + line.simplified().size();
@@ -270,16 +269,20 @@ private slots:
                 const double line = chart.axis - surface.pixelsPerPoint * (100 - 10 * i);
                 QVERIFY2(std::abs(chart.labels[static_cast<std::size_t>(i)] - line) <= 1.5,
                          qPrintable(QStringLiteral("%1: label %2 at %3, its line at %4")
-                                        .arg(QLatin1String(surface.surface)).arg(100 - 10 * i)
-                                        .arg(chart.labels[static_cast<std::size_t>(i)]).arg(line)));
+                                        .arg(QLatin1String(surface.surface))
+                                        .arg(100 - 10 * i)
+                                        .arg(chart.labels[static_cast<std::size_t>(i)])
+                                        .arg(line)));
             }
             for (int k = 0; k < 5; ++k) {
                 const int value = window.ReadingSet().readings[static_cast<std::size_t>(k)];
                 const double line = chart.axis - surface.pixelsPerPoint * value;
                 QVERIFY2(std::abs(chart.barTops[static_cast<std::size_t>(k)] - line) <= 2.5,
                          qPrintable(QStringLiteral("%1: bar of %2 ends at %3, its line at %4")
-                                        .arg(QLatin1String(surface.surface)).arg(value)
-                                        .arg(chart.barTops[static_cast<std::size_t>(k)]).arg(line)));
+                                        .arg(QLatin1String(surface.surface))
+                                        .arg(value)
+                                        .arg(chart.barTops[static_cast<std::size_t>(k)])
+                                        .arg(line)));
             }
         }
     }

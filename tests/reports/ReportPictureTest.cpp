@@ -91,8 +91,11 @@ private slots:
             int x;
             int value;
             QColor colour;
-        } bars[] = {{185, emotional, Qt::blue}, {290, 20, Qt::red}, {400, 50, Qt::white},
-                    {506, 10, Qt::green},       {620, 1, Qt::yellow}};
+        } bars[] = {{185, emotional, Qt::blue},
+                    {290, 20, Qt::red},
+                    {400, 50, Qt::white},
+                    {506, 10, Qt::green},
+                    {620, 1, Qt::yellow}};
         for (const auto& bar : bars) {
             const int centre = 497 - bar.value * 3 / 2;
             if (bar.value >= 5)  // a 3-pixel bar blurs into the grey

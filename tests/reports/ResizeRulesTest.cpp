@@ -11,7 +11,7 @@ TEST(Resize, SidesAreTruncatedAndAtLeastOne)
         int width, height, percent, newWidth, newHeight;
     };
     const Case cases[] = {
-        {1200, 900, 50, 600, 450}, {1200, 900, 1, 12, 9}, {150, 99, 1, 1, 1},
+        {1200, 900, 50, 600, 450},   {1200, 900, 1, 12, 9},    {150, 99, 1, 1, 1},
         {1200, 900, 100, 1200, 900}, {780, 550, 33, 257, 181}, {3, 3, 29, 1, 1},
     };
     for (const Case& c : cases) {
@@ -23,9 +23,9 @@ TEST(Resize, SidesAreTruncatedAndAtLeastOne)
 TEST(Resize, EncoderFollowsTheLastFourCharacters)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"/a/r.PNG", "image/png"},   {"/a/r.bmp", "image/bmp"},  {"/a/r.Gif", "image/gif"},
-        {"/a/r.tif", "image/tiff"},  {"/a/r.tiff", "image/jpeg"}, {"/a/r.jpeg", "image/jpeg"},
-        {"/a/r.jpg", "image/jpeg"},  {"png", "image/jpeg"},
+        {"/a/r.PNG", "image/png"},  {"/a/r.bmp", "image/bmp"},   {"/a/r.Gif", "image/gif"},
+        {"/a/r.tif", "image/tiff"}, {"/a/r.tiff", "image/jpeg"}, {"/a/r.jpeg", "image/jpeg"},
+        {"/a/r.jpg", "image/jpeg"}, {"png", "image/jpeg"},
     };
     for (const auto& [path, mime] : cases)
         EXPECT_EQ(ResizeEncoderMime(path), mime) << path;
@@ -56,12 +56,12 @@ TEST(Viewer, PlacementFitsTheArea)
         int x, y, width, height;
     };
     const Case cases[] = {
-        {800, 600, true, 0, 0, 800, 600},     // natural size, no offsets
-        {1600, 800, true, 0, 85, 800, 400},   // height first, then width
-        {400, 300, true, 197, 135, 400, 300}, // centred less 3 and 15
-        {1000, 500, true, 0, 85, 800, 400},   // too wide only
-        {0, 0, false, 0, 0, 0, 0},            // not a picture
-        {780, 550, true, 7, 10, 780, 550},    // small margins are not reduced further
+        {800, 600, true, 0, 0, 800, 600},      // natural size, no offsets
+        {1600, 800, true, 0, 85, 800, 400},    // height first, then width
+        {400, 300, true, 197, 135, 400, 300},  // centred less 3 and 15
+        {1000, 500, true, 0, 85, 800, 400},    // too wide only
+        {0, 0, false, 0, 0, 0, 0},             // not a picture
+        {780, 550, true, 7, 10, 780, 550},     // small margins are not reduced further
         {300, 1200, true, 322, 0, 150, 600},
     };
     for (const Case& c : cases) {
@@ -81,6 +81,6 @@ TEST(Viewer, WindowOrigin)
     EXPECT_EQ(ViewerWindowOrigin(1024, 768).x, 112);
     EXPECT_EQ(ViewerWindowOrigin(1024, 768).y, 84);
     EXPECT_EQ(ViewerWindowOrigin(640, 480).x, -160);  // the full difference when narrower
-    EXPECT_EQ(ViewerWindowOrigin(640, 480).y, 0);  // the title bar stays on the screen
+    EXPECT_EQ(ViewerWindowOrigin(640, 480).y, 0);     // the title bar stays on the screen
     EXPECT_EQ(ViewerWindowOrigin(801, 601).y, 0);
 }

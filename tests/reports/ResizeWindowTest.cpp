@@ -55,8 +55,8 @@ private slots:
         QVERIFY(window.PercentageList()->isHidden());
         QCOMPARE(FileBytes(QString::fromStdString(InstallDir()) + "message.htm"),
                  QByteArray::fromStdString(SizePageBytes(1200, 900)));
-        QTRY_COMPARE_WITH_TIMEOUT(window.SizePage()->CurrentFile(), QString::fromStdString(InstallDir()) + "message.htm",
-                                  20000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.SizePage()->CurrentFile(),
+                                  QString::fromStdString(InstallDir()) + "message.htm", 20000);
         QVERIFY(MessageBox::history().isEmpty());
     }
 

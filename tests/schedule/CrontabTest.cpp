@@ -5,13 +5,12 @@
 using Crontab::WorkItemState;
 
 namespace {
-const std::string kOtherLines =
-    "# m h dom mon dow command\n"
-    "SHELL=/bin/bash\n"
-    "MAILTO=\"someone@example.org\"\n"
-    "\n"
-    "*/5 * * * * /usr/bin/backup --quiet  # nightly? no, every five minutes\n"
-    "@reboot   echo 'hello'\t>/dev/null\n";
+const std::string kOtherLines = "# m h dom mon dow command\n"
+                                "SHELL=/bin/bash\n"
+                                "MAILTO=\"someone@example.org\"\n"
+                                "\n"
+                                "*/5 * * * * /usr/bin/backup --quiet  # nightly? no, every five minutes\n"
+                                "@reboot   echo 'hello'\t>/dev/null\n";
 
 const std::string kCommand = "cd '/d/' && '/d/Kestrane' '/d/task.dtr'";
 }
@@ -81,7 +80,8 @@ TEST(Crontab, CommandQuotesPathsAndPassesTheDataFolder)
               "'/usr/libexec/moravel/Kestrane' '/home/u/.local/share/moravel/task.dtr'");
     EXPECT_EQ(Crontab::WorkItemCommand("/x y/moravel/", "/x y/moravel/Kestrane"),
               "cd '/x y/moravel/' && XDG_DATA_HOME='/x y' '/x y/moravel/Kestrane' '/x y/moravel/task.dtr'");
-    EXPECT_EQ(Crontab::WorkItemCommand("/moravel/", "/moravel/Kestrane"), "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
+    EXPECT_EQ(Crontab::WorkItemCommand("/moravel/", "/moravel/Kestrane"),
+              "cd '/moravel/' && XDG_DATA_HOME='/' '/moravel/Kestrane' '/moravel/task.dtr'");
     // Quotes close around cron's "%", so a backslash before it stays the text's own.
     EXPECT_EQ(Crontab::CronQuote("it's 5%\\%"), "'it'\\''s 5'\\%'\\'\\%''");
     EXPECT_EQ(Crontab::WorkItemCommand("/a\nb/", "/a\nb/Kestrane"), "");

@@ -10,11 +10,14 @@ TEST(DailySchedule, AddressChecks)
         emoji += "\xF0\x9F\x98\x80";
     const std::string tooLong = "Email Address is limited to 100 characters.    ";
     const std::string notValid = "Email Address is not valid.     ";
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "Please enter Email Address first.    "}, {"a@" + std::string(98, 'b'), ""},
-        {"a@" + std::string(99, 'b'), tooLong},      {"a@" + emoji, ""},
-        {"a@" + emoji + "b", tooLong},               {"anna.example.com", notValid},
-        {"a@b\nProfile:/tmp/x.ini", notValid},       {"anna@example.com", ""}};
+    const std::pair<std::string, std::string> cases[] = {{"", "Please enter Email Address first.    "},
+                                                         {"a@" + std::string(98, 'b'), ""},
+                                                         {"a@" + std::string(99, 'b'), tooLong},
+                                                         {"a@" + emoji, ""},
+                                                         {"a@" + emoji + "b", tooLong},
+                                                         {"anna.example.com", notValid},
+                                                         {"a@b\nProfile:/tmp/x.ini", notValid},
+                                                         {"anna@example.com", ""}};
     for (const auto& [email, message] : cases)
         EXPECT_EQ(AddressMessage(email), message) << email;
 }
@@ -36,12 +39,17 @@ TEST(DailySchedule, StepsStopAtTheFirstFailure)
 
 TEST(DailySchedule, FormOpensWithTheCurrentDelivery)
 {
-    struct Case { TaskFileContents task; int hour, minute, colour; Delivery delivery; std::string email; };
+    struct Case {
+        TaskFileContents task;
+        int hour, minute, colour;
+        Delivery delivery;
+        std::string email;
+    };
     const Case cases[] = {
         {{"/p.ini", "a@b.c", {"19:30PM", "7:5AM"}, "1", "both"}, 19, 30, 1, Delivery::Both, "a@b.c"},
         {{"/p.ini", "", {"7:5AM"}, "0", "notification"}, 7, 5, 0, Delivery::Notification, ""},
         {{"/p.ini", "a@b.c", {"24:0PM"}, "", ""}, 6, 0, 0, Delivery::Email, "a@b.c"},  // no hour of the list
-        {{"", "a@b.c", {"7:5AM"}, "1", ""}, 6, 0, 0, Delivery::Email, ""},           // no delivery: defaults
+        {{"", "a@b.c", {"7:5AM"}, "1", ""}, 6, 0, 0, Delivery::Email, ""},             // no delivery: defaults
     };
     for (const Case& c : cases) {
         const ScheduleForm form = FormOfTask(c.task);

@@ -251,10 +251,14 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("message");
-        QTest::newRow("task file") << "no folder" << "Unable to save profile.    ";
-        QTest::newRow("scheduler") << "no start" << "Unable to start Task Scheduler.    ";
-        QTest::newRow("create") << "no write" << "Unable to schedule Daily Report.    ";
-        QTest::newRow("activate") << "one write" << "Unable to activate Daily Report.    ";
+        QTest::newRow("task file") << "no folder"
+                                   << "Unable to save profile.    ";
+        QTest::newRow("scheduler") << "no start"
+                                   << "Unable to start Task Scheduler.    ";
+        QTest::newRow("create") << "no write"
+                                << "Unable to schedule Daily Report.    ";
+        QTest::newRow("activate") << "one write"
+                                  << "Unable to activate Daily Report.    ";
     }
     void failuresAfterTheTaskFileLeaveItWritten()
     {
@@ -305,7 +309,8 @@ private slots:
         QVERIFY(content.endsWith(QStringLiteral("</td></tr></table></center><p><A HREF=\"javascript:window.print()\">"
                                                 "<font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>"
                                                 "<p><br></body></html>")));
-        QVERIFY(ReadAll(env.InstallDir() + "email_e.htm").contains(QString::fromStdString(env.InstallDir() + "email_r.htm")));
+        QVERIFY(ReadAll(env.InstallDir() + "email_e.htm")
+                    .contains(QString::fromStdString(env.InstallDir() + "email_r.htm")));
     }
 
     void currentScheduleShowsTheTask()

@@ -34,7 +34,8 @@ std::string ReadFile(const std::string& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-const std::string kOtherLines = "# backups\nMAILTO=me@example.org\nPATH=/usr/bin:/bin\n\n15 3 * * 1 /usr/bin/backup % weekly\n";
+const std::string kOtherLines =
+    "# backups\nMAILTO=me@example.org\nPATH=/usr/bin:/bin\n\n15 3 * * 1 /usr/bin/backup % weekly\n";
 
 // What cron does to a command before the shell sees it: "\%" is "%", and an
 // unescaped "%" ends the command.
@@ -210,8 +211,8 @@ TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)
     std::filesystem::create_directories(data + "/moravel");
     ASSERT_EQ(InstallDir(), data + "/moravel/");
     // The program records where and how it was started.
-    WriteFile(InstallDir() + "Kestrane",
-              "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" \"$XDG_DATA_HOME\" > ran\n", true);
+    WriteFile(InstallDir() + "Kestrane", "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" \"$XDG_DATA_HOME\" > ran\n",
+              true);
 
     ASSERT_TRUE(SchedulerLink::CreateWorkItem());
     ASSERT_TRUE(SchedulerLink::ActivateWorkItem(5, 4));
@@ -224,8 +225,7 @@ TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)
     int status = 0;
     ::waitpid(shell, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(ReadFile(InstallDir() + "ran"),
-              data + "/moravel\n1\n" + InstallDir() + "task.dtr\n" + data + "\n");
+    EXPECT_EQ(ReadFile(InstallDir() + "ran"), data + "/moravel\n1\n" + InstallDir() + "task.dtr\n" + data + "\n");
 }
 
 // Scheduled with XDG_DATA_HOME unset, run by a cron that gives another HOME: the
@@ -244,8 +244,8 @@ TEST(SchedulerLink, LineFindsInstallDirWhateverHomeCronGives)
     std::string line = stub.Table();
     line.pop_back();
 
-    const pid_t shell = Spawn({"/usr/bin/env", "-u", "XDG_DATA_HOME", "HOME=/nonexistent", "/bin/sh", "-c",
-                               CronCommandOf(line)});
+    const pid_t shell =
+        Spawn({"/usr/bin/env", "-u", "XDG_DATA_HOME", "HOME=/nonexistent", "/bin/sh", "-c", CronCommandOf(line)});
     ASSERT_GT(shell, 0);
     int status = 0;
     ::waitpid(shell, &status, 0);

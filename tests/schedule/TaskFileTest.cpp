@@ -16,13 +16,29 @@ void WriteRaw(const std::string& path, const std::string& text)
 
 TEST(TaskFile, TimeLineKeepsTheTwentyFourHourClock)
 {
-    struct Case { int hour, minute; const char* text; };
-    for (const Case c : {Case{7, 5, "7:5AM"}, {12, 0, "12:0PM"}, {11, 59, "11:59AM"}, {23, 59, "23:59PM"},
-                         {19, 30, "19:30PM"}, {1, 0, "1:0AM"}})
+    struct Case {
+        int hour, minute;
+        const char* text;
+    };
+    for (const Case c : {Case{7, 5, "7:5AM"},
+                         {12, 0, "12:0PM"},
+                         {11, 59, "11:59AM"},
+                         {23, 59, "23:59PM"},
+                         {19, 30, "19:30PM"},
+                         {1, 0, "1:0AM"}})
         EXPECT_EQ(FormatTaskTime(c.hour, c.minute), c.text);
-    struct Shown { const char *stored, *shown; };
-    for (const Shown c : {Shown{"12:0PM", "12:00 PM"}, {"7:5AM", "7:05 AM"}, {"19:30PM", "7:30 PM"}, {"0:5AM", "12:05 AM"},
-                          {"23:59PM", "11:59 PM"}, {"", ""}, {"7:5", "7:5"}, {"24:0PM", "24:0PM"}, {"7:5AMx", "7:5AMx"}})
+    struct Shown {
+        const char *stored, *shown;
+    };
+    for (const Shown c : {Shown{"12:0PM", "12:00 PM"},
+                          {"7:5AM", "7:05 AM"},
+                          {"19:30PM", "7:30 PM"},
+                          {"0:5AM", "12:05 AM"},
+                          {"23:59PM", "11:59 PM"},
+                          {"", ""},
+                          {"7:5", "7:5"},
+                          {"24:0PM", "24:0PM"},
+                          {"7:5AMx", "7:5AMx"}})
         EXPECT_EQ(DisplayTaskTime(c.stored), c.shown) << c.stored;
 }
 
@@ -66,8 +82,7 @@ TEST(TaskFile, ReadersRules)
         {"Type 2 is plain text unattended", "Profile:p\nEmail:e\nType:2\n", true, "e", "2", 0, 0},
         {"non-numeric Type", "Profile:p\nEmail:e\nType:full\n", true, "e", "full", 0, 0},
         {"Type with trailing letters", "Profile:p\nEmail:e\nType:1x\n", true, "e", "1x", 1, 0},
-        {"every Time is kept, other keys skipped", "Time:7:5AM\nemail:x\nTime:8:0AM\nTYPE:1\n", false, "", "", 0,
-         2},
+        {"every Time is kept, other keys skipped", "Time:7:5AM\nemail:x\nTime:8:0AM\nTYPE:1\n", false, "", "", 0, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -87,7 +102,10 @@ TEST(TaskFile, ScheduledProfileIsFoundByFileName)
     TempEnvironment env;
     EXPECT_FALSE(IsProfileScheduled(env.InstallDir() + "Anna.ini"));
     WriteRaw(TaskFilePath(), "Profile:/old/place/Anna.ini\nProfile:/x/Bob.ini\nEmail:a@b\n");
-    struct Case { std::string path; bool scheduled; };
+    struct Case {
+        std::string path;
+        bool scheduled;
+    };
     const Case cases[] = {
         {env.InstallDir() + "Anna.ini", true},  // an earlier Profile line counts too
         {"/elsewhere/Bob.ini", true},

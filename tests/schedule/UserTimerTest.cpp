@@ -30,9 +30,7 @@ TEST(UserTimer, FolderAndManagerState)
 TEST(UserTimer, CommandWordsKeepQuotesSpecifiersAndDollars)
 {
     for (const auto& [text, word] : std::vector<std::pair<std::string, std::string>>{
-             {"/a/b", "\"/a/b\""},
-             {"/a b/100%", "\"/a b/100%%\""},
-             {"/$HOME/\"q\"\\", "\"/$$HOME/\\\"q\\\"\\\\\""}})
+             {"/a/b", "\"/a/b\""}, {"/a b/100%", "\"/a b/100%%\""}, {"/$HOME/\"q\"\\", "\"/$$HOME/\\\"q\\\"\\\\\""}})
         EXPECT_EQ(UserTimer::CommandWord(text), word);
     EXPECT_EQ(UserTimer::ServiceText("/a\nb/", "/a\nb/Kestrane"), "");
     EXPECT_EQ(UserTimer::ServiceText("/a/", "/b\n/Kestrane"), "");
@@ -118,7 +116,7 @@ TEST(UserTimer, UnitsPassTheManagersVerificationForAnyFolderName)
     fs::create_directories(units);
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
-    const std::string names[] = {"my data 100%", "a$b $(x)", "it's \"q\"", "back\\slash", "caf\xe9",
+    const std::string names[] = {"my data 100%",         "a$b $(x)", "it's \"q\"", "back\\slash", "caf\xe9",
                                  "\xe2\x82\xac\xd0\x96", "&\"<>'"};
     for (std::size_t n = 0; n < std::size(names); ++n) {
         const std::string data = env.Root() + "/" + std::to_string(n) + names[n];
@@ -129,10 +127,10 @@ TEST(UserTimer, UnitsPassTheManagersVerificationForAnyFolderName)
         const std::string service = UserTimer::ServiceText(install, install + "Kestrane");
         std::ofstream(units + UserTimer::ServiceName) << service;
         std::ofstream(units + UserTimer::TimerName) << UserTimer::TimerText(7, 5);
-        const ProcessResult verified = RunProcess(
-            {"/bin/sh", "-c", "XDG_RUNTIME_DIR=\"$1\" exec \"$0\" --user verify \"$2\" \"$3\" 2>&1", analyze, runtime,
-             units + UserTimer::TimerName, units + UserTimer::ServiceName},
-            {}, true);
+        const ProcessResult verified =
+            RunProcess({"/bin/sh", "-c", "XDG_RUNTIME_DIR=\"$1\" exec \"$0\" --user verify \"$2\" \"$3\" 2>&1", analyze,
+                        runtime, units + UserTimer::TimerName, units + UserTimer::ServiceName},
+                       {}, true);
         EXPECT_EQ(verified.exitCode, 0) << names[n] << ": " << verified.output;
         EXPECT_EQ(verified.output, "") << names[n];
         const auto ran = [&install](const std::vector<std::string>& command) {
@@ -143,7 +141,9 @@ TEST(UserTimer, UnitsPassTheManagersVerificationForAnyFolderName)
             return std::string(std::istreambuf_iterator<char>(file), {});
         };
         EXPECT_EQ(ran(ExecWords(service)), install + "task.dtr\n") << names[n] << ": " << service;
-        EXPECT_EQ(ran({"/bin/sh", "-c", Crontab::WorkItemCommand(install, install + "Kestrane")}), install + "task.dtr\n") << names[n];
+        EXPECT_EQ(ran({"/bin/sh", "-c", Crontab::WorkItemCommand(install, install + "Kestrane")}),
+                  install + "task.dtr\n")
+            << names[n];
     }
 }
 
@@ -193,8 +193,8 @@ TEST(SchedulerLink, EveryOperationWorksOnTheTimer)
 
     fs::remove(m.cron.dir + "/manager");
     ASSERT_TRUE(SchedulerLink::DeleteWorkItem());
-    EXPECT_EQ(m.manager.Log(), "disable --now " + UserTimer::TimerName + "\nstop " + UserTimer::ServiceName +
-                                   "\ndaemon-reload\n");
+    EXPECT_EQ(m.manager.Log(),
+              "disable --now " + UserTimer::TimerName + "\nstop " + UserTimer::ServiceName + "\ndaemon-reload\n");
     EXPECT_FALSE(m.Unit(UserTimer::ServiceName));
     EXPECT_FALSE(m.Unit(UserTimer::TimerName));
     EXPECT_FALSE(SchedulerLink::DeleteWorkItem());

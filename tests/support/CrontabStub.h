@@ -26,8 +26,10 @@ public:
             Write("crontab", kCrontab, true);
         for (const std::string name : {"systemctl", "service"})
             Write(name,
-                  "#!/bin/sh\n[ \"$1\" = --user ] && exit 1\necho \"" + name + " $*\" >> \"$(dirname \"$0\")/started\"\n"
-                  "exit $(cat \"$(dirname \"$0\")/" + name + ".exit\" 2>/dev/null || echo 1)\n",
+                  "#!/bin/sh\n[ \"$1\" = --user ] && exit 1\necho \"" + name +
+                      " $*\" >> \"$(dirname \"$0\")/started\"\n"
+                      "exit $(cat \"$(dirname \"$0\")/" +
+                      name + ".exit\" 2>/dev/null || echo 1)\n",
                   true);
         const char* path = std::getenv("PATH");
         oldPath = path ? path : "";
@@ -48,8 +50,7 @@ public:
         const std::string path = dir + "/" + name;
         std::ofstream(path, std::ios::binary) << content;
         if (executable)
-            std::filesystem::permissions(path, std::filesystem::perms::owner_all |
-                                                   std::filesystem::perms::group_exec |
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all | std::filesystem::perms::group_exec |
                                                    std::filesystem::perms::others_exec);
     }
     std::string Read(const std::string& name) const

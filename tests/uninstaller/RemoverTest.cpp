@@ -24,8 +24,8 @@ extern char** environ;
 namespace fs = std::filesystem;
 
 namespace {
-void WriteFile(const std::string& path, const std::string& content, fs::perms perms = fs::perms::owner_read |
-                                                                                      fs::perms::owner_write)
+void WriteFile(const std::string& path, const std::string& content,
+               fs::perms perms = fs::perms::owner_read | fs::perms::owner_write)
 {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << content;
@@ -144,7 +144,6 @@ TEST(Remover, SymbolicLinksAreRemovedNeverFollowed)
     EXPECT_EQ(ReadFile(outside + "/keep.txt"), "keep");
     EXPECT_EQ(ReadFile(outside + "/sub/keep2.txt"), "keep");
     EXPECT_EQ(fs::status(outside + "/keep.txt").permissions() & fs::perms::owner_write, fs::perms::none);
-
 }
 
 // An install folder that is itself a link is the link only: it goes, and the
@@ -215,7 +214,7 @@ TEST(Remover, CronLineGoesOtherLinesStay)
     env.Populate();
     const std::string others = "MAILTO=me@example.org\n# nightly\n15 3 * * 1 /usr/bin/backup % weekly\n\n";
     env.cron.SetTable(others + "30 7 * * * cd '/x/moravel/' && '/x/moravel/Kestrane' "
-                                           "'/x/moravel/task.dtr' # Daily Analysis Report\n");
+                               "'/x/moravel/task.dtr' # Daily Analysis Report\n");
     EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
     EXPECT_EQ(env.cron.Table(), others);
 }
@@ -250,11 +249,14 @@ TEST(DeleteCopy, StartsACopyFromAPrivateTemporaryFolderWithoutWaiting)
     // The remover stand-in notes where it runs, then waits for the test's word.
     // "started" appears whole (renamed into place), so the test never reads it half written.
     const std::string script = "#!/bin/sh\npwd > \"" + env.Root() + "/started.part\" && mv \"" + env.Root() +
-                               "/started.part\" \"" + env.Root() + "/started\"\n"
+                               "/started.part\" \"" + env.Root() +
+                               "/started\"\n"
                                // It gives up once the test's folder is gone, so no copy outlives the test.
-                               "while [ ! -e \"" + env.Root() + "/go\" ] && [ -d \"" + env.Root() +
+                               "while [ ! -e \"" +
+                               env.Root() + "/go\" ] && [ -d \"" + env.Root() +
                                "\" ]; do sleep 0.05; done\n"
-                               "touch \"" + env.Root() + "/done\"\n";
+                               "touch \"" +
+                               env.Root() + "/done\"\n";
     WriteFile(env.InstallDir() + "delete", script, fs::perms::owner_all);
 
     std::string copy;

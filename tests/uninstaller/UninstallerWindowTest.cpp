@@ -144,12 +144,11 @@ private slots:
     {
         const QString bin = root.path() + "/bin";
         QDir().mkpath(bin);
-        WriteFile(bin + "/crontab",
-                  "#!/bin/sh\ndir=$(dirname \"$0\")\n"
-                  "case \"$1\" in\n"
-                  "  -l) cat \"$dir/table\" ;;\n"
-                  "  -) cat > \"$dir/new\" && mv \"$dir/new\" \"$dir/table\" ;;\n"
-                  "esac\n");
+        WriteFile(bin + "/crontab", "#!/bin/sh\ndir=$(dirname \"$0\")\n"
+                                    "case \"$1\" in\n"
+                                    "  -l) cat \"$dir/table\" ;;\n"
+                                    "  -) cat > \"$dir/new\" && mv \"$dir/new\" \"$dir/table\" ;;\n"
+                                    "esac\n");
         WriteFile(bin + "/systemctl", "#!/bin/sh\nexit 1\n");
         WriteFile(bin + "/service", "#!/bin/sh\nexit 1\n");
         const QString others = "MAILTO=me@example.org\n5 4 * * * /usr/bin/true\n";
@@ -173,7 +172,8 @@ private slots:
         QTest::mouseClick(window.yesButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(install).exists(), 20000);
         // The copy took its private folder with it.
-        QTRY_VERIFY_WITH_TIMEOUT(QDir(root.path() + "/tmp").entryList({"moravel-uninstall-*"}, QDir::Dirs).isEmpty(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(root.path() + "/tmp").entryList({"moravel-uninstall-*"}, QDir::Dirs).isEmpty(),
+                                 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(menu + "org.moravel.Moravel.desktop"), 5000);
         QVERIFY(!QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));
         QVERIFY(QFile::exists(root.path() + "/home/Desktop/mine.txt"));

@@ -62,7 +62,8 @@ QString UninstallWindow::PersonalDataQuestion(const PersonalData& data)
 void UninstallWindow::OnYes()
 {
     // One Yes to a general question is not enough to lose what the user made.
-    if (const PersonalData data = CountPersonalData(); data.Any() && !MessageBox::questionDefaultNo(PersonalDataQuestion(data))) {
+    if (const PersonalData data = CountPersonalData();
+        data.Any() && !MessageBox::questionDefaultNo(PersonalDataQuestion(data))) {
         reject();
         return;
     }
