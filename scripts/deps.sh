@@ -10,12 +10,13 @@ build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-f
 # xvfb, openbox, xdotool, x11-utils, imagemagick: the real-display tests (an X server,
 # a window manager, real input, window facts and screenshots).
 # weston and qt6-wayland: the programs on a native Wayland compositor (headless).
+# clang-format: the layout check of the C++ files.
 # python3-icalendar: reads the calendar that the report command writes.
 # systemd (systemd-analyze checks the timer units), dbus and python3-dbusmock: the
 # scheduled run's desktop notification on a private session bus.
 # at-spi2-core (the accessibility bus and registry) and python3-pyatspi: what a screen
 # reader finds in the windows.
-test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev faketime msmtp
+test_packages=(libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev faketime msmtp
                python3-aiosmtpd cron poppler-utils desktop-file-utils procps
                xvfb openbox xdotool x11-utils imagemagick python3-icalendar
                systemd dbus python3-dbusmock weston qt6-wayland at-spi2-core python3-pyatspi)
