@@ -3,6 +3,8 @@
 #include "platform/Paths.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace UserTimer {
 namespace {
@@ -24,6 +26,15 @@ std::string WithoutSpecifiers(const std::string& text)
             result += '%';
     }
     return result;
+}
+
+// The manager refuses a working folder with "." or ".." in it: the folder as the system
+// resolves it, links and all, or as written where it does not exist yet.
+std::string ResolvedFolder(const std::string& folder)
+{
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(folder, error);
+    return error ? WithoutClosingSlash(folder) : WithoutClosingSlash(resolved.lexically_normal().string());
 }
 
 bool IsUtf8(const std::string& text)
@@ -145,7 +156,7 @@ std::string ServiceText(const std::string& installDir, const std::string& progra
            Quoted("XDG_DATA_HOME=" + ParentFolder(installDir), false) +
            "\n"
            "WorkingDirectory=" +
-           WithoutSpecifiers(WithoutClosingSlash(installDir)) +
+           WithoutSpecifiers(ResolvedFolder(installDir)) +
            "\n"
            "ExecStart=" +
            ProgramWord(program) + " " + CommandWord(installDir + "task.dtr") + "\n";

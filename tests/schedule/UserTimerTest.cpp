@@ -117,7 +117,7 @@ TEST(UserTimer, UnitsPassTheManagersVerificationForAnyFolderName)
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
     const std::string names[] = {"my data 100%",         "a$b $(x)", "it's \"q\"", "back\\slash", "caf\xe9",
-                                 "\xe2\x82\xac\xd0\x96", "&\"<>'"};
+                                 "\xe2\x82\xac\xd0\x96", "&\"<>'",   "up/../dots"};
     for (std::size_t n = 0; n < std::size(names); ++n) {
         const std::string data = env.Root() + "/" + std::to_string(n) + names[n];
         const std::string install = data + "/moravel/";
