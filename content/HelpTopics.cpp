@@ -45,7 +45,9 @@ const std::array<Topic, HelpTopicCount> topics{{
      "You can schedule Daily Reports to be delivered to you automatically every day at a certain time. Click on the "
      "Schedule button, enter your e-mail address, choose the delivery time and a plain text or a full colour report, "
      "and click on Save. No password is needed."
-     "<p>Your computer must be switched on and connected at the delivery time, otherwise the report cannot be sent."
+     "<p>Under Deliver you choose an e-mail, a desktop notification, or both; a notification alone needs no e-mail "
+     "address. A report that falls due while your computer is off is sent when you next log in, where your "
+     "desktop keeps the delivery as a user timer; under cron the computer must be on at the delivery time."
      "<p>The Schedule window has its own e-mail help; read it to make sure your mail program is ready for "
      "unattended delivery."},
     {"How do I open saved Daily Reports?",

@@ -11,8 +11,11 @@ PagePair EmailHelpPagePair()
         "Without one, the Email button of the daily report opens your desktop's default mail client with the report "
         "attached, and you send it from there. Choose the default mail client in your desktop's settings.",
         "The daily delivery cannot be sent through the mail client: it needs the sendmail-compatible program.",
-        "At the scheduled time your computer must be switched on and connected to the Internet, or the report cannot "
-        "be sent.",
+        "Where your desktop runs a systemd user session, the delivery is a user timer: a report that falls due while "
+        "the computer is off or asleep is sent when you next log in. Where it runs under cron instead, the computer "
+        "must be switched on and connected to the Internet at the scheduled time.",
+        "A delivery can also show the report as a desktop notification, alone or beside the e-mail. A notification "
+        "alone needs no e-mail address and no mail program.",
         "You can still use any mail client for all your ordinary e-mail.",
     };
     for (const char* paragraph : paragraphs)

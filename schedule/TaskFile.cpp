@@ -49,6 +49,11 @@ std::string DisplayTaskTime(const std::string& stored)
     if (std::sscanf(stored.c_str(), "%2d:%2d%1[AP]M%n", &hour, &minute, suffix, &used) != 3 ||
         static_cast<std::size_t>(used) != stored.size() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return stored;
+    return TwelveHourTime(hour, minute);
+}
+
+std::string TwelveHourTime(int hour, int minute)
+{
     char text[16];
     std::snprintf(text, sizeof text, "%d:%02d %s", hour % 12 == 0 ? 12 : hour % 12, minute, hour <= 11 ? "AM" : "PM");
     return text;

@@ -40,6 +40,8 @@ std::string FormatTaskTime(int hour, int minute);
 // A stored "Time:" value as people read a clock: "12:0PM" is "12:00 PM", "19:30PM"
 // "7:30 PM". A value that is not of the stored form is shown as it stands.
 std::string DisplayTaskTime(const std::string& stored);
+// "7:05 PM" for 19 and 5: the 24-hour lists read on a 12-hour clock.
+std::string TwelveHourTime(int hour, int minute);
 std::string FormatTaskFile(const TaskFile& task);
 bool WriteTaskFile(const TaskFile& task);
 TaskFileContents ReadTaskFile(const std::string& path = TaskFilePath());

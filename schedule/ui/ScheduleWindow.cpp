@@ -108,7 +108,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     to->setBuddy(emailEdit);
     amPmLabel = MakeLabel(amPm, LabelColour::White, this, 10);
     amPmLabel->setObjectName(QStringLiteral("amPm"));
-    amPmLabel->setGeometry(460, 25, 60, 28);
+    amPmLabel->setGeometry(460, 25, 115, 28);
     CaptionLabel* type = MakeLabel(QStringLiteral("Report Type:"), LabelColour::Blue, this);
     type->setGeometry(25, 145, 130, 28);
     type->setBuddy(formList);
@@ -140,12 +140,16 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     minuteList->setCurrentIndex(0);
     formList->setCurrentIndex(0);
     connect(hourList, &QComboBox::currentIndexChanged, this, &ScheduleWindow::HourChanged);
-    connect(minuteList, &QComboBox::currentIndexChanged, this, [this](int position) { minute = position; });
+    connect(minuteList, &QComboBox::currentIndexChanged, this, [this](int position) {
+        minute = position;
+        ShowClockTime();
+    });
     connect(formList, &QComboBox::currentIndexChanged, this, [this](int position) { fullColour = position; });
     connect(deliveryList, &QComboBox::currentIndexChanged, this, &ScheduleWindow::DeliveryChanged);
     connect(saveButton, &QPushButton::clicked, this, &ScheduleWindow::Save);
     connect(helpButton, &QPushButton::clicked, this, &ScheduleWindow::ShowHelp);
     connect(closeButton, &QPushButton::clicked, this, &ScheduleWindow::reject);
+    ShowClockTime();
     emailEdit->setFocus();
 }
 
@@ -169,7 +173,15 @@ void ScheduleWindow::HourChanged(int position)
 {
     hour = position + 1;
     amPm = hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
-    amPmLabel->setText(amPm);
+    ShowClockTime();
+}
+
+// The lists count hours 1 to 23, so the label beside them reads the time on a 12-hour clock:
+// "19 00" with "PM" alone would read as a time that does not exist.
+void ScheduleWindow::ShowClockTime()
+{
+    amPmLabel->setText(QStringLiteral("(%1)").arg(
+        QString::fromStdString(TwelveHourTime(hourList->currentIndex() + 1, minuteList->currentIndex()))));
 }
 
 // Only an e-mail delivery needs an address and a report type.

@@ -40,6 +40,7 @@ protected:
 
 private:
     void HourChanged(int position);
+    void ShowClockTime();
     void DeliveryChanged(int position);
     void Save();
     void ShowHelp();

@@ -107,15 +107,19 @@ private slots:
         QCOMPARE(form->currentIndex(), 0);
         QCOMPARE(window.Hour(), 6);
 
+        // The label reads the lists on a 12-hour clock, never "19 00 PM".
         auto* amPm = Child<QLabel>(window, "amPm");
-        QCOMPARE(amPm->text(), QStringLiteral("AM"));
+        QCOMPARE(amPm->text(), QStringLiteral("(7:00 AM)"));
         hour->setCurrentIndex(11);
-        QCOMPARE(amPm->text(), QStringLiteral("PM"));
+        QCOMPARE(amPm->text(), QStringLiteral("(12:00 PM)"));
+        QCOMPARE(window.AmPm(), QStringLiteral("PM"));
         QCOMPARE(window.Hour(), 12);
         hour->setCurrentIndex(10);
-        QCOMPARE(amPm->text(), QStringLiteral("AM"));
-        hour->setCurrentIndex(22);
-        QCOMPARE(amPm->text(), QStringLiteral("PM"));
+        QCOMPARE(amPm->text(), QStringLiteral("(11:00 AM)"));
+        QCOMPARE(window.AmPm(), QStringLiteral("AM"));
+        hour->setCurrentIndex(18);
+        minute->setCurrentIndex(5);
+        QCOMPARE(amPm->text(), QStringLiteral("(7:05 PM)"));
     }
 
     void emailChecksComeFirstAndWriteNothing()
