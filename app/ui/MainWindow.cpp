@@ -430,8 +430,16 @@ void MainWindow::AnalyzeDay()
         if (refusal.empty())
             CommandWindows::OpenDailyAnalysis(this, path, date);
         else
-            MessageBox::stop(QString::fromStdString(refusal));
+            RefuseDate(refusal);
     }
+}
+
+// The message is about the date: the keyboard goes back to its lists, where the year is
+// what a date before the birthday most often gets wrong.
+void MainWindow::RefuseDate(const std::string& refusal)
+{
+    MessageBox::stop(QString::fromStdString(refusal));
+    ui.yearList->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::Schedule()
@@ -499,7 +507,7 @@ void MainWindow::Dreams()
     const Date& date = dates.Selected();
     const std::string refusal = BeforeBirthMessage(record.birthday, date);
     if (!refusal.empty()) {
-        MessageBox::stop(QString::fromStdString(refusal));
+        RefuseDate(refusal);
         return;
     }
     CommandWindows::OpenDreamPage(this, path, date);

@@ -67,6 +67,7 @@ private:
     void AddProfile();
     void EditProfile();
     void DeleteProfile();
+    void RefuseDate(const std::string& refusal);
     void AnalyzeDay();
     void Schedule();
     void OpenReport();

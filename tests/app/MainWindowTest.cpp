@@ -220,6 +220,7 @@ private slots:
         QCOMPARE(MessageBox::history().at(0).text,
                  QStringLiteral("You can't analyze a date before your birth date.     "));
         QCOMPARE(MessageBox::history().at(1).icon, MessageBox::Stop);
+        QCOMPARE(window.focusWidget(), year);  // back on the date the message is about
         // The birthday itself opens the daily analysis of that profile and date.
         day->setCurrentIndex(3);
         std::string shownProfile;
