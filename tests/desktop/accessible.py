@@ -22,6 +22,11 @@ def program_env():
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
 
+def start_registry():
+    """Starts the accessibility bus and its registry on the session bus, if not yet."""
+    pyatspi.Registry.getDesktop(0)
+
+
 def showing(node):
     try:
         return node.getState().contains(pyatspi.STATE_SHOWING)
@@ -42,6 +47,9 @@ def walk(node):
 def application(name="org.moravel.Moravel"):
     def found():
         desktop = pyatspi.Registry.getDesktop(0)
+        # Nothing here runs the event loop that would keep the cached list of programs up to
+        # date, and a program of an earlier test may have left it.
+        desktop.clearCache()
         for index in range(desktop.childCount):
             app = desktop.getChildAtIndex(index)
             if app is not None and app.name == name:
@@ -55,13 +63,25 @@ def window(title, name="org.moravel.Moravel"):
     pattern = re.compile(title)
 
     def found():
-        app = application(name)
-        for index in range(app.childCount):
-            frame = app.getChildAtIndex(index)
-            if frame is not None and pattern.search(frame.name or "") and showing(frame):
-                return frame
+        application(name)  # a clearer failure while the program has not joined yet
+        desktop = pyatspi.Registry.getDesktop(0)
+        desktop.clearCache()
+        # The four programs share the id, and two may run at once (Moravel and the uninstaller).
+        for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+            if app is None or app.name != name:
+                continue
+            for index in range(app.childCount):
+                frame = app.getChildAtIndex(index)
+                if frame is not None and pattern.search(frame.name or "") and showing(frame):
+                    return frame
         return None
     return wait_until(found, "an accessible window titled %r" % title)
+
+
+def centre(node):
+    """The screen point in the middle of the node, where a person would click."""
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return x + width // 2, y + height // 2
 
 
 def text_of(node):
@@ -123,11 +143,14 @@ def focused(frame):
     return None
 
 
-def named(frame, name):
-    """The showing accessible of the window whose name is `name`."""
+def named(frame, name, role=None):
+    """The showing accessible of the window known by `name`. A field goes by its label
+    and shares the name with it: `role` tells them apart."""
     def found():
         for node in walk(frame):
-            if node.name == name:
+            if role is None and node.name == name:
+                return node
+            if role is not None and node.getRoleName() == role and name in [node.name] + labels(node):
                 return node
         return None
     return wait_until(found, "a control named %r" % name)

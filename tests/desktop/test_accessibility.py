@@ -21,7 +21,6 @@ DAILY = r"^Daily Analysis - "
 class Accessibility(DesktopTest):
     def setUp(self):
         super().setUp()
-        self.user.extra_env = accessible.program_env()
         self.user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
         self.user.add_profile("Ben", "Ben Moss", 3, 4, 1971)
 
@@ -40,9 +39,7 @@ class Accessibility(DesktopTest):
 
     def press(self, frame, name, modifiers=()):
         """A real click on the control a screen reader knows by `name`."""
-        node = accessible.named(frame, name)
-        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        self.desktop.click_at(x + width // 2, y + height // 2, modifiers=modifiers)
+        self.desktop.click_at(*accessible.centre(accessible.named(frame, name)), modifiers=modifiers)
 
     def engine(self, day):
         out = subprocess.run([self.user.path("Kestrane"), "report", "--profile", "Anna", "--date", day.isoformat(),
@@ -134,6 +131,43 @@ class Accessibility(DesktopTest):
         self.assertIn("Anna Lee and Ben Moss", texts)
         for category in ("Love", "Friendship", "Business"):
             self.assertTrue(any(re.match(r"^%s: (Good|Bad) Match$" % category, t) for t in texts), texts)
+
+    def test_saved_report_and_print_dialog(self):
+        desktop, user = self.desktop, self.user
+        today = datetime.date.today()
+        os.makedirs(os.path.join(user.install_dir, "Reports"), mode=0o700, exist_ok=True)
+        made = subprocess.run([user.path("Kestrane"), "picture", "--profile", "Anna", "--output",
+                               os.path.join(user.install_dir, "Reports", "anna.jpg")],
+                              env={**os.environ, **user.env()}, timeout=60, capture_output=True, text=True)
+        self.assertEqual(made.returncode, 0, made.stderr)
+        main = self.start()
+        # The viewer says which report it shows and what the report says.
+        self.press(main, "Open Report")
+        desktop.wait_focused(r"^Select Daily Report$")
+        desktop.type("anna.jpg")
+        desktop.key("Return")
+        viewer = accessible.window(r"^To print Daily Report in color click on the F2 key$")
+        texts = accessible.survey(viewer)["texts"]
+        zodiac = "Zodiac Sign: %s" % self.engine(today)["zodiacSign"]
+        self.assertTrue(any(t.startswith("Daily report anna.jpg: ") and zodiac in t for t in texts), texts)
+        desktop.key("Return")
+        wait_until(lambda: not desktop.windows(r"^To print Daily Report"), "the viewer to close")
+
+        # The print dialog offers the report's title as the PDF's name.
+        desktop.wait_active(desktop.wait_main())
+        self.press(main, "Analyze Day")
+        daily = desktop.wait_window(DAILY)
+        title = desktop.title(daily)
+        desktop.wait_active(daily)
+        desktop.key("ctrl+p")
+        dialog = accessible.window(r"^Print")
+        fields = [accessible.text_of(n) or "" for n in accessible.walk(dialog) if n.getRoleName() == "text"]
+        offered = [f for f in fields if f.endswith(".pdf")]
+        if not offered:
+            self.skipTest("the print dialog offers a printer, not a PDF file: %r" % fields)
+        self.assertEqual(os.path.basename(offered[0]), title + ".pdf")
+        desktop.key("Escape")
+        wait_until(lambda: not desktop.windows(r"^Print"), "the print dialog to close")
 
 
 if __name__ == "__main__":

@@ -6,23 +6,13 @@ import os
 import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
-from main_places import ANALYZE_DAY, OPEN_REPORT
 
 DAILY = r"^Daily Analysis - "
 HOURLY = r"^Hourly Analysis - "
 VIEWER = r"^To print Daily Report in color click on the F2 key$"
 
-# Places in the daily window's client area (the hourly and S buttons form a column).
-def hourly_button(index):
-    return (780 - 12 - 22, 12 + 40 * index + 16)
-
-
-SUPERSTITION = hourly_button(5)
-PREV_DAY, NOW, NEXT_DAY = (301, 551), (390, 551), (479, 551)
-SAVE, EXPLAIN = (657, 551), (733, 551)
-EMAIL_BUTTON = (123, 551)
-# Places in the e-mail window's client area.
-TO, SUBJECT, SEND = (180, 50), (180, 112), (62, 404)
+# Next Day's place in the daily window's client area, for clicks a pixel apart.
+NEXT_DAY = (479, 551)
 
 
 def date_title(day):
@@ -38,7 +28,7 @@ class Daily(DesktopTest):
         self.desktop.wait_active(self.main)
 
     def open_daily(self):
-        self.desktop.click(self.main, *ANALYZE_DAY)
+        self.press(self.main, "Analyze Day")
         daily = self.desktop.wait_window(DAILY)
         self.assertOnTopWithFocus(daily)
         return daily
@@ -75,16 +65,16 @@ class Daily(DesktopTest):
         self.assertLineCentre(self.dark_rows(daily, 134, 150, 400, 520), top + 460)
         self.saveShot("daily")
 
-        desktop.click(daily, *NEXT_DAY)
+        self.press(daily, "Next Day")
         self.wait_title(daily, date_title(today + datetime.timedelta(days=1)))
-        desktop.click(daily, *PREV_DAY)
-        desktop.click(daily, *PREV_DAY)
+        self.press(daily, "Prev Day")
+        self.press(daily, "Prev Day")
         self.wait_title(daily, date_title(today - datetime.timedelta(days=1)))
-        desktop.click(daily, *NOW)
+        self.press(daily, "Now")
         self.wait_title(daily, date_title(today))
 
         # The hourly window, its chart placed from its outer height; Escape closes it.
-        desktop.click(daily, *hourly_button(0))
+        self.press(daily, "Emotional hour by hour")
         hourly = desktop.wait_window(HOURLY)
         self.assertOnTopWithFocus(hourly)
         self.assertTrue(desktop.title(hourly).endswith("Reading - Emotional"), desktop.title(hourly))
@@ -98,7 +88,7 @@ class Daily(DesktopTest):
         desktop.wait_active(daily)
 
         # The next one closes with its close box.
-        desktop.click(daily, *hourly_button(1))
+        self.press(daily, "Physical hour by hour")
         hourly = desktop.wait_window(HOURLY)
         self.assertTrue(desktop.title(hourly).endswith("Reading - Physical"), desktop.title(hourly))
         desktop.wait_active(hourly)
@@ -107,14 +97,14 @@ class Daily(DesktopTest):
         desktop.wait_active(daily)
 
         # The superstition and explanation pages: centred by their frames, closed with Escape.
-        for button, title, size in ((SUPERSTITION, r"^ Daily Superstition$", (730, 350)),
-                                    (EXPLAIN, r"^ Daily Analysis - How To Use$", (700, 480))):
-            desktop.click(daily, *button)
+        for button, title, size in (("Superstition", r"^ Daily Superstition$", (730, 350)),
+                                    ("Explain", r"^ Daily Analysis - How To Use$", (700, 480))):
+            self.press(daily, button)
             page = desktop.wait_window(title)
             self.assertOnTopWithFocus(page)
             width, height = size
             desktop.wait_outer(page, ((SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2, width, height))
-            if button == EXPLAIN:
+            if button == "Explain":
                 self.print_link_keeps_the_page_modal(daily, page)
             desktop.key("Escape")
             desktop.wait_gone(page)
@@ -143,7 +133,7 @@ class Daily(DesktopTest):
         desktop.wait_gone(dialog)
         self.assertOnTopWithFocus(page)
         before = desktop.title(daily)
-        desktop.click(daily, *PREV_DAY)
+        self.press(daily, "Prev Day")
         desktop.wait_active(page)
         self.assertEqual(desktop.on_top(), page)
         self.assertEqual(desktop.title(daily), before)
@@ -175,7 +165,7 @@ class Daily(DesktopTest):
     def test_save_then_open_the_report(self):
         desktop, user = self.desktop, self.user
         daily = self.open_daily()
-        desktop.click(daily, *SAVE)
+        self.press(daily, "Save")
         dialog = desktop.wait_window(r"^Save Report$")
         self.assertOnTopWithFocus(dialog)
         desktop.type("anna-report")
@@ -190,7 +180,7 @@ class Daily(DesktopTest):
         desktop.wait_active(daily)
 
         # Quick Resize by keyboard alone, from the e-mail window of the saved report.
-        desktop.click(daily, *EMAIL_BUTTON)
+        self.press(daily, "Email")
         email = desktop.wait_focused(r"^Email$")
         resized = os.path.join(user.install_dir, "Reports", "_T_anna-report.jpg")
         # From To past Subject and Message to the Resize box; its button shows once it is ticked.
@@ -208,7 +198,7 @@ class Daily(DesktopTest):
         desktop.wait_gone(daily)
 
         desktop.wait_active(self.main)
-        desktop.click(self.main, *OPEN_REPORT)
+        self.press(self.main, "Open Report")
         dialog = desktop.wait_window(r"^Select Daily Report$")
         self.assertOnTopWithFocus(dialog)
         desktop.type("anna-report.jpg")
@@ -250,7 +240,7 @@ class Daily(DesktopTest):
         self.assertEqual(len(desktop.windows(r"^Moravel 2005  -  For entertainment purposes only$")), 1)
 
         daily = self.open_daily()
-        desktop.click(daily, *EMAIL_BUTTON)
+        self.press(daily, "Email")
         box = desktop.wait_focused(r"^Moravel$")  # "Please save Daily Report first."
         desktop.key("Return")
         desktop.wait_gone(box)
@@ -262,21 +252,21 @@ class Daily(DesktopTest):
         desktop.wait_gone(box)
         email = desktop.wait_focused(r"^Email$")
 
-        desktop.click(email, *TO)
+        self.press(email, "Email To (Email Address):", role="text")
         desktop.type("a@b.c;--attach;/etc/shadow;--cc;spy@example.org")
-        desktop.click(email, *SUBJECT)
+        self.press(email, "Email Subject:", role="text")
         desktop.type("Hello")
-        desktop.click(email, *SEND)
+        self.press(email, "Email")
         box = desktop.wait_focused(r"^Moravel$")  # "To Address is not valid."
         desktop.key("Return")
         desktop.wait_gone(box)
         desktop.wait_active(email)
         self.assertFalse(os.path.exists(calls))
 
-        desktop.click(email, *TO)
+        self.press(email, "Email To (Email Address):", role="text")
         desktop.key("ctrl+a")
         desktop.type("anna@example.org")
-        desktop.click(email, *SEND)
+        self.press(email, "Email")
         desktop.wait_gone(email)
         wait_until(lambda: os.path.exists(calls), "the mail client to be started")
         with open(calls, encoding="utf-8") as logged:

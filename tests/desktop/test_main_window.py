@@ -6,15 +6,9 @@ import os
 import unittest
 
 from desktop import DesktopTest, wait_until
-from main_places import ADD_PROFILE, ANALYZE_DAY, DELETE_PROFILE, COMPANION, LIST_EMPTY, row
+from main_places import LIST_EMPTY
 
 NAVY = (0, 0, 96)  # the zodiac picture's disc
-
-
-# Places in the profile editor's client area.
-DESCRIPTION = (447, 33)
-FULL_NAME = (447, 71)
-SAVE = (355, 407)
 
 
 class MainWindow(DesktopTest):
@@ -35,7 +29,7 @@ class MainWindow(DesktopTest):
         desktop, user = self.desktop, self.user
         user.write("mv.ini", "")
         program, main = self.start()
-        desktop.click(main, *ADD_PROFILE)
+        self.press(main, "Add Profile")
         editor = desktop.wait_window(r"^Profile$")
         zodiac = desktop.wait_window(r"^ $")
         desktop.wait_active(editor)
@@ -51,19 +45,19 @@ class MainWindow(DesktopTest):
         picture = desktop.frame(zodiac)
         desktop.wait_colour((picture.x, picture.y, picture.width, picture.height), NAVY, "the sign picture")
 
-        desktop.click(editor, *DESCRIPTION)
+        self.press(editor, "Description:", role="text")
         desktop.type("Anna")
-        desktop.click(editor, *FULL_NAME)
+        self.press(editor, "Full Name:", role="text")
         desktop.type("Anna Lee")
         # Month, day and year of the birthday follow in the tab order.
         desktop.key("Tab", *["Down"] * 7, "Tab", *["Down"] * 14, "Tab")
         desktop.type("1966")
         # Clicks and keys in the editor leave the picture above it and the main window.
-        desktop.click(editor, *DESCRIPTION)
+        self.press(editor, "Description:", role="text")
         wait_until(lambda: desktop.active() == editor, "the editor to take the click")
         self.assertTrue(desktop.above(zodiac, editor) and desktop.above(zodiac, main), desktop.titles())
         self.saveShot("profile-editor")
-        desktop.click(editor, *SAVE)
+        self.press(editor, "Save")
         desktop.wait_gone(editor)
         desktop.wait_gone(zodiac)
 
@@ -72,8 +66,8 @@ class MainWindow(DesktopTest):
         desktop.wait_active(main)
 
         # Delete Profile asks first; No (Escape) keeps the profile.
-        desktop.click(main, *row(0))
-        desktop.click(main, *DELETE_PROFILE)
+        self.press(main, "Anna Lee")
+        self.press(main, "Delete Profile")
         box = desktop.wait_window(r"^Moravel$")
         self.assertOnTopWithFocus(box)
         desktop.key("Escape")
@@ -90,14 +84,14 @@ class MainWindow(DesktopTest):
         user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
         user.add_profile("Ben", "Ben Moss", 3, 2, 1980)
         _, main = self.start()
-        desktop.click(main, *row(0))
-        desktop.click(main, *row(1), modifiers=("ctrl",))
+        self.press(main, "Anna Lee")
+        self.press(main, "Ben Moss", modifiers=("ctrl",))
         self.wait_tip("Companion button")
         desktop.click(main, *LIST_EMPTY)
         # One row is selected again: the tip and the buttons are those of one profile.
         self.wait_tip("Analyze Day button or click on the Dreams button")
-        desktop.click(main, *COMPANION)
-        desktop.click(main, *ANALYZE_DAY)
+        self.press(main, "Companion")
+        self.press(main, "Analyze Day")
         daily = desktop.wait_window(r"^Daily Analysis - ")
         self.assertIn("Anna Lee", desktop.title(daily))
         self.assertEqual(desktop.windows(r"Companion"), [])
@@ -109,7 +103,7 @@ class MainWindow(DesktopTest):
         _, main = self.start()
         # A click on the selected row puts the focus in the list; two rows down, and
         # Enter analyses the day of the third profile.
-        desktop.click(main, *row(0))
+        self.press(main, "Anna Lee")
         desktop.key("Down", "Down")
         self.wait_tip("Analyze Day button or click on the Dreams button")
         desktop.key("Return")
@@ -121,7 +115,7 @@ class MainWindow(DesktopTest):
         user.add_profile("Anna", "Anna Lee", 8, 15, 1966)
         _, main = self.start()
         # From the list to the month, to January, two months on, and Enter analyses March.
-        desktop.click(main, *row(0))
+        self.press(main, "Anna Lee")
         desktop.key("Tab", "Home", "Down", "Down")
         desktop.key("Return")
         daily = desktop.wait_window(r"^Daily Analysis - ")

@@ -5,15 +5,9 @@ import os
 import unittest
 
 from desktop import DesktopTest, SCREEN, wait_until
-from main_places import COMPANION, HELP, SCHEDULE_BUTTON, row
 
 SCHEDULE = r"^Schedule Daily Analysis Report via Email Delivery$"
 CURRENT = r"^Currently Scheduled Daily Report$"
-
-# Places in the schedule window's client area.
-EMAIL = (357, 119)
-SAVE, SCHEDULE_HELP = (170, 300), (300, 300)
-DELIVERY = (340, 196)
 
 # A user service manager that runs and keeps what is enabled.
 USER_MANAGER = r'''[ "$1" = --user ] || exit 1
@@ -41,12 +35,12 @@ class Windows(DesktopTest):
         user.stub("systemctl", "exit 0")  # the cron service starts when asked
         user.stub("sendmail", "cat > /dev/null")  # a mail program: no warning after saving
         main = self.start(("Anna", "Anna Lee"))
-        desktop.click(main, *SCHEDULE_BUTTON)
+        self.press(main, "Schedule")
         schedule = desktop.wait_window(SCHEDULE)
         self.assertOnTopWithFocus(schedule)
         self.saveShot("schedule")
 
-        desktop.click(schedule, *SCHEDULE_HELP)
+        self.press(schedule, "Help")
         page = desktop.wait_window(r"^ E-mail: Outlook and Outlook Express$")
         self.assertOnTopWithFocus(page)
         self.assertCentredPage(page, 720, 450)
@@ -54,9 +48,9 @@ class Windows(DesktopTest):
         desktop.wait_gone(page)
 
         desktop.wait_active(schedule)
-        desktop.click(schedule, *EMAIL)
+        self.press(schedule, "Email To:", role="text")
         desktop.type("anna@example.org")
-        desktop.click(schedule, *SAVE)
+        self.press(schedule, "Save")
         box = desktop.wait_window(r"^Moravel$")
         self.assertOnTopWithFocus(box)
         desktop.key("Return")
@@ -67,7 +61,7 @@ class Windows(DesktopTest):
 
         # Next time the current schedule comes first; Escape leaves it as it is.
         desktop.wait_active(main)
-        desktop.click(main, *SCHEDULE_BUTTON)
+        self.press(main, "Schedule")
         current = desktop.wait_window(CURRENT)
         self.assertOnTopWithFocus(current)
         self.saveShot("current-schedule")
@@ -81,7 +75,7 @@ class Windows(DesktopTest):
             saved = task.read()
         for _ in range(2):
             desktop.wait_active(main)
-            desktop.click(main, *SCHEDULE_BUTTON)
+            self.press(main, "Schedule")
             current = desktop.wait_focused(CURRENT)
             desktop.key("Return")
             schedule = desktop.wait_window(SCHEDULE)
@@ -97,12 +91,12 @@ class Windows(DesktopTest):
         desktop, user = self.desktop, self.user
         user.stub("systemctl", USER_MANAGER)
         main = self.start(("Anna", "Anna Lee"))
-        desktop.click(main, *SCHEDULE_BUTTON)
+        self.press(main, "Schedule")
         schedule = desktop.wait_window(SCHEDULE)
-        desktop.click(schedule, *DELIVERY)
+        self.press(schedule, "Deliver:", role="combo box")
         desktop.key("Down")
         desktop.key("Return")
-        desktop.click(schedule, *SAVE)
+        self.press(schedule, "Save")
         # One box, the success: no address asked for, no mail program missed.
         box = desktop.wait_window(r"^Moravel$")
         self.assertOnTopWithFocus(box)
@@ -120,14 +114,14 @@ class Windows(DesktopTest):
     def test_companion_with_two_profiles(self):
         desktop = self.desktop
         main = self.start(("Anna", "Anna Lee"), ("Ben", "Ben Moss"))
-        desktop.click(main, *row(0))
-        desktop.click(main, *row(1), modifiers=("ctrl",))
-        desktop.click(main, *COMPANION)
+        self.press(main, "Anna Lee")
+        self.press(main, "Ben Moss", modifiers=("ctrl",))
+        self.press(main, "Companion")
         companion = desktop.wait_window(r"^Companion Analysis$")
         self.assertOnTopWithFocus(companion)
         self.saveShot("companion")
         # Explain: the page centred by its frame, closed with Escape.
-        desktop.click(companion, 220, 269)
+        self.press(companion, "Explain")
         page = desktop.wait_window(r"^ Companion Analysis$")
         self.assertOnTopWithFocus(page)
         self.assertCentredPage(page, 680, 300)
@@ -141,7 +135,7 @@ class Windows(DesktopTest):
     def test_help_wizard_closes_with_escape_from_its_page(self):
         desktop = self.desktop
         main = self.start(("Anna", "Anna Lee"))
-        desktop.click(main, *HELP)
+        self.press(main, "Help")
         wizard = desktop.wait_window(r"^Help Wizard$")
         self.assertOnTopWithFocus(wizard)
         frame = desktop.frame(wizard)
