@@ -141,30 +141,6 @@ private slots:
         QCOMPARE(MessageBox::history().last().text, QStringLiteral("Quick Tip dialog must remain open.       "));
     }
 
-    // Where the compositor places windows, the line is a strip of its owner's own face,
-    // and Escape in it is refused there too, without reaching the owner.
-    void dockedTipIsAStripOfItsOwner()
-    {
-        QDialog owner;
-        owner.setFixedSize(780, 520 + QuickTipLine::kHeight);
-        QuickTipLine tip(&owner, true);
-        tip.Enable();
-        owner.show();
-        tip.Show(QStringLiteral("Click on the Add Profile button"));
-        PageWindow* line = tip.Window();
-        QVERIFY(line && !line->isWindow() && line->isVisible());
-        QCOMPARE(line->geometry(), QRect(0, 520, 780, QuickTipLine::kHeight));
-        tip.Place(QRect(0, 0, 780, 520));  // the frame's rule does not move a docked line
-        QCOMPARE(line->geometry(), QRect(0, 520, 780, QuickTipLine::kHeight));
-        if (!qEnvironmentVariableIsEmpty("MORAVEL_SCREENSHOT_DIR")) {
-            QTest::qWait(1500);
-            Screenshot(&owner, "docked-tip");
-        }
-        QTest::keyClick(line, Qt::Key_Escape);
-        QVERIFY(line->isVisible() && owner.isVisible());
-        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Quick Tip dialog must remain open.       "));
-    }
-
     void emptyListAndTipsAfterCommands()
     {
         MainWindow window;
