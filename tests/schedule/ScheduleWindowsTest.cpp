@@ -1,4 +1,3 @@
-#include "content/ModalPageCatcher.h"
 #include "mail/MapiMailer.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
@@ -10,6 +9,7 @@
 #include "schedule/ui/ScheduleWindow.h"
 #include "schedule/UserTimer.h"
 #include "support/CrontabStub.h"
+#include "support/ModalPageCatcher.h"
 #include "support/UserManagerStub.h"
 #include "support/WindowTest.h"
 
