@@ -1,6 +1,6 @@
 // A profile file of any content: the reader, the engine and the daily set must
 // neither crash nor overflow, whatever numbers the file holds.
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "FuzzFile.h"
 #include "profiles/ProfileFiles.h"
 

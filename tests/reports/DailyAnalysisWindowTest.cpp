@@ -1,5 +1,5 @@
 #include "content/ModalPageCatcher.h"
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "engine/ui/HourlyWindow.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
