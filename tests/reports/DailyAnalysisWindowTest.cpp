@@ -1,5 +1,3 @@
-#include "content/ModalPageCatcher.h"
-#include "reports/DailyReadingSet.h"
 #include "engine/ui/HourlyWindow.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
@@ -9,8 +7,10 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/TextLine.h"
+#include "reports/DailyReadingSet.h"
 #include "reports/ReadingLines.h"
 #include "reports/ui/DailyAnalysisWindow.h"
+#include "support/ModalPageCatcher.h"
 #include "support/WindowTest.h"
 
 #include <QAccessible>
