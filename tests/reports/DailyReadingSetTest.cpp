@@ -190,6 +190,12 @@ TEST_F(EngineTest, OddInputsAndTheSetsLimits)
     EXPECT_EQ(set.readings[1], 40);
     EXPECT_EQ(set.readings[2], 44);
 
+    // An older file's control characters never reach a title.
+    ProfileText controls = Born({3, 4, 1970});
+    controls.name = "Ann\tB\x1b[2J";
+    ComputeDailyReadingSet(set, Write(controls), 2004, 3, 15);
+    EXPECT_EQ(set.title, "Daily Analysis - March 15, 2004  - Ann B [2J -  Automatic Calibration");
+
     // Values beyond any range from a hand-edited file are computed without overflow.
     ProfileText odd;
     odd.birthday = {2147483647, -2147483647, 2147483647};
