@@ -9,10 +9,13 @@
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <poll.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 std::vector<char*> ArgvPointers(const std::vector<std::string>& argv)
@@ -246,7 +249,6 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
 
     int inPipe[2];
     int outPipe[2] = {-1, -1};
-    int errorPipe[2];
     if (::pipe2(inPipe, O_CLOEXEC) != 0)
         return result;
     if (captureOutput && ::pipe2(outPipe, O_CLOEXEC) != 0) {
@@ -254,47 +256,48 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
         ::close(inPipe[1]);
         return result;
     }
-    // Reports a failed exec back to the parent.
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0) {
-        ::close(inPipe[0]);
-        ::close(inPipe[1]);
-        if (captureOutput) {
-            ::close(outPipe[0]);
-            ::close(outPipe[1]);
-        }
-        return result;
-    }
+
+    // Spawned rather than forked: the child shares our memory until its exec, so no
+    // page table of this large process is copied, and a failed exec is the result.
+    // It gets a process group of its own, so that a time-out ends what it started as
+    // well, the standard SIGPIPE, and no descriptor but standard input, output and error.
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawn_file_actions_adddup2(&actions, inPipe[0], STDIN_FILENO);
+    if (captureOutput)
+        ::posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    if (!workingDirectory.empty())
+        ::posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    ::posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
 
     std::vector<char*> args = ArgvPointers(argv);
     ChildEndWatch watch;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // A group of its own, so that a time-out ends what it started as well.
-        ::setpgid(0, 0);
-        ::dup2(inPipe[0], STDIN_FILENO);
-        if (captureOutput)
-            ::dup2(outPipe[1], STDOUT_FILENO);
-        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
-            ::_exit(127);
-        CloseInheritedDescriptorsAtExec();
-        ::signal(SIGPIPE, SIG_DFL);
-        ::execv(program.c_str(), args.data());
-        const int code = errno;
-        [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
-        ::_exit(127);
-    }
+    pid_t pid = -1;
+    const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::posix_spawnattr_destroy(&attributes);
     ::close(inPipe[0]);
-    ::close(errorPipe[1]);
     if (captureOutput)
         ::close(outPipe[1]);
-    if (pid < 0) {
+    if (spawnError != 0) {
         ::close(inPipe[1]);
-        ::close(errorPipe[0]);
         if (captureOutput)
             ::close(outPipe[0]);
         return result;
     }
-    ::setpgid(pid, pid);  // also here: the kill must not find it still in ours
+    result.started = true;
+    // Our ends never block: a large input and a large output pass each other in turns.
+    ::fcntl(inPipe[1], F_SETFL, O_NONBLOCK);
+    if (captureOutput)
+        ::fcntl(outPipe[0], F_SETFL, O_NONBLOCK);
 
     const long long deadline = timeLimitMs > 0 ? NowMs() + timeLimitMs : 0;
     const auto remaining = [&]() -> int {
@@ -375,7 +378,6 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
     // Everything the program wrote before it ended is in the pipe now; a program it
     // left behind holding the pipe is not waited for.
     if (ended && readFd >= 0) {
-        ::fcntl(readFd, F_SETFL, ::fcntl(readFd, F_GETFL) | O_NONBLOCK);
         ssize_t n;
         while ((n = ::read(readFd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
             if (n > 0)
@@ -395,12 +397,6 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
         }
     }
 
-    int execError = 0;
-    const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
-    ::close(errorPipe[0]);
-    if (execFailed)
-        return result;
-    result.started = true;
     result.timedOut = timedOut;
     result.exitCode = !timedOut && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
