@@ -7,14 +7,14 @@ scripts/deps.sh build
 export CCACHE_BASEDIR="$PWD"
 
 if [[ "${XDG_DATA_HOME:-}" == /* ]]; then
-  install_dir="$XDG_DATA_HOME/moravel"
+  data_home="$XDG_DATA_HOME"
 else
-  install_dir="$HOME/.local/share/moravel"
+  data_home="$HOME/.local/share"
 fi
+install_dir="$data_home/moravel"
 # The installer makes the menu entries; until it has run on a desktop, an install
 # is a first one.
-menu_entry="${XDG_DATA_HOME:-$HOME/.local/share}/applications/org.moravel.Moravel.desktop"
-[[ "${XDG_DATA_HOME:-}" == /* ]] || menu_entry="$HOME/.local/share/applications/org.moravel.Moravel.desktop"
+menu_entry="$data_home/applications/org.moravel.Moravel.desktop"
 first_install=1
 [[ -x "$install_dir/Kestrane" && -e "$menu_entry" ]] && first_install=0
 
