@@ -47,7 +47,7 @@ MainWindow::MainWindow(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ApplicationIcon());
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kWidth, kHeight + tip.OwnerExtra());
     today = Today();
 
     ui = MainWindowControls::Create(this);
@@ -157,8 +157,8 @@ QRect MainWindow::PlaceWindow()
     const QScreen* screen = this->screen();
     const QSize area = screen ? screen->geometry().size() : QSize(1024, 768);
     const QSize outer = FrameWatch::OuterSize(this);
-    const WindowPlace place =
-        CentredWithTip(area.width(), area.height(), outer.width(), outer.height(), QuickTipLine::kHeight);
+    const WindowPlace place = CentredWithTip(area.width(), area.height(), outer.width(), outer.height(),
+                                             QuickTipLine::kHeight - tip.OwnerExtra());
     FrameWatch::MoveFrame(this, {place.left, place.top});
     return {place.left, place.top, outer.width(), outer.height()};
 }

@@ -6,6 +6,12 @@
 #include "platform/ui/FrameWatch.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+
+bool QuickTipLine::PlacedByCompositor()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 QuickTipLine::~QuickTipLine()
 {
@@ -19,7 +25,16 @@ void QuickTipLine::Show(const QString& text)
     current = text;
     WriteTipPage(text.toStdString());
     const QString page = QString::fromStdString(InstallDir() + "tip_e.htm");
-    if (!window) {
+    if (!window && docked) {
+        // A child of the owner, on the strip the owner keeps free below its controls.
+        window = new PageWindow(owner);
+        window->setWindowFlags(Qt::Widget);
+        window->setAccessibleName(QStringLiteral("Quick Tip"));
+        window->setGeometry(0, owner->height() - kHeight, owner->width(), kHeight);
+        window->SetRefuseClose(true);
+        window->SetPage(page);
+        window->show();
+    } else if (!window) {
         window = new PageWindow(owner);
         window->SetTitle(QStringLiteral("Quick Tip"));
         // A fixed line under the main window: no maximise, no resizing.
@@ -36,7 +51,7 @@ void QuickTipLine::Show(const QString& text)
 
 void QuickTipLine::Place(const QRect& outer)
 {
-    if (!window)
+    if (!window || docked)
         return;
     window->setMinimumSize(0, 0);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -51,7 +66,7 @@ void QuickTipLine::Place(const QRect& outer)
 void QuickTipLine::FollowOwner()
 {
     // Only moved: raising it here would put it over a window opened from the owner.
-    if (window)
+    if (window && !docked)
         window->SetPosition(owner->frameGeometry().left(),
                             owner->frameGeometry().top() + FrameWatch::OuterSize(owner).height());
 }

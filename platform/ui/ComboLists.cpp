@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <algorithm>
 
 QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip)
@@ -22,8 +23,10 @@ void FillPercentages(QComboBox* list)
 {
     const QSignalBlocker blocker(list);
     list->clear();
+    QStringList items;
     for (int percent = 100; percent >= 1; --percent)
-        list->addItem(QString::number(percent) + QLatin1Char('%'));
+        items.append(QString::number(percent) + QLatin1Char('%'));
+    list->addItems(items);
     list->setCurrentIndex(0);
 }
 
@@ -33,16 +36,21 @@ void FillMonths(QComboBox* months)
 {
     const QSignalBlocker blocker(months);
     months->clear();
+    QStringList items;
     for (int month = 1; month <= 12; ++month)
-        months->addItem(QString::number(month));
+        items.append(QString::number(month));
+    months->addItems(items);
 }
 
 void FillYears(QComboBox* years)
 {
     const QSignalBlocker blocker(years);
     years->clear();
+    // In one insertion: row by row, the list would be told of each of the 200 years.
+    QStringList items;
     for (int year = NewestYear; year >= OldestYear; --year)
-        years->addItem(QString::number(year));
+        items.append(QString::number(year));
+    years->addItems(items);
 }
 
 void FillDays(QComboBox* days, int month, int year, int wantedDay)
@@ -50,8 +58,10 @@ void FillDays(QComboBox* days, int month, int year, int wantedDay)
     const QSignalBlocker blocker(days);
     days->clear();
     const int last = DaysInMonth(month, year);
+    QStringList items;
     for (int day = 1; day <= last; ++day)
-        days->addItem(QString::number(day));
+        items.append(QString::number(day));
+    days->addItems(items);
     days->setCurrentIndex(wantedDay > days->count() ? days->count() - 1 : std::max(wantedDay, 1) - 1);
 }
 
