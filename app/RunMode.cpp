@@ -4,16 +4,6 @@
 
 #include <algorithm>
 
-bool VersionIsRefused(const VersionRecord& record)
-{
-    return record.platform == VersionRecord::Windows9x && record.major == 4 && record.minor == 0;
-}
-
-bool SystemIsRefused()
-{
-    return false;
-}
-
 bool ScreenIsAdequate(int width, int depth)
 {
     return width >= 800 && depth > 8;

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "platform/SystemName.h"
 #include "schedule/TaskFile.h"
 
 #include <string>
 #include <vector>
-
-// The oldest system family member (9x platform, version 4.0) is refused; every
-// other system and a failed version query pass.
-bool VersionIsRefused(const VersionRecord& record);
-// This system never is.
-bool SystemIsRefused();
 
 // A screen narrower than 800 pixels or with 8 bits of colour or fewer is refused;
 // the height is not looked at.

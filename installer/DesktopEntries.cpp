@@ -4,6 +4,7 @@
 #include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/SystemName.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,10 +26,8 @@ bool WriteEntry(const std::string& path, const std::string& text, bool executabl
 }
 }
 
-std::optional<ShortcutPlaces> ShortcutPlacesFor(const std::string& systemName)
+ShortcutPlaces ShortcutPlacesFor()
 {
-    if (systemName != "Linux")
-        return std::nullopt;
     ShortcutPlaces places;
     places.groupFolder = MenuGroupFolder();
     places.programShortcut = MenuFolder() + ApplicationId + ".desktop";
@@ -146,41 +145,36 @@ std::string UninstallEntryText(const std::string& program)
     return text;
 }
 
-std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts, const std::string& program,
-                              const std::string& uninstaller)
+std::string CreateMenuEntries(bool desktopShortcuts, const std::string& program, const std::string& uninstaller)
 {
-    const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
-    if (!places)
-        return {};
+    const ShortcutPlaces places = ShortcutPlacesFor();
     std::error_code ignored;
     // An older install's entries would be a second Moravel in the menu.
     for (const char* old : {"Moravel.desktop", "Uninstall.desktop"})
-        std::filesystem::remove(places->groupFolder + old, ignored);
-    std::filesystem::remove(places->groupFolder, ignored);  // only when empty
+        std::filesystem::remove(places.groupFolder + old, ignored);
+    std::filesystem::remove(places.groupFolder, ignored);  // only when empty
     std::filesystem::remove(DesktopFolder() + "/Moravel.desktop", ignored);
     std::filesystem::create_directories(MenuFolder(), ignored);
 
     // A desktop that has no desktop folder gets no desktop entry: we do not make one up.
-    const std::string& desktop = places->desktopShortcut;
+    const std::string& desktop = places.desktopShortcut;
     const std::string desktopFolder = desktop.substr(0, desktop.rfind('/'));
     std::string missingDesktop;
     if (desktopShortcuts && IsDirectory(desktopFolder))
-        WriteEntry(places->desktopShortcut, DesktopEntryText(program), true);
+        WriteEntry(places.desktopShortcut, DesktopEntryText(program), true);
     else if (desktopShortcuts)
         missingDesktop = desktopFolder;
     if (uninstaller.empty()) {
-        std::filesystem::remove(places->programShortcut, ignored);
-        std::filesystem::remove(places->uninstallShortcut, ignored);
+        std::filesystem::remove(places.programShortcut, ignored);
+        std::filesystem::remove(places.uninstallShortcut, ignored);
     } else {
-        WriteEntry(places->programShortcut, DesktopEntryText(program), false);
-        WriteEntry(places->uninstallShortcut, UninstallEntryText(uninstaller), false);
+        WriteEntry(places.programShortcut, DesktopEntryText(program), false);
+        WriteEntry(places.uninstallShortcut, UninstallEntryText(uninstaller), false);
     }
     return missingDesktop;
 }
 
-std::string SystemLine(const std::string& systemName)
+std::string SystemLine()
 {
-    if (systemName == "Linux")
-        return "Optimized for Linux configuration on your PC. ";
-    return "Optimized for Windows " + systemName + " configuration on your PC. ";
+    return "Optimized for " + SystemName() + " configuration on your PC. ";
 }

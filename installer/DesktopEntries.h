@@ -1,9 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-// Where the menu entries of one system go. Folders end in "/". The entries are
+// Where the menu entries go. Folders end in "/". The entries are
 // named after the application id, so the desktop matches the windows to them;
 // the group folder held the entries of older installs.
 struct ShortcutPlaces {
@@ -13,8 +12,8 @@ struct ShortcutPlaces {
     std::string uninstallShortcut;
 };
 
-// The places for a system name; none for a system without menu entries we know of.
-std::optional<ShortcutPlaces> ShortcutPlacesFor(const std::string& systemName);
+// The places for this user.
+ShortcutPlaces ShortcutPlacesFor();
 
 // $XDG_DATA_HOME/applications/ when XDG_DATA_HOME is absolute, else
 // ~/.local/share/applications/.
@@ -43,8 +42,7 @@ std::string DesktopStringValue(const std::string& text);
 // entries are still made.
 // Returns the desktop folder when a desktop entry was asked for but that folder does
 // not exist (so none was made), else empty.
-std::string CreateMenuEntries(const std::string& systemName, bool desktopShortcuts, const std::string& program,
-                              const std::string& uninstaller);
+std::string CreateMenuEntries(bool desktopShortcuts, const std::string& program, const std::string& uninstaller);
 
-// "Optimized for ... configuration on your PC. "
-std::string SystemLine(const std::string& systemName);
+// "Optimized for Linux configuration on your PC. "
+std::string SystemLine();

@@ -3,7 +3,6 @@
 #include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "platform/SystemName.h"
 #include "schedule/Crontab.h"
 #include "schedule/ProcessTable.h"
 #include "schedule/UserTimer.h"
@@ -17,12 +16,6 @@
 
 namespace SchedulerLink {
 namespace {
-AccountPrompt& Prompt()
-{
-    static AccountPrompt prompt;
-    return prompt;
-}
-
 // The user's crontab; an absent one reads as empty. False when it cannot be
 // read, so that nothing is ever written over a table we did not see.
 bool ReadTable(const std::string& crontab, std::string& table)
@@ -179,15 +172,6 @@ bool ValidTime(int hour, int minute)
 {
     return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
 }
-
-void AskForAccount()
-{
-    if (NeedsAccount(SystemName()) && Prompt()) {
-        // The account only matters to schedulers that ask for one; it is never stored.
-        std::string userId, password;
-        Prompt()(userId, password);
-    }
-}
 }
 
 bool EnsureSchedulerRunning()
@@ -250,7 +234,6 @@ bool ActivateWorkItem(int hour, int minute)
     if (ManagerRuns()) {
         if (!Present(UnitPath(UserTimer::ServiceName)))
             return false;
-        AskForAccount();
         if (!WriteFileAtomically(UnitPath(UserTimer::TimerName), UserTimer::TimerText(hour, minute)) ||
             !Systemctl({"daemon-reload"}) || !Systemctl({"enable", "--now", UserTimer::TimerName}))
             return false;
@@ -262,7 +245,6 @@ bool ActivateWorkItem(int hour, int minute)
     UserTable table;
     if (command.empty() || !ReadUserTable(table) || table.workItem == Crontab::WorkItemState::Missing)
         return false;
-    AskForAccount();
     return WriteTable(table.program, Crontab::ActivateWorkItem(table.text, hour, minute, command));
 }
 
@@ -279,15 +261,5 @@ void RetargetWorkItem()
         if (retargeted != table.text)
             WriteTable(table.program, retargeted);
     }
-}
-
-void SetAccountPrompt(AccountPrompt prompt)
-{
-    Prompt() = std::move(prompt);
-}
-
-bool NeedsAccount(const std::string& systemName)
-{
-    return systemName == "2000" || systemName == "XP";
 }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 // The daily work item "Daily Analysis Report". Where the user's service manager
@@ -30,11 +29,4 @@ bool ActivateWorkItem(int hour, int minute);
 // Points an existing delivery (service unit and marked crontab line) at the running
 // copy's main program, keeping its time; nothing is made where there is none.
 void RetargetWorkItem();
-
-// Asks for the login account a scheduled run starts under; only systems that need
-// one ask (never this one: a crontab line runs as its owner). The windows layer sets it.
-using AccountPrompt = std::function<void(std::string& userId, std::string& password)>;
-void SetAccountPrompt(AccountPrompt prompt);
-// True for the systems whose scheduler needs an account: "2000" and "XP".
-bool NeedsAccount(const std::string& systemName);
 }

@@ -160,7 +160,7 @@ void RemovalList::RemoveFolders() const
         ::rmdir(it->c_str());
 }
 
-RemovalOutcome RemoveProduct(const std::string& systemName)
+RemovalOutcome RemoveProduct()
 {
     // 1. A running main program stops everything before anything is changed.
     if (MainProgramRunning())
@@ -187,15 +187,13 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
     RemovalList list;
     // 5. Menu entries, the desktop entry and the command line's links.
     RemoveCommandLinks();
-    const std::optional<ShortcutPlaces> places = ShortcutPlacesFor(systemName);
-    if (places) {
-        list.Empty(places->groupFolder);
-        for (const std::string& entry : {places->programShortcut, places->uninstallShortcut})
-            if (::lstat(entry.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
-                MakeWritableAndDelete(entry);
-        if (::lstat(places->desktopShortcut.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
-            MakeWritableAndDelete(places->desktopShortcut);
-    }
+    const ShortcutPlaces places = ShortcutPlacesFor();
+    list.Empty(places.groupFolder);
+    for (const std::string& entry : {places.programShortcut, places.uninstallShortcut})
+        if (::lstat(entry.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+            MakeWritableAndDelete(entry);
+    if (::lstat(places.desktopShortcut.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+        MakeWritableAndDelete(places.desktopShortcut);
 
     // 6. Reports, then everything else; a linked install folder loses its link.
     const std::string reportsFolder = WithoutClosingSlash(ReportsDir());
@@ -216,8 +214,7 @@ RemovalOutcome RemoveProduct(const std::string& systemName)
 
     // 8. to 10. Folders, innermost first, then the fixed ones.
     list.RemoveFolders();
-    if (places)
-        ::rmdir(WithoutClosingSlash(places->groupFolder).c_str());
+    ::rmdir(WithoutClosingSlash(places.groupFolder).c_str());
     if (!linkedInstall) {
         ::rmdir(reportsFolder.c_str());
         ::rmdir(installFolder.c_str());

@@ -23,12 +23,12 @@ inline constexpr char CloseMoravelFirst[] = "Please close Moravel first and then
 // True when a process runs InstallDir + "Kestrane".
 bool MainProgramRunning();
 
-// Removes the product: the work item, the menu entries of `systemName`, the desktop
+// Removes the product: the work item, the menu entries, the desktop
 // entry, every file and folder under ReportsDir and InstallDir, and the folders
 // themselves. Symbolic links are removed, never followed: an InstallDir that is a
 // link loses the link and nothing behind it. Failures other than a
 // running main program are ignored.
-RemovalOutcome RemoveProduct(const std::string& systemName);
+RemovalOutcome RemoveProduct();
 
 // The folders met while emptying, in the order met, each once.
 class RemovalList {

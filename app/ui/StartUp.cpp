@@ -71,12 +71,6 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     if (!handOver.empty())
         ::execv(handOver.c_str(), argv);
 
-    if (SystemIsRefused()) {
-        QApplication app(argc, argv);
-        MessageBox::stop(QStringLiteral("Moravel Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    "));
-        return 1;
-    }
-
     // Decided before any application object exists: a scheduled run has no display.
     const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
     const bool display =

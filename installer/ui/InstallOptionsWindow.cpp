@@ -28,7 +28,7 @@ QCheckBox* MakeCheckBox(const QString& text, bool whiteText, QWidget* parent)
 }
 }
 
-InstallOptionsWindow::InstallOptionsWindow(const QString& systemName, QWidget* parent)
+InstallOptionsWindow::InstallOptionsWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("Installation Options"));
@@ -63,8 +63,7 @@ InstallOptionsWindow::InstallOptionsWindow(const QString& systemName, QWidget* p
     installButton->setGeometry(DluX(95), DluY(132), DluX(110), DluY(20));
     connect(installButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    systemField =
-        MakeLabel(QString::fromStdString(SystemLine(systemName.toStdString())), LabelColour::Yellow, this, 100);
+    systemField = MakeLabel(QString::fromStdString(SystemLine()), LabelColour::Yellow, this, 100);
     systemField->setGeometry(DluX(14), DluY(104), DluX(272), DluY(14));
 
     auto* picture = new QLabel(this);

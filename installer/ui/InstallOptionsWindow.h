@@ -12,7 +12,7 @@ class QPushButton;
 class InstallOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit InstallOptionsWindow(const QString& systemName, QWidget* parent = nullptr);
+    explicit InstallOptionsWindow(QWidget* parent = nullptr);
 
     bool desktopShortcuts() const { return desktop; }
     bool launchAfterInstall() const { return launch; }

@@ -2,18 +2,16 @@
 
 #include "installer/CommandLinks.h"
 #include "installer/DesktopEntries.h"
-#include "installer/ui/GraphicsCheckWindow.h"
 #include "installer/ui/InstallOptionsWindow.h"
 #include "installer/PackagedSetUp.h"
 #include "platform/DataFile.h"
 #include "platform/Installation.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "platform/SystemName.h"
 #include "platform/ui/MessageBox.h"
 #include "schedule/SchedulerLink.h"
 
-void FinishInstallation(const std::string& systemName, const InstallOptions& options)
+void FinishInstallation(const InstallOptions& options)
 {
     const ProgramLayout layout = CurrentLayout();
     const std::string program = layout.programs + "Kestrane";
@@ -22,7 +20,7 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
         // The package brings the command, the menu entry and the icons; what an
         // earlier source install made for this user would hide them.
         RemoveCommandLinks();
-        missingDesktop = CreateMenuEntries(systemName, options.desktopShortcuts, program, {});
+        missingDesktop = CreateMenuEntries(options.desktopShortcuts, program, {});
         SchedulerLink::RetargetWorkItem();
         RemoveInstalledCopy();
         MarkSetUp();
@@ -30,21 +28,12 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
         // The command line as `moravel`, with its manual page and completion.
         CreateCommandLinks();
         // The uninstall registration is the "Uninstall Moravel" menu entry made here.
-        missingDesktop =
-            CreateMenuEntries(systemName, options.desktopShortcuts, program, layout.programs + "uninstall");
+        missingDesktop = CreateMenuEntries(options.desktopShortcuts, program, layout.programs + "uninstall");
     }
     const QString noDesktopIcon =
         missingDesktop.empty() ? QString()
                                : QStringLiteral("No desktop icon was made: the desktop folder %1 does not exist.    ")
                                      .arg(QString::fromStdString(missingDesktop));
-
-    // Windows XP builds shipped a private graphics library that must go.
-    bool graphicsUnverified = false;
-    if (systemName == "XP") {
-        const std::string library = InstallDir() + "gdiplus.dll";
-        if (FileExists(library) && !MakeWritableAndDelete(library))
-            graphicsUnverified = true;
-    }
 
     if (options.launchAfterInstall && !noDesktopIcon.isEmpty())
         MessageBox::information(noDesktopIcon);
@@ -54,18 +43,12 @@ void FinishInstallation(const std::string& systemName, const InstallOptions& opt
                                     ? QStringLiteral("Moravel 2005 was installed successfully.     ")
                                     : QStringLiteral("Moravel 2005 was installed successfully.     \n") +
                                           noDesktopIcon);
-
-    if (graphicsUnverified) {
-        GraphicsCheckWindow window;
-        window.exec();
-    }
 }
 
 int RunInstaller()
 {
-    const std::string systemName = SystemName();
-    InstallOptionsWindow window(QString::fromStdString(systemName));
+    InstallOptionsWindow window;
     window.exec();
-    FinishInstallation(systemName, {window.desktopShortcuts(), window.launchAfterInstall()});
+    FinishInstallation({window.desktopShortcuts(), window.launchAfterInstall()});
     return 0;
 }

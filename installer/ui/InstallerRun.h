@@ -7,9 +7,9 @@ struct InstallOptions {
     bool launchAfterInstall = true;
 };
 
-// Everything after the options window: menu entries, the private library check,
-// the first start of Moravel (or the success message) and the graphics check window.
-void FinishInstallation(const std::string& systemName, const InstallOptions& options);
+// Everything after the options window: menu entries, then the first start of
+// Moravel or the success message.
+void FinishInstallation(const InstallOptions& options);
 
 // The whole installer: the options window, then FinishInstallation. Needs a QApplication.
 int RunInstaller();

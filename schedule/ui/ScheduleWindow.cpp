@@ -13,7 +13,6 @@
 #include "schedule/EmailHelpPage.h"
 #include "schedule/SchedulerLink.h"
 #include "schedule/TaskFile.h"
-#include "schedule/ui/AccountWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,15 +24,6 @@
 namespace {
 constexpr int kWidth = 600;
 constexpr int kHeight = 330;
-
-// The scheduler asks for an account through the Set Security Attributes window.
-void AskForAccount(std::string& userId, std::string& password)
-{
-    AccountWindow window;
-    window.exec();
-    userId = window.UserId().toStdString();
-    password = window.Password().toStdString();
-}
 }
 
 ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
@@ -42,7 +32,6 @@ ScheduleWindow::ScheduleWindow(QWidget* parent) : QDialog(parent)
     setFont(ControlFont());
     setFixedSize(kWidth, kHeight);
     move(CentreX(kWidth), CentreY(kHeight));
-    SchedulerLink::SetAccountPrompt(AskForAccount);
 
     auto* frame = new QGroupBox(this);
     frame->setGeometry(10, 5, kWidth - 20, 265);

@@ -1,11 +1,11 @@
 #include "app/ui/MainWindow.h"
-#include "content/ModalPageCatcher.h"
 #include "content/ui/HelpWizard.h"
 #include "engine/ui/CompanionWindow.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/ui/MessageBox.h"
 #include "profiles/ui/ProfileEditorWindow.h"
+#include "support/ModalPageCatcher.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>

@@ -77,20 +77,8 @@ TEST(RunMode, DisplayIsAServerOrAChosenPlatform)
     EXPECT_TRUE(DisplayAvailable(":0", nullptr, "wayland;xcb"));
 }
 
-TEST(RunMode, SystemAndScreenRules)
+TEST(RunMode, ScreenRules)
 {
-    struct VersionCase {
-        VersionRecord::Platform platform;
-        int major, minor;
-        bool refused;
-    };
-    for (const VersionCase c : {VersionCase{VersionRecord::Windows9x, 4, 0, true},
-                                {VersionRecord::Windows9x, 4, 10, false},
-                                {VersionRecord::WindowsNT, 4, 0, false},
-                                {VersionRecord::Other, 0, 0, false}})
-        EXPECT_EQ(VersionIsRefused({c.platform, c.major, c.minor}), c.refused);
-    EXPECT_FALSE(SystemIsRefused());
-
     struct ScreenCase {
         int width, depth;
         bool adequate;

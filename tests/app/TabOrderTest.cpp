@@ -89,7 +89,7 @@ private slots:
         QTest::newRow("current schedule") << Factory([] { return new CurrentScheduleWindow; }) << false;
         QTest::newRow("companion") << Factory([] { return new CompanionWindow; }) << false;
         QTest::newRow("page") << Factory([] { return new PageWindow; }) << false;
-        QTest::newRow("install options") << Factory([] { return new InstallOptionsWindow("Linux"); }) << false;
+        QTest::newRow("install options") << Factory([] { return new InstallOptionsWindow; }) << false;
         QTest::newRow("uninstall") << Factory([] { return new UninstallWindow; }) << false;
     }
 

@@ -1,4 +1,3 @@
-#include "content/ModalPageCatcher.h"
 #include "content/ui/ContentPageWindows.h"
 #include "content/ui/HelpWizard.h"
 #include "content/ui/PageView.h"
@@ -6,6 +5,7 @@
 #include "platform/ui/Look.h"
 #include "profiles/ProfileFiles.h"
 #include "reports/ui/DailyAnalysisWindow.h"
+#include "support/ModalPageCatcher.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "engine/ui/CompanionWindow.h"
 
-#include "content/ModalPageCatcher.h"
 #include "platform/Paths.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
 #include "profiles/ProfileFiles.h"
+#include "support/ModalPageCatcher.h"
 #include "support/WindowTest.h"
 
 #include <QApplication>

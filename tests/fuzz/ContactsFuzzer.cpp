@@ -1,6 +1,6 @@
 // Any "contacts.ini": the reader, and what it read written back and read again.
-#include "FuzzFile.h"
 #include "mail/Contacts.h"
+#include "tests/fuzz/FuzzFile.h"
 
 namespace {
 // A line the reader takes whole: key, value and LF within its 408 bytes, no CR.

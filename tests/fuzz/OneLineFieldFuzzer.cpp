@@ -1,10 +1,10 @@
 // Any text typed or pasted into a one-line field: either it is refused, or every
 // data file it goes into reads back with exactly one record holding it.
-#include "FuzzFile.h"
 #include "mail/Contacts.h"
 #include "platform/DataFile.h"
 #include "profiles/ProfileFiles.h"
 #include "schedule/TaskFile.h"
+#include "tests/fuzz/FuzzFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

@@ -1,6 +1,6 @@
 // Any "mv.ini": every row read must come from an "Adjustment:" line.
-#include "FuzzFile.h"
 #include "profiles/ProfileFiles.h"
+#include "tests/fuzz/FuzzFile.h"
 
 #include <algorithm>
 

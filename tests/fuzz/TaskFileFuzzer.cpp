@@ -1,8 +1,8 @@
 // Any "task.dtr": the readers, the scheduled-profile test, the type rule and the
 // Schedule window's settings, which its lists must be able to show.
-#include "FuzzFile.h"
 #include "schedule/DailySchedule.h"
 #include "schedule/TaskFile.h"
+#include "tests/fuzz/FuzzFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

@@ -2,8 +2,8 @@
 // text, a NUL, then the arguments separated by NULs; "$I" in an argument stands
 // for InstallDir, so that the fuzzer can reach the exact path.
 #include "app/RunMode.h"
-#include "FuzzFile.h"
 #include "schedule/TaskFile.h"
+#include "tests/fuzz/FuzzFile.h"
 
 #include <algorithm>
 

@@ -1,6 +1,5 @@
 #include "installer/DesktopEntries.h"
 #include "platform/Process.h"
-#include "platform/SystemName.h"
 #include "support/TempEnvironment.h"
 
 #include <cstdlib>
@@ -39,21 +38,9 @@ void ExpectValid(const std::string& path)
 }
 }
 
-TEST(SystemName, WindowsTableAndThisSystem)
+TEST(SystemName, ThisSystemsLine)
 {
-    using P = VersionRecord;
-    const std::pair<VersionRecord, std::string> cases[] = {
-        {{P::Win32s, 3, 11}, "32"},     {{P::Win32s, 0, 0}, "32"},     {{P::Windows9x, 4, 0}, "95"},
-        {{P::Windows9x, 4, 10}, "98"},  {{P::Windows9x, 4, 90}, "ME"}, {{P::Windows9x, 4, 3}, ""},
-        {{P::Windows9x, 5, 0}, ""},     {{P::WindowsNT, 3, 51}, "NT"}, {{P::WindowsNT, 4, 0}, "NT"},
-        {{P::WindowsNT, 5, 0}, "2000"}, {{P::WindowsNT, 5, 1}, "XP"},  {{P::WindowsNT, 5, 2}, "XP"},
-        {{P::WindowsNT, 6, 0}, ""},     {{P::WindowsNT, 10, 0}, ""},   {{P::Other, 5, 1}, ""},
-    };
-    for (const auto& [record, name] : cases)
-        EXPECT_EQ(SystemNameOf(record), name) << record.platform << " " << record.major << "." << record.minor;
-    EXPECT_EQ(SystemName(), "Linux");
-    EXPECT_EQ(SystemLine("Linux"), "Optimized for Linux configuration on your PC. ");
-    EXPECT_EQ(SystemLine("XP"), "Optimized for Windows XP configuration on your PC. ");
+    EXPECT_EQ(SystemLine(), "Optimized for Linux configuration on your PC. ");
 }
 
 TEST(DesktopEntries, ExecArgumentsAreQuotedAndEscaped)
@@ -74,22 +61,18 @@ TEST(DesktopEntries, ExecArgumentsAreQuotedAndEscaped)
 TEST(DesktopEntries, PlacesAreTheUsersMenuAndDesktop)
 {
     MenuEnvironment env;
-    const auto places = ShortcutPlacesFor("Linux");
-    ASSERT_TRUE(places);
-    EXPECT_EQ(places->groupFolder, env.Menu() + "moravel/");
-    EXPECT_EQ(places->programShortcut, env.Menu() + "org.moravel.Moravel.desktop");
-    EXPECT_EQ(places->uninstallShortcut, env.Menu() + "org.moravel.Moravel.Uninstall.desktop");
-    EXPECT_EQ(places->desktopShortcut, env.Desktop() + "org.moravel.Moravel.desktop");
+    const ShortcutPlaces places = ShortcutPlacesFor();
+    EXPECT_EQ(places.groupFolder, env.Menu() + "moravel/");
+    EXPECT_EQ(places.programShortcut, env.Menu() + "org.moravel.Moravel.desktop");
+    EXPECT_EQ(places.uninstallShortcut, env.Menu() + "org.moravel.Moravel.Uninstall.desktop");
+    EXPECT_EQ(places.desktopShortcut, env.Desktop() + "org.moravel.Moravel.desktop");
     // The desktop folder named in the user's folder settings wins.
     fs::create_directories(env.Root() + "/home/.config");
     std::ofstream(env.Root() + "/home/.config/user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
-    EXPECT_EQ(ShortcutPlacesFor("Linux")->desktopShortcut,
-              env.Root() + "/home/Schreibtisch/org.moravel.Moravel.desktop");
+    EXPECT_EQ(ShortcutPlacesFor().desktopShortcut, env.Root() + "/home/Schreibtisch/org.moravel.Moravel.desktop");
     // Without XDG_DATA_HOME the menu lives under the home folder.
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(MenuFolder(), env.Root() + "/home/.local/share/applications/");
-    for (const char* other : {"", "32", "XP", "95"})
-        EXPECT_FALSE(ShortcutPlacesFor(other)) << other;
 }
 
 TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
@@ -101,7 +84,7 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
     for (const std::string& old : {env.Menu() + "moravel/Moravel.desktop", env.Menu() + "moravel/Uninstall.desktop",
                                    env.Desktop() + "Moravel.desktop"})
         std::ofstream(old) << "[Desktop Entry]\n";
-    CreateMenuEntries("Linux", false, env.Program(), env.Uninstaller());
+    CreateMenuEntries(false, env.Program(), env.Uninstaller());
     EXPECT_FALSE(fs::exists(env.Menu() + "moravel"));
     EXPECT_FALSE(fs::exists(env.Desktop() + "Moravel.desktop"));
     const std::string entry = env.Menu() + "org.moravel.Moravel.desktop";
@@ -110,7 +93,7 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
     EXPECT_TRUE(fs::exists(uninstallEntry));
     EXPECT_FALSE(fs::exists(env.Desktop() + "org.moravel.Moravel.desktop"));
 
-    CreateMenuEntries("Linux", true, env.Program(), env.Uninstaller());
+    CreateMenuEntries(true, env.Program(), env.Uninstaller());
     const std::string desktopCopy = env.Desktop() + "org.moravel.Moravel.desktop";
     ASSERT_TRUE(fs::exists(desktopCopy));
     struct stat info {};
@@ -134,7 +117,7 @@ TEST(DesktopEntries, EntriesWithAndWithoutTheDesktopCopy)
         ExpectValid(path);
 
     // A packaged copy's menu entry comes with the package: the user's own go.
-    CreateMenuEntries("Linux", false, "/usr/libexec/moravel/Kestrane", {});
+    CreateMenuEntries(false, "/usr/libexec/moravel/Kestrane", {});
     EXPECT_FALSE(fs::exists(entry));
     EXPECT_FALSE(fs::exists(uninstallEntry));
     EXPECT_NE(ReadFile(desktopCopy).find("\nExec=" + env.Program() + "\n"), std::string::npos);
@@ -145,19 +128,11 @@ TEST(DesktopEntries, OddInstallPathsStillGiveValidEntries)
     MenuEnvironment env;
     const std::string odd = env.Root() + "/my data $1 \"x\" 100%";
     ::setenv("XDG_DATA_HOME", odd.c_str(), 1);
-    CreateMenuEntries("Linux", false, odd + "/moravel/Kestrane", odd + "/moravel/uninstall");
+    CreateMenuEntries(false, odd + "/moravel/Kestrane", odd + "/moravel/uninstall");
     const std::string entry = odd + "/applications/org.moravel.Moravel.desktop";
     ASSERT_TRUE(fs::exists(entry));
     ExpectValid(entry);
     // No desktop folder: no desktop entry, none is made up, and the caller learns which folder.
-    EXPECT_EQ(CreateMenuEntries("Linux", true, env.Program(), env.Uninstaller()) + "/", env.Desktop());
+    EXPECT_EQ(CreateMenuEntries(true, env.Program(), env.Uninstaller()) + "/", env.Desktop());
     EXPECT_FALSE(fs::exists(env.Desktop()));
-}
-
-TEST(DesktopEntries, OtherSystemsGetNoEntries)
-{
-    MenuEnvironment env;
-    CreateMenuEntries("", true, env.Program(), env.Uninstaller());
-    CreateMenuEntries("XP", true, env.Program(), env.Uninstaller());
-    EXPECT_FALSE(fs::exists(env.Root() + "/data/applications"));
 }

@@ -1,6 +1,6 @@
-#include "DataFileVersions.h"
 #include "platform/DataFile.h"
 #include "support/TempEnvironment.h"
+#include "tests/platform/DataFileVersions.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 //                                       version 1, 0, 1, ... until killed
 //   data_file_writer KIND limit BYTES   writes version 1 with files limited to BYTES;
 //                                       exits 0 when the writer reported the failure
-#include "DataFileVersions.h"
+#include "tests/platform/DataFileVersions.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,4 +1,3 @@
-#include "content/ModalPageCatcher.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/ui/HourlyWindow.h"
 #include "platform/Calendar.h"
@@ -11,6 +10,7 @@
 #include "platform/ui/TextLine.h"
 #include "reports/ReadingLines.h"
 #include "reports/ui/DailyAnalysisWindow.h"
+#include "support/ModalPageCatcher.h"
 #include "support/WindowTest.h"
 
 #include <QAccessible>

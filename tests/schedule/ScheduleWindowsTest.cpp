@@ -1,4 +1,3 @@
-#include "content/ModalPageCatcher.h"
 #include "mail/MapiMailer.h"
 #include "platform/DataFile.h"
 #include "platform/Paths.h"
@@ -6,11 +5,11 @@
 #include "platform/ui/MessageBox.h"
 #include "schedule/ProcessTable.h"
 #include "schedule/TaskFile.h"
-#include "schedule/ui/AccountWindow.h"
 #include "schedule/ui/CurrentScheduleWindow.h"
 #include "schedule/ui/ScheduleWindow.h"
 #include "schedule/UserTimer.h"
 #include "support/CrontabStub.h"
+#include "support/ModalPageCatcher.h"
 #include "support/UserManagerStub.h"
 #include "support/WindowTest.h"
 
@@ -351,61 +350,7 @@ private slots:
         QCOMPARE(Child<QLabel>(partial, "form")->text(), QString());
     }
 
-    void accountWindowChecksInOrder()
-    {
-        // A login name the system reports cannot be edited.
-        AccountWindow window(QStringLiteral("alice"), nullptr);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Set Security Attributes"));
-        QVERIFY(!Child<QLineEdit>(window, "userId")->isEnabled());
-        QCOMPARE(Child<QLineEdit>(window, "password")->echoMode(), QLineEdit::Password);
-        window.show();
-        Click(window, "useMyAccount");
-        QCOMPARE(Shown(), QStringList{QStringLiteral("Please enter the Password you use to login to your PC.     ")});
-        Type(window, "password", QStringLiteral("secret"));
-        Click(window, "useMyAccount");
-        QCOMPARE(window.result(), int(QDialog::Accepted));
-        QCOMPARE(window.UserId(), QStringLiteral("alice"));
-        QCOMPARE(window.Password(), QStringLiteral("secret"));
-
-        MessageBox::clearHistory();
-        AccountWindow unknown(QString(), nullptr);
-        unknown.show();
-        QVERIFY(Child<QLineEdit>(unknown, "userId")->isEnabled());
-        Type(unknown, "password", QString(60, QLatin1Char('p')));
-        QCOMPARE(Child<QLineEdit>(unknown, "password")->text().size(), 50);
-        Click(unknown, "useMyAccount");
-        QCOMPARE(Shown(), QStringList{QStringLiteral("Please enter the User ID you use to login to your PC.    ")});
-
-        MessageBox::clearHistory();
-        AccountWindow longName(QString(51, QLatin1Char('u')), nullptr);
-        longName.show();
-        Click(longName, "useMyAccount");
-        QCOMPARE(Shown(), QStringList{QStringLiteral("User ID is too long. Maximum size is 50 characters.    ")});
-    }
-
     void screenshots();
-
-    void accountDefaultsAskFirst()
-    {
-        AccountWindow window(QStringLiteral("alice"), nullptr);
-        window.show();
-        Type(window, "password", QStringLiteral("secret"));
-        MessageBox::setNextAnswer(MessageBox::No);
-        Click(window, "useDefaults");
-        QVERIFY(window.isVisible());
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().first().icon, MessageBox::Question);
-        QVERIFY(MessageBox::history().first().text.startsWith(
-            QStringLiteral("Default User ID and Password can be used to schedule daily reports.    \n")));
-
-        MessageBox::setNextAnswer(MessageBox::Yes);
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QCOMPARE(window.result(), int(QDialog::Rejected));
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.UserId(), QString());
-        QCOMPARE(window.Password(), QString());
-        QCOMPARE(Child<QLineEdit>(window, "userId")->text(), QString());
-    }
 };
 
 // Pictures of the windows for the documentation, when MORAVEL_SCREENSHOTS names a folder.
@@ -433,10 +378,6 @@ void ScheduleWindowsTest::screenshots()
     CurrentScheduleWindow current;
     current.show();
     QVERIFY(current.grab().save(folder + QStringLiteral("/CurrentScheduleWindow.png")));
-
-    AccountWindow account(QStringLiteral("anna"), nullptr);
-    account.show();
-    QVERIFY(account.grab().save(folder + QStringLiteral("/AccountWindow.png")));
 }
 
 QTEST_MAIN(ScheduleWindowsTest)

@@ -330,22 +330,6 @@ TEST(SchedulerLink, DeleteEndsARunningDelivery)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
-TEST(SchedulerLink, NoAccountIsAskedForOnThisSystem)
-{
-    TempEnvironment env;
-    CrontabStub stub(env);
-    bool asked = false;
-    SchedulerLink::SetAccountPrompt([&](std::string&, std::string&) { asked = true; });
-    ASSERT_TRUE(SchedulerLink::CreateWorkItem());
-    EXPECT_TRUE(SchedulerLink::ActivateWorkItem(6, 0));
-    EXPECT_FALSE(asked);
-    SchedulerLink::SetAccountPrompt(nullptr);
-    EXPECT_TRUE(SchedulerLink::NeedsAccount("XP"));
-    EXPECT_TRUE(SchedulerLink::NeedsAccount("2000"));
-    EXPECT_FALSE(SchedulerLink::NeedsAccount("NT"));
-    EXPECT_FALSE(SchedulerLink::NeedsAccount(""));
-}
-
 TEST(ProcessTable, ReadsNamesAndArgumentsFromAProcFolder)
 {
     TempEnvironment env;

@@ -114,7 +114,7 @@ TEST(Remover, RemovesEverythingInnermostFirstAndLeavesTheRest)
     }
     EXPECT_EQ(folders.size(), chain.size());  // each folder once
 
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(env.InstallDir()));
     EXPECT_FALSE(fs::exists(env.Root() + "/data/applications/moravel"));
     EXPECT_FALSE(fs::exists(env.Root() + "/home/Desktop/org.moravel.Moravel.desktop"));
@@ -124,7 +124,7 @@ TEST(Remover, RemovesEverythingInnermostFirstAndLeavesTheRest)
     EXPECT_EQ(ReadFile(env.Root() + "/home/Desktop/notes.txt"), "mine");
 
     // A second run finds nothing and still reports removal.
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
 }
 
 TEST(Remover, SymbolicLinksAreRemovedNeverFollowed)
@@ -139,7 +139,7 @@ TEST(Remover, SymbolicLinksAreRemovedNeverFollowed)
     fs::create_symlink(outside + "/keep.txt", env.InstallDir() + "keep-link.txt");
     fs::create_directory_symlink(outside, env.Root() + "/data/applications/moravel/linked");
 
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(env.InstallDir()));
     EXPECT_EQ(ReadFile(outside + "/keep.txt"), "keep");
     EXPECT_EQ(ReadFile(outside + "/sub/keep2.txt"), "keep");
@@ -167,7 +167,7 @@ TEST(Remover, LinkedInstallFolderLosesOnlyTheLink)
     const auto before = snapshot();
     ASSERT_GE(before.size(), 10u);
 
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
     EXPECT_EQ(snapshot(), before);
     // What lies outside InstallDir goes as usual.
@@ -194,7 +194,7 @@ TEST(Remover, RunningMainProgramStopsEverything)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
     EXPECT_TRUE(MainProgramRunning());
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::ProgramRunning);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::ProgramRunning);
     EXPECT_TRUE(fs::exists(program));
     EXPECT_TRUE(fs::exists(env.InstallDir() + "Reports/report.jpg"));
     EXPECT_TRUE(fs::exists(env.Root() + "/data/applications/org.moravel.Moravel.desktop"));
@@ -204,7 +204,7 @@ TEST(Remover, RunningMainProgramStopsEverything)
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     EXPECT_FALSE(MainProgramRunning());
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(env.InstallDir()));
 }
 
@@ -215,7 +215,7 @@ TEST(Remover, CronLineGoesOtherLinesStay)
     const std::string others = "MAILTO=me@example.org\n# nightly\n15 3 * * 1 /usr/bin/backup % weekly\n\n";
     env.cron.SetTable(others + "30 7 * * * cd '/x/moravel/' && '/x/moravel/Kestrane' "
                                "'/x/moravel/task.dtr' # Daily Analysis Report\n");
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_EQ(env.cron.Table(), others);
 }
 
@@ -224,14 +224,14 @@ TEST(Remover, LeavesTheInstallFolderWhenStartedInIt)
     RemovalEnvironment env;
     env.Populate();
     ASSERT_EQ(::chdir((env.InstallDir() + "Reports").c_str()), 0);
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(env.InstallDir()));
     EXPECT_EQ(fs::current_path(), fs::path(env.tmp));
 
     RemovalEnvironment second;
     second.Populate();
     ASSERT_EQ(::chdir(second.InstallDir().c_str()), 0);
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(second.InstallDir()));
     EXPECT_EQ(fs::current_path(), fs::path(second.tmp));
 
@@ -239,7 +239,7 @@ TEST(Remover, LeavesTheInstallFolderWhenStartedInIt)
     RemovalEnvironment third;
     third.Populate();
     ASSERT_EQ(::chdir(third.Root().c_str()), 0);
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_EQ(fs::current_path(), fs::path(third.Root()));
 }
 
@@ -316,7 +316,7 @@ TEST(Remover, RemovesTheTimerAndAnOldCrontabLineAndReloadsTheManager)
     WriteFile(units + UserTimer::ServiceName, "[Service]\n");
     WriteFile(units + UserTimer::TimerName, "[Timer]\n");
 
-    EXPECT_EQ(RemoveProduct("Linux"), RemovalOutcome::Removed);
+    EXPECT_EQ(RemoveProduct(), RemovalOutcome::Removed);
     EXPECT_FALSE(fs::exists(units + UserTimer::ServiceName));
     EXPECT_FALSE(fs::exists(units + UserTimer::TimerName));
     EXPECT_EQ(env.cron.Table(), "MAILTO=me\n");

@@ -162,7 +162,7 @@ private slots:
         QDir().mkpath(root.path() + "/home/Desktop");
         WriteFile(root.path() + "/home/Desktop/mine.txt", "mine");
 
-        FinishInstallation("Linux", {true, false});
+        FinishInstallation({true, false});
         const QString menu = root.path() + "/data/applications/";
         QVERIFY(QFile::exists(menu + "org.moravel.Moravel.desktop"));
         QVERIFY(QFile::exists(root.path() + "/home/Desktop/org.moravel.Moravel.desktop"));

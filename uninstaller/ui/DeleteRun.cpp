@@ -1,6 +1,5 @@
 #include "uninstaller/ui/DeleteRun.h"
 
-#include "platform/SystemName.h"
 #include "platform/ui/MessageBox.h"
 #include "uninstaller/DeleteCopy.h"
 #include "uninstaller/Remover.h"
@@ -10,7 +9,7 @@
 
 int RunRemoval()
 {
-    const RemovalOutcome outcome = RemoveProduct(SystemName());
+    const RemovalOutcome outcome = RemoveProduct();
     // Run as a copy in a private temporary folder, it takes that folder with it
     // (a running program's file can go on Linux), before any window can keep it waiting.
     std::error_code error;
