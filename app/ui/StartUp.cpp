@@ -78,8 +78,6 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     if (EndsSilently(mode, display))
         return 0;
     if (mode.unattended) {
-        // Offscreen for this run only: what it starts for the user (Open) gets the
-        // user's own environment.
         // Only the report picture needs Qt's GUI module; the text is composed and the
         // notification sent without loading a platform at all.
         qInstallMessageHandler(QuietMessages);
@@ -87,6 +85,8 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
             QCoreApplication app(argc, argv);
             return RunScheduledDelivery(mode.task);
         }
+        // Offscreen for this run only: what it starts for the user (Open) gets the
+        // user's own environment.
         PlatformArguments arguments(argc, argv, "offscreen");
         QGuiApplication app(arguments.Count(), arguments.Values());
         return RunScheduledDelivery(mode.task);
