@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/LastProfile.h"
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "platform/AsciiText.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
@@ -222,7 +222,7 @@ bool CheckProfile(CommandLine& command)
         return false;
     }
     command.profilePath = ProfilePath(command.profile);
-    if (DataFileState(command.profilePath) != FileState::Readable) {
+    if (ReadProfileFile(command.profilePath, command.profileRecord) != FileState::Readable) {
         command.error = "cannot read the profile " + Quoted(command.profile) + ": " + command.profilePath;
         return false;
     }
@@ -239,7 +239,7 @@ bool CheckDates(CommandLine& command)
         return false;
     }
     if (!command.profilePath.empty()) {
-        command.error = BeforeBirthMessage(ReadProfileFile(command.profilePath).birthday, first);
+        command.error = BeforeBirthMessage(command.profileRecord.birthday, first);
         if (!command.error.empty())
             return false;
     }
@@ -406,23 +406,23 @@ CommandLine ReadCommandLine(const std::string& programPath, const std::vector<st
 
 std::string ReportOutput(const CommandLine& command)
 {
-    const ProfileRecord profile = ReadProfileFile(command.profilePath);
-    std::vector<ReportDay> reportDays;
+    const ProfileRecord& profile = command.profileRecord;
+    std::vector<DailyRecord> reportDays;
     std::vector<CalendarDay> calendarDays;
     std::string text;
     // JSON shows the window's values; the text and the calendar carry the mail's.
-    const ReadingRange range = command.format == OutputFormat::Json ? ReadingRange::Limited : ReadingRange::Unlimited;
     Date date = *command.date;
     for (int i = 0; i < command.days; ++i, date = DayAfter(date)) {
-        DailyReadingSet set;
-        ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day, range);
-        if (command.format == OutputFormat::Json)
-            reportDays.push_back({date, set});
-        else if (command.format == OutputFormat::Ics)
-            calendarDays.push_back(
-                {date, DayAfter(date), ValueAfterLabel(set.dayReadingText, "Day Reading: "), PlainReportText(set)});
+        const DailyRecord record = ComputeDailyRecord(profile, date);
+        if (command.format == OutputFormat::Json) {
+            reportDays.push_back(record);
+            continue;
+        }
+        const std::string plain = PlainReportText(ComposeDailyReadingSet(profile, record, ReadingRange::Unlimited));
+        if (command.format == OutputFormat::Ics)
+            calendarDays.push_back({date, DayAfter(date), record.dayReading, plain});
         else
-            text += (i ? "\n" : "") + EscapedControls(PlainReportText(set), true);
+            text += (i ? "\n" : "") + EscapedControls(plain, true);
     }
     if (command.format == OutputFormat::Json)
         return ReportJson(command.profile, profile.fullName, profile.manualCalibration, reportDays);

@@ -2,6 +2,7 @@
 
 #include "app/StartRequest.h"
 #include "platform/Date.h"
+#include "profiles/ProfileFiles.h"
 
 #include <iosfwd>
 #include <optional>
@@ -27,6 +28,7 @@ struct CommandLine {
     std::string helpTopic;                 // the command --help was asked about
     std::string profile;                   // a description of the index
     std::string profilePath;               // its file
+    ProfileRecord profileRecord;           // its contents, read once while the command line is checked
     std::optional<Date> date;              // report and picture: --date or today
     int days = 1;
     bool daysGiven = false;  // picture: the month chart of `days` days instead of the report

@@ -1,7 +1,7 @@
 #include "app/PictureCommand.h"
 
 #include "app/CommandLine.h"
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "platform/AsciiText.h"
 #include "platform/DataFile.h"
 #include "reports/MonthChart.h"
@@ -47,11 +47,11 @@ int RunPictureCommand(const CommandLine& command)
     const Date date = *command.date;
     QImage picture;
     if (command.daysGiven) {
-        picture = ComposeMonthPicture(MonthChartOf(command.profilePath, date, command.days));
+        picture = ComposeMonthPicture(MonthChartOf(&command.profileRecord, date, command.days));
     } else {
-        DailyReadingSet set;
-        ComputeDailyReadingSet(set, command.profilePath, date.year, date.month, date.day);
-        picture = ComposeReportPicture(set, ReportVariant::Window);
+        const ProfileRecord& profile = command.profileRecord;
+        picture = ComposeReportPicture(ComposeDailyReadingSet(profile, ComputeDailyRecord(profile, date)),
+                                       ReportVariant::Window);
     }
     const bool png = EndsWithLowerAscii(command.output, ".png");
     const QByteArray bytes = Encoded(picture, png ? "png" : "jpeg");

@@ -1,7 +1,7 @@
-// Timings of the reading engine: one day's arithmetic, and the whole daily set
-// including the read of the profile file.
-#include "engine/DailyReadingSet.h"
-#include "engine/ReadingEngine.h"
+// Timings of the reading engine: a year of daily records from one profile, and the
+// whole daily set including the read of the profile file.
+#include "engine/DailyRecord.h"
+#include "reports/DailyReadingSet.h"
 #include "platform/Calendar.h"
 #include "platform/DataFile.h"
 
@@ -51,15 +51,14 @@ BENCHMARK(DailySetWithFileRead);
 
 void ArithmeticOverAYear(benchmark::State& state)
 {
-    ReadingEngine engine(ProfileFile());
+    const ProfileRecord profile = ReadProfileFile(ProfileFile());
     const std::vector<Date> days = DaysOf(2004);
     for (auto _ : state) {
         int sum = 0;
         for (const Date& date : days) {
-            engine.SetTargetDate(date.year, date.month, date.day);
-            engine.ComputeNumbers();
-            for (int kind = 0; kind < CycleCount; ++kind)
-                sum += engine.Reading(static_cast<CycleKind>(kind));
+            const DailyRecord record = ComputeDailyRecord(profile, date);
+            for (const int value : record.raw)
+                sum += value;
         }
         benchmark::DoNotOptimize(sum);
     }

@@ -1,13 +1,14 @@
 #include "content/DreamPage.h"
 
-#include "engine/DailyReadingSet.h"
+#include "engine/DailyRecord.h"
 #include "platform/Calendar.h"
 
 int DreamEmotionalReading(const std::string& profilePath, int month, int day, int year)
 {
-    DailyReadingSet set;
-    ComputeDailyReadingSet(set, profilePath, year, month, day);
-    return set.readings[static_cast<std::size_t>(CycleKind::Emotional)];
+    if (profilePath.empty())
+        return 0;
+    const DailyRecord record = ComputeDailyRecord(ReadProfileFile(profilePath), {month, day, year});
+    return record.limited[static_cast<std::size_t>(CycleKind::Emotional)];
 }
 
 std::string DreamVerdict(int emotionalReading, int month, int day, int year)

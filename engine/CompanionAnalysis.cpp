@@ -16,15 +16,12 @@ struct Person {
     int soul = 0;
 };
 
-Person ReadPerson(const std::string& path)
+Person PersonOf(const ProfileRecord& profile)
 {
-    ReadingEngine engine(path);
-    const Date birthday = engine.Birthday();
-    engine.SetTargetDate(birthday.year, birthday.month, birthday.day);
-    engine.ComputeNumbers();
+    const Date& birthday = profile.birthday;
     // A stored month outside 1..12 has no sign; the picture rule's Capricorn stands in.
-    return Person{engine.FullName(), SignOf(birthday.month, birthday.day).value_or(ZodiacSign::Capricorn),
-                  engine.Numbers().birthNumber};
+    return Person{profile.fullName, SignOf(birthday.month, birthday.day).value_or(ZodiacSign::Capricorn),
+                  ComputeNumbers(profile).birthNumber};
 }
 }
 
@@ -54,10 +51,10 @@ CompanionVerdicts MatchCompanions(ZodiacSign signA, int soulA, ZodiacSign signB,
     return v;
 }
 
-CompanionResult ComputeCompanion(const std::string& firstProfilePath, const std::string& secondProfilePath)
+CompanionResult ComputeCompanion(const ProfileRecord& first, const ProfileRecord& second)
 {
-    const Person a = ReadPerson(firstProfilePath);
-    const Person b = ReadPerson(secondProfilePath);
+    const Person a = PersonOf(first);
+    const Person b = PersonOf(second);
     const CompanionVerdicts v = MatchCompanions(a.sign, a.soul, b.sign, b.soul);
     CompanionResult result;
     result.firstName = a.name;

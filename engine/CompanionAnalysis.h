@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ZodiacSigns.h"
+#include "profiles/ProfileFiles.h"
 
 #include <array>
 #include <string>
@@ -35,8 +36,8 @@ struct CompanionResult {
     int layoutHeight = 0;  // 0: fixed placement
 };
 
-// Reads both profile files and matches them; `ready` is set, `layoutHeight` left 0.
-CompanionResult ComputeCompanion(const std::string& firstProfilePath, const std::string& secondProfilePath);
+// Matches two profiles; `ready` is set, `layoutHeight` left 0.
+CompanionResult ComputeCompanion(const ProfileRecord& first, const ProfileRecord& second);
 
 // The four drawn lines, top to bottom.
 std::array<std::string, 4> CompanionLines(const CompanionResult& result);

@@ -1,6 +1,6 @@
 #include "engine/HourlyCurve.h"
 
-#include "engine/ReadingEngine.h"
+#include "engine/DailyRecord.h"
 #include "platform/Calendar.h"
 
 #include <cstdlib>
@@ -77,18 +77,13 @@ std::string HourlyTitle(const Date& shownDate, const std::string& fullName, bool
            (manualCalibration ? "  Manual Calibration" : "  Automatic Calibration") + HourlyTitleSuffix(kind);
 }
 
-HourlyDay HourlyDayOf(const std::string& profilePath, int kind, const Date& shownDate, const Date& date)
+HourlyDay HourlyDayOf(const ProfileRecord& profile, int kind, const Date& shownDate, const Date& date)
 {
     HourlyDay day;
-    if (profilePath.empty())
-        return day;
-    ReadingEngine engine(profilePath);
-    engine.SetTargetDate(date.year, date.month, date.day);
-    engine.ComputeNumbers();
-    day.title = HourlyTitle(shownDate, engine.FullName(), engine.ManualCalibration(), kind);
+    day.title = HourlyTitle(shownDate, profile.fullName, profile.manualCalibration, kind);
     if (kind < 1 || kind > 5)
         return day;
-    const int value = engine.Reading(static_cast<CycleKind>(kind - 1));
+    const int value = ComputeDailyRecord(profile, date).raw[static_cast<std::size_t>(kind - 1)];
     day.value = value <= 0 ? 3 : value;
     return day;
 }

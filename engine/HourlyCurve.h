@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Date.h"
+#include "profiles/ProfileFiles.h"
 
 #include <array>
 #include <string>
@@ -32,10 +33,10 @@ std::string HourlyTitleSuffix(int kind);
 std::string HourlyTitle(const Date& shownDate, const std::string& fullName, bool manualCalibration, int kind);
 
 // A cycle's value on a day for the hourly chart (kind 1 Emotional .. 5 Fortune) and
-// the chart's title for the shown day. The chart floors the value at 3, where there is
-// no profile or the reading is 0 or less, but sets no upper limit: a peak day shows 100.
+// the chart's title for the shown day. The chart floors the value at 3, where the
+// reading is 0 or less, but sets no upper limit: a peak day shows 100.
 struct HourlyDay {
     int value = 3;
     std::string title;
 };
-HourlyDay HourlyDayOf(const std::string& profilePath, int kind, const Date& shownDate, const Date& date);
+HourlyDay HourlyDayOf(const ProfileRecord& profile, int kind, const Date& shownDate, const Date& date);

@@ -2,7 +2,6 @@
 
 #include "engine/ZodiacSigns.h"
 #include "platform/Calendar.h"
-#include "profiles/ProfileFiles.h"
 
 #include <climits>
 #include <cstdlib>
@@ -148,33 +147,12 @@ std::string ZodiacSignName(int month, int day)
     return sign ? SignName(*sign) : std::string();
 }
 
-ReadingEngine::ReadingEngine(const std::string& path) : profilePath(path)
+PersonalNumbers ComputeNumbers(const ProfileRecord& profile)
 {
-    const ProfileRecord record = ReadProfileFile(path);
-    fullName = record.fullName;
-    hasFather = record.hasFather;
-    hasMother = record.hasMother;
-    manualCalibration = record.manualCalibration;
-    birthday = record.birthday;
-    motherBirthday = record.motherBirthday;
-    fatherBirthday = record.fatherBirthday;
-    goodDay = record.goodDay;
-    badDay = record.badDay;
-}
-
-void ReadingEngine::SetTargetDate(int year, int month, int day)
-{
-    targetDate.year = year;
-    targetDate.month = month;
-    targetDate.day = day;
-}
-
-void ReadingEngine::ComputeNumbers()
-{
-    PersonalNumbers& n = numbers;
-    n.birthNumber = Reduced(birthday);
-    n.motherNumber = hasMother ? Reduced(motherBirthday) : 3;
-    n.fatherNumber = hasFather ? Reduced(fatherBirthday) : 1;
+    PersonalNumbers n;
+    n.birthNumber = Reduced(profile.birthday);
+    n.motherNumber = profile.hasMother ? Reduced(profile.motherBirthday) : 3;
+    n.fatherNumber = profile.hasFather ? Reduced(profile.fatherBirthday) : 1;
     if (n.birthNumber == 9 && n.motherNumber == 9)
         n.motherNumber = 8;
     if (n.birthNumber == 9 && n.fatherNumber == 9)
@@ -185,9 +163,9 @@ void ReadingEngine::ComputeNumbers()
         n.fatherNumber = ReduceNumber(n.birthNumber + n.fatherNumber);
     if (n.motherNumber == n.fatherNumber)
         n.fatherNumber = ReduceNumber(n.motherNumber + n.fatherNumber);
-    if (manualCalibration) {
-        n.goodNumber = Reduced(goodDay);
-        n.badNumber = Reduced(badDay);
+    if (profile.manualCalibration) {
+        n.goodNumber = Reduced(profile.goodDay);
+        n.badNumber = Reduced(profile.badDay);
     } else {
         n.goodNumber = ReduceNumber(n.birthNumber + n.motherNumber);
         n.badNumber = std::abs(n.birthNumber - n.fatherNumber);
@@ -196,137 +174,77 @@ void ReadingEngine::ComputeNumbers()
         n.badNumber = ReduceNumber(2 * n.badNumber);
     if (n.fatherNumber == n.birthNumber || n.fatherNumber == n.motherNumber || n.fatherNumber == n.goodNumber)
         n.fatherNumber = ReduceNumber(2 * n.fatherNumber);
-    hourCount = Saturate(24LL * DayCount(birthday, targetDate));
+    return n;
 }
 
-int ReadingEngine::TargetDayNumber() const
+int HourCount(const Date& birthday, const Date& date)
 {
-    return DayNumber(targetDate.day, targetDate.month, targetDate.year);
+    return Saturate(24LL * DayCount(birthday, date));
 }
 
-int ReadingEngine::EmotionalReading() const
+NumberMatch MatchOfDay(const PersonalNumbers& numbers, int dayNumber)
 {
-    return CycleValue(CycleKind::Emotional, hourCount);
-}
-int ReadingEngine::PhysicalReading() const
-{
-    return CycleValue(CycleKind::Physical, hourCount);
-}
-int ReadingEngine::IntellectualReading() const
-{
-    return CycleValue(CycleKind::Intellectual, hourCount);
+    if (dayNumber == numbers.birthNumber || dayNumber == numbers.motherNumber)
+        return NumberMatch::BirthOrMother;
+    if (dayNumber == numbers.goodNumber)
+        return NumberMatch::Good;
+    if (dayNumber == numbers.fatherNumber)
+        return NumberMatch::Father;
+    if (dayNumber == numbers.badNumber)
+        return NumberMatch::Bad;
+    return NumberMatch::None;
 }
 
-int ReadingEngine::IntuitionReading() const
+int IntuitionReading(NumberMatch match, int day)
 {
-    const int d = TargetDayNumber();
-    const int day = targetDate.day;
-    if (d == numbers.birthNumber || d == numbers.motherNumber)
+    switch (match) {
+    case NumberMatch::BirthOrMother:
         return IsEven(day) ? 90 : 80;
-    if (d == numbers.goodNumber)
+    case NumberMatch::Good:
         return day % 3 == 0 ? 70 : 60;
-    if (d == numbers.fatherNumber)
+    case NumberMatch::Father:
         return day % 4 == 0 ? 50 : 40;
-    if (d == numbers.badNumber)
+    case NumberMatch::Bad:
         return day % 6 == 0 ? 30 : 20;
-    return 10;
-}
-
-int ReadingEngine::FortuneReading() const
-{
-    const int d = TargetDayNumber();
-    const int day = targetDate.day;
-    if (d == numbers.birthNumber || d == numbers.motherNumber)
-        return IsEven(day) ? 30 : 20;
-    if (d == numbers.goodNumber)
-        return day % 3 == 0 ? 50 : 40;
-    if (d == numbers.fatherNumber)
-        return day % 4 == 0 ? 70 : 60;
-    if (d == numbers.badNumber)
-        return day % 6 == 0 ? 90 : 80;
-    return 10;
-}
-
-int ReadingEngine::Reading(CycleKind kind) const
-{
-    switch (kind) {
-    case CycleKind::Emotional:
-        return EmotionalReading();
-    case CycleKind::Physical:
-        return PhysicalReading();
-    case CycleKind::Intellectual:
-        return IntellectualReading();
-    case CycleKind::Intuition:
-        return IntuitionReading();
-    case CycleKind::Fortune:
-        return FortuneReading();
+    case NumberMatch::None:
+        break;
     }
-    return 0;
+    return 10;
 }
 
-std::string ReadingEngine::DayReadingText() const
+int FortuneReading(NumberMatch match, int day)
 {
-    const int d = TargetDayNumber();
-    if (d == numbers.birthNumber || d == numbers.motherNumber || d == numbers.goodNumber)
-        return "Day Reading: Good Day";
-    if (d == numbers.fatherNumber)
-        return "Day Reading: Normal Day";
-    if (d == numbers.badNumber)
-        return "Day Reading: Bad Day";
-    return "Day Reading: Normal Day";
+    switch (match) {
+    case NumberMatch::BirthOrMother:
+        return IsEven(day) ? 30 : 20;
+    case NumberMatch::Good:
+        return day % 3 == 0 ? 50 : 40;
+    case NumberMatch::Father:
+        return day % 4 == 0 ? 70 : 60;
+    case NumberMatch::Bad:
+        return day % 6 == 0 ? 90 : 80;
+    case NumberMatch::None:
+        break;
+    }
+    return 10;
 }
 
-std::string ReadingEngine::EvilEyeText() const
-{
-    const int d = TargetDayNumber();
-    if (d == numbers.birthNumber || d == numbers.motherNumber || d == numbers.goodNumber)
-        return "Evil Eye Reading: Not susceptible to the Evil Eye";
-    if (d == numbers.fatherNumber)
-        return "Evil Eye Reading: Susceptible to the Evil Eye";
-    if (d == numbers.badNumber)
-        return "Evil Eye Reading: Someone put the Evil Eye on you";
-    return "Evil Eye Reading: Susceptible to the Evil Eye";
-}
-
-std::string ReadingEngine::LotteryText() const
+std::array<int, LotteryCount> LotteryNumbers(const ProfileRecord& profile, const Date& date)
 {
     // 64-bit throughout: a hand-edited profile may hold any number.
-    const long long targetSum = static_cast<long long>(targetDate.year) + targetDate.month + targetDate.day;
-    long long b = YearNumber(Saturate(targetSum)) + DayBonus(targetDate.day);
+    const Date& birthday = profile.birthday;
+    const long long targetSum = static_cast<long long>(date.year) + date.month + date.day;
+    long long b = YearNumber(Saturate(targetSum)) + DayBonus(date.day);
     long long a = b + YearNumber(birthday.year) + static_cast<long long>(ReduceNumber(birthday.day)) +
-                  ReduceNumber(birthday.month) + NameValue(fullName);
-    if (targetDate.month % 2 != 0) {
+                  ReduceNumber(birthday.month) + NameValue(profile.fullName);
+    if (date.month % 2 != 0) {
         a += 7;
         b += 3;
     }
-    const long long numbers[6] = {
-        FoldWide(a / 2 + b + 1, 10), FoldWide(a / 3 + b + 4, 20), FoldWide(a / 2 + b + 3, 30),
-        FoldWide(a / 3 + b + 6, 40), FoldWide(a / 2 + b + 2, 55), FoldWide(a / 3 + b + 5, 30),
+    // Each folds below 55; below zero only from such a file, and still within int.
+    return {
+        Saturate(FoldWide(a / 2 + b + 1, 10)), Saturate(FoldWide(a / 3 + b + 4, 20)),
+        Saturate(FoldWide(a / 2 + b + 3, 30)), Saturate(FoldWide(a / 3 + b + 6, 40)),
+        Saturate(FoldWide(a / 2 + b + 2, 55)), Saturate(FoldWide(a / 3 + b + 5, 30)),
     };
-    std::string text = "Lottery Numbers: ";
-    for (int i = 0; i < 6; ++i) {
-        if (i > 0)
-            text += "  ";
-        text += std::to_string(numbers[i]);
-    }
-    return text + " ";
-}
-
-std::string ReadingEngine::SoulNumberText() const
-{
-    if (numbers.birthNumber < 0 || numbers.birthNumber > 9)
-        return {};
-    return "Soul Number: " + std::to_string(numbers.birthNumber);
-}
-
-std::string ReadingEngine::ZodiacText() const
-{
-    const std::string sign = ZodiacSignName(birthday.month, birthday.day);
-    return sign.empty() ? std::string() : "Zodiac Sign: " + sign;
-}
-
-std::string ReadingEngine::TitleDatePart() const
-{
-    return MonthName(targetDate.month) + std::to_string(targetDate.day) + ", " + std::to_string(targetDate.year) +
-           "  - " + fullName + " -" + (manualCalibration ? "  Manual Calibration" : "  Automatic Calibration");
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Date.h"
+#include "profiles/ProfileFiles.h"
 
+#include <array>
 #include <string>
 
 enum class CycleKind { Emotional = 0, Physical, Intellectual, Intuition, Fortune };
@@ -17,52 +19,26 @@ struct PersonalNumbers {
     friend bool operator==(const PersonalNumbers&, const PersonalNumbers&) = default;
 };
 
-// One computation for one profile file and one target date: construct (reads the
-// file), set targetDate, ComputeNumbers, then ask for readings in any order.
-class ReadingEngine {
-public:
-    explicit ReadingEngine(const std::string& profilePath);
+// The calibration of a profile: the five personal numbers from the birthdays, or from
+// the remembered good and bad days. Each step sees what the earlier ones left.
+PersonalNumbers ComputeNumbers(const ProfileRecord& profile);
 
-    void SetTargetDate(int year, int month, int day);
-    void ComputeNumbers();
+// 24 times the days from the birthday to the date; negative before the birthday.
+int HourCount(const Date& birthday, const Date& date);
 
-    int EmotionalReading() const;
-    int PhysicalReading() const;
-    int IntellectualReading() const;
-    int IntuitionReading() const;
-    int FortuneReading() const;
-    // The reading of one cycle, unlimited.
-    int Reading(CycleKind kind) const;
+// Which personal number the day's number meets, the first in this order: birth or
+// mother, good, father, bad. Intuition, Fortune, the day reading and the evil eye all
+// read the day by this one rule.
+enum class NumberMatch { BirthOrMother, Good, Father, Bad, None };
+NumberMatch MatchOfDay(const PersonalNumbers& numbers, int dayNumber);
 
-    std::string DayReadingText() const;
-    std::string EvilEyeText() const;
-    std::string LotteryText() const;
-    std::string SoulNumberText() const;
-    std::string ZodiacText() const;
+// The numerology readings of a day of month for the number its date meets.
+int IntuitionReading(NumberMatch match, int dayOfMonth);
+int FortuneReading(NumberMatch match, int dayOfMonth);
 
-    // "Daily Analysis - March 15, 2004  - Anna Lee -  Automatic Calibration" without the prefix:
-    // MonthName + day + ", " + year + "  - " + fullName + " -" + calibration label.
-    std::string TitleDatePart() const;
-
-    const PersonalNumbers& Numbers() const { return numbers; }
-    int HourCount() const { return hourCount; }
-    int TargetDayNumber() const;
-
-    const std::string& FullName() const { return fullName; }
-    bool ManualCalibration() const { return manualCalibration; }
-    const Date& Birthday() const { return birthday; }
-
-private:
-    int hourCount = 0;
-    std::string profilePath;
-    std::string fullName;
-    bool hasFather = false;
-    bool hasMother = false;
-    bool manualCalibration = false;
-    Date birthday, motherBirthday, fatherBirthday, goodDay, badDay;
-    Date targetDate;
-    PersonalNumbers numbers;
-};
+// The six lottery numbers of a profile for a date, in their order: neither distinct nor sorted.
+inline constexpr int LotteryCount = 6;
+std::array<int, LotteryCount> LotteryNumbers(const ProfileRecord& profile, const Date& date);
 
 // Biorhythm value of a cycle for an hour count (Emotional, Physical, Intellectual only).
 int CycleValue(CycleKind kind, int hourCount);

@@ -79,13 +79,20 @@ void AppendDate(std::string& text, std::string_view prefix, const Date& date)
 }
 }
 
+FileState ReadProfileFile(const std::string& path, ProfileRecord& record)
+{
+    record = {};
+    std::vector<std::string> lines;
+    const FileState state = ReadDataLines(path, lineBuffer, lines);
+    for (const std::string& line : lines)
+        ReadProfileLine(line, record);
+    return state;
+}
+
 ProfileRecord ReadProfileFile(const std::string& path)
 {
     ProfileRecord record;
-    std::vector<std::string> lines;
-    ReadLinesBuffered(path, lineBuffer, lines);
-    for (const std::string& line : lines)
-        ReadProfileLine(line, record);
+    ReadProfileFile(path, record);
     return record;
 }
 

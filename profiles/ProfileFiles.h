@@ -38,6 +38,9 @@ bool SaveProfileIndex(const std::vector<ProfileIndexEntry>& list);
 ProfileRecord LoadProfile(const std::string& description);
 // Reads a profile file by its full path (the engine's reader; it also takes "Profile:").
 ProfileRecord ReadProfileFile(const std::string& path);
+// The same in one read with what was found there: a file that cannot be read leaves
+// the defaults in `record`.
+FileState ReadProfileFile(const std::string& path, ProfileRecord& record);
 // False when the file could not be written or the description is no valid file name.
 bool SaveProfile(const ProfileRecord& record);
 // False when a file of that name is still there afterwards.

@@ -1,5 +1,6 @@
 #include "reports/Icalendar.h"
 
+#include "reports/DailyReadingSet.h"
 #include "reports/Utf8Repair.h"
 
 #include <cstdint>
@@ -90,9 +91,10 @@ std::string ReportCalendar(const std::string& description, const std::string& fu
     const std::string dtstamp = UtcStamp(stamp);
     bool anyEvent = false;
     for (const CalendarDay& day : days) {
-        if (day.dayReading != "Good Day" && day.dayReading != "Bad Day")
+        if (day.dayReading == DayReading::Normal)
             continue;
-        const std::string summary = fullName.empty() ? day.dayReading : day.dayReading + " \u2013 " + fullName;
+        const std::string reading = DayReadingName(day.dayReading);
+        const std::string summary = fullName.empty() ? reading : reading + " \u2013 " + fullName;
         calendar += FoldedLine("BEGIN:VEVENT");
         calendar += FoldedLine("UID:" + CompactDate(day.date) + "-" + key + "@moravel");
         calendar += FoldedLine("DTSTAMP:" + dtstamp);

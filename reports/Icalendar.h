@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DailyRecord.h"
 #include "platform/Date.h"
 
 #include <ctime>
@@ -9,8 +10,8 @@
 // One day of a calendar export.
 struct CalendarDay {
     Date date;
-    Date nextDate;            // the all-day event ends where the next day begins
-    std::string dayReading;   // "Good Day", "Bad Day" or "Normal Day"
+    Date nextDate;  // the all-day event ends where the next day begins
+    DayReading dayReading = DayReading::Normal;
     std::string plainReport;  // the day's plain-text report
 };
 

@@ -117,8 +117,8 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
     for (std::size_t i = 0; i < chart.days.size(); ++i) {
         const MonthDay& day = chart.days[i];
         const double x = layout.DayX(static_cast<int>(i));
-        if (day.kind != DayKind::Normal)
-            DayMark(painter, x, layout.bottom + 3, day.kind == DayKind::Good ? Green : Red);
+        if (day.kind != DayReading::Normal)
+            DayMark(painter, x, layout.bottom + 3, day.kind == DayReading::Good ? Green : Red);
         const bool chosen = static_cast<int>(i) == chart.chosen;
         if (i % static_cast<std::size_t>(every) == 0 || chosen) {
             const QString number = QString::number(day.date.day);
@@ -168,13 +168,13 @@ QImage ComposeMonthPicture(const MonthChart& chart)
     return image;
 }
 
-MonthChart MonthChartOf(const std::string& profilePath, const Date& chosen, int days)
+MonthChart MonthChartOf(const ProfileRecord* profile, const Date& chosen, int days)
 {
     MonthChart chart;
     chart.range = RangeAround(chosen, days);
-    std::string fullName;
-    chart.days = MonthDays(profilePath, chart.range.first, chart.range.days, &fullName);
-    chart.title = MonthTitle(chart.range, fullName);
+    if (profile)
+        chart.days = MonthDays(*profile, chart.range.first, chart.range.days);
+    chart.title = MonthTitle(chart.range, profile ? profile->fullName : std::string());
     chart.chosen = IndexInRange(chart.range, chosen);
     return chart;
 }

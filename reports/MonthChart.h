@@ -31,5 +31,5 @@ void DrawMonthChart(QPainter& painter, const QSizeF& size, const MonthChart& cha
 // The chart as a 780 x 550 picture.
 QImage ComposeMonthPicture(const MonthChart& chart);
 
-// The chart for a profile: `days` days around `chosen`.
-MonthChart MonthChartOf(const std::string& profilePath, const Date& chosen, int days);
+// The chart for a profile: `days` days around `chosen`; without a profile, no days.
+MonthChart MonthChartOf(const ProfileRecord* profile, const Date& chosen, int days);

@@ -1,26 +1,13 @@
 #include "reports/MonthView.h"
 
 #include "platform/Calendar.h"
+#include "reports/DailyReadingSet.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 const char* const CycleNames[CycleCount] = {"Emotional", "Physical", "Intellectual", "Intuition", "Fortune"};
-
-int Limited(int value)
-{
-    return value <= 0 ? 3 : value >= 100 ? 99 : value;
-}
-
-DayKind KindOf(const std::string& dayReading)
-{
-    if (dayReading.ends_with("Good Day"))
-        return DayKind::Good;
-    if (dayReading.ends_with("Bad Day"))
-        return DayKind::Bad;
-    return DayKind::Normal;
-}
 
 Date Moved(Date date, int delta)
 {
@@ -32,24 +19,25 @@ Date Moved(Date date, int delta)
 }
 }
 
-std::vector<MonthDay> MonthDays(const std::string& profilePath, const Date& first, int count, std::string* fullName)
+std::vector<MonthDay> MonthDays(const ProfileRecord& profile, const Date& first, int count)
 {
     std::vector<MonthDay> days;
-    if (profilePath.empty())
-        return days;
-    ReadingEngine engine(profilePath);
-    if (fullName)
-        *fullName = engine.FullName();
     Date date = first;
     for (int i = 0; i < count; ++i, date = DayAfter(date)) {
-        engine.SetTargetDate(date.year, date.month, date.day);
-        engine.ComputeNumbers();
-        MonthDay day{date, {}, KindOf(engine.DayReadingText())};
-        for (int k = 0; k < CycleCount; ++k)
-            day.readings[static_cast<std::size_t>(k)] = Limited(engine.Reading(static_cast<CycleKind>(k)));
-        days.push_back(day);
+        const DailyRecord record = ComputeDailyRecord(profile, date);
+        days.push_back({date, record.limited, record.dayReading});
     }
     return days;
+}
+
+std::vector<MonthDay> MonthDays(const std::string& profilePath, const Date& first, int count, std::string* fullName)
+{
+    if (profilePath.empty())
+        return {};
+    const ProfileRecord profile = ReadProfileFile(profilePath);
+    if (fullName)
+        *fullName = profile.fullName;
+    return MonthDays(profile, first, count);
 }
 
 MonthRange RangeAround(const Date& chosen, int days)
@@ -142,11 +130,7 @@ std::string LongDate(const Date& date)
 
 std::string MonthDayLine(const MonthDay& day)
 {
-    std::string line = LongDate(day.date) + ", " +
-                       (day.kind == DayKind::Good  ? "Good Day"
-                        : day.kind == DayKind::Bad ? "Bad Day"
-                                                   : "Normal Day") +
-                       ":";
+    std::string line = LongDate(day.date) + ", " + DayReadingName(day.kind) + ":";
     for (int k = 0; k < CycleCount; ++k)
         line += std::string(k ? ", " : " ") + CycleNames[k] + " " +
                 std::to_string(day.readings[static_cast<std::size_t>(k)]);

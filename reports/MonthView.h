@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ReadingEngine.h"
+#include "engine/DailyRecord.h"
 #include "platform/Date.h"
 
 #include <array>
@@ -14,16 +14,16 @@ inline constexpr int MonthViewFewestDays = 7;
 inline constexpr int MonthViewMostDays = 92;
 inline constexpr int MonthViewDefaultDays = 31;
 
-enum class DayKind { Normal, Good, Bad };
-
 struct MonthDay {
     Date date;
     std::array<int, CycleCount> readings{};  // limited to 3..99 as the daily window shows them
-    DayKind kind = DayKind::Normal;
+    DayReading kind = DayReading::Normal;
 };
 
-// The one place the month view asks the engine: `count` days from `first`, the profile
-// file read once. `fullName` receives the profile's name when given.
+// The one place the month view asks the engine: `count` days from `first`.
+std::vector<MonthDay> MonthDays(const ProfileRecord& profile, const Date& first, int count);
+// The same for a profile file, read once; none for an empty path. `fullName` receives
+// the profile's name when given.
 std::vector<MonthDay> MonthDays(const std::string& profilePath, const Date& first, int count,
                                 std::string* fullName = nullptr);
 

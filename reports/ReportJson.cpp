@@ -1,9 +1,9 @@
 #include "reports/ReportJson.h"
 
+#include "reports/DailyReadingSet.h"
 #include "reports/Utf8Repair.h"
 
 #include <cstdio>
-#include <sstream>
 
 namespace {
 const char* const ReadingKeys[CycleCount] = {"emotional", "physical", "intellectual", "intuition", "fortune"};
@@ -13,29 +13,24 @@ std::string Field(const char* key, const std::string& jsonValue)
     return JsonString(key) + ": " + jsonValue;
 }
 
-std::string LotteryArray(const std::string& lotteryText)
+std::string LotteryArray(const DailyRecord& day)
 {
-    std::istringstream numbers(ValueAfterLabel(lotteryText, "Lottery Numbers: "));
     std::string array = "[";
-    int number = 0;
-    for (bool first = true; numbers >> number; first = false)
-        array += (first ? "" : ", ") + std::to_string(number);
+    for (std::size_t i = 0; i < day.lottery.size(); ++i)
+        array += (i ? ", " : "") + std::to_string(day.lottery[i]);
     return array + "]";
 }
 
-std::string DayObject(const ReportDay& day)
+std::string DayObject(const DailyRecord& day)
 {
-    const DailyReadingSet& set = day.set;
     std::string object = "{" + Field("date", JsonString(IsoDate(day.date)));
     for (int kind = 0; kind < CycleCount; ++kind)
-        object += ", " + Field(ReadingKeys[kind], std::to_string(set.readings[static_cast<std::size_t>(kind)]));
-    object += ", " + Field("dayReading", JsonString(ValueAfterLabel(set.dayReadingText, "Day Reading: ")));
-    object += ", " + Field("evilEye", JsonString(ValueAfterLabel(set.evilEyeText, "Evil Eye Reading: ")));
-    object += ", " + Field("lottery", LotteryArray(set.lotteryText));
-    const std::string soul = ValueAfterLabel(set.soulNumberText, "Soul Number: ");
-    object += ", " + Field("soulNumber", soul.empty() ? "null" : soul);
-    const std::string sign = ValueAfterLabel(set.zodiacText, "Zodiac Sign: ");
-    object += ", " + Field("zodiacSign", sign.empty() ? "null" : JsonString(sign));
+        object += ", " + Field(ReadingKeys[kind], std::to_string(day.limited[static_cast<std::size_t>(kind)]));
+    object += ", " + Field("dayReading", JsonString(DayReadingName(day.dayReading)));
+    object += ", " + Field("evilEye", JsonString(EvilEyeName(day.evilEye)));
+    object += ", " + Field("lottery", LotteryArray(day));
+    object += ", " + Field("soulNumber", ShowsSoulNumber(day) ? std::to_string(day.soulNumber) : "null");
+    object += ", " + Field("zodiacSign", day.zodiacSign ? JsonString(SignName(*day.zodiacSign)) : "null");
     return object + "}";
 }
 }
@@ -66,13 +61,8 @@ std::string JsonString(const std::string& text)
     return quoted + "\"";
 }
 
-std::string ValueAfterLabel(const std::string& text, const std::string& label)
-{
-    return text.compare(0, label.size(), label) == 0 ? text.substr(label.size()) : std::string();
-}
-
 std::string ReportJson(const std::string& description, const std::string& fullName, bool manualCalibration,
-                       const std::vector<ReportDay>& days)
+                       const std::vector<DailyRecord>& days)
 {
     std::string json = "{" + Field("profile", JsonString(description));
     json += ", " + Field("fullName", JsonString(fullName));

@@ -1,6 +1,6 @@
 #include "schedule/UnattendedRun.h"
 
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "mail/MapiMailer.h"
 #include "platform/Clock.h"
 #include "platform/DataFile.h"

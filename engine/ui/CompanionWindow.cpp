@@ -7,6 +7,7 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/TextLine.h"
+#include "profiles/ProfileFiles.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -74,7 +75,7 @@ CompanionWindow::CompanionWindow(QWidget* parent) : QDialog(parent)
 
 void CompanionWindow::Analyse(const std::string& firstProfilePath, const std::string& secondProfilePath)
 {
-    result = ComputeCompanion(firstProfilePath, secondProfilePath);
+    result = ComputeCompanion(ReadProfileFile(firstProfilePath), ReadProfileFile(secondProfilePath));
     result.layoutHeight = height();
     const auto texts = CompanionLines(result);
     int y = CompanionFirstLineY(result.layoutHeight);

@@ -4,7 +4,6 @@
 #include "content/ui/ContentPageWindows.h"
 #include "content/ui/PageWindow.h"
 #include "engine/HourlyCurve.h"
-#include "engine/ReadingEngine.h"
 #include "engine/ui/HourlyWindow.h"
 #include "engine/ZodiacSigns.h"
 #include "platform/Calendar.h"
@@ -19,6 +18,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/TextLine.h"
 #include "platform/ui/WaitCursor.h"
+#include "profiles/ProfileFiles.h"
 #include "reports/ReportPicture.h"
 #include "reports/ui/MonthViewWindow.h"
 #include "reports/ui/Printing.h"
@@ -328,9 +328,10 @@ void DailyAnalysisWindow::Now()
 
 int DailyAnalysisWindow::HourlyDayValue(int kind, const Date& date, QString& title) const
 {
-    const HourlyDay day = HourlyDayOf(profileFile, kind, shownDate, date);
-    if (!profileFile.empty())
-        title = QString::fromStdString(day.title);
+    if (profileFile.empty())
+        return HourlyDay().value;
+    const HourlyDay day = HourlyDayOf(ReadProfileFile(profileFile), kind, shownDate, date);
+    title = QString::fromStdString(day.title);
     return day.value;
 }
 

@@ -19,7 +19,7 @@ constexpr int ButtonHeight = 30;
 
 MonthViewWindow::MonthViewWindow(const std::string& path, const Date& date, QWidget* parent, int dayCount)
     : QDialog(parent),
-      profilePath(path),
+      profile(path.empty() ? std::nullopt : std::optional<ProfileRecord>(ReadProfileFile(path))),
       chosen(date),
       days(dayCount),
       chart(new MonthChartView(this))
@@ -76,7 +76,7 @@ QString MonthViewWindow::DayText() const
 void MonthViewWindow::Show(const Date& date, bool recentre)
 {
     chosen = date;
-    MonthChart shown = recentre ? MonthChartOf(profilePath, chosen, days) : Chart();
+    MonthChart shown = recentre ? MonthChartOf(profile ? &*profile : nullptr, chosen, days) : Chart();
     shown.chosen = IndexInRange(shown.range, chosen);
     chart->SetChart(shown);
     setWindowTitle(QString::fromStdString(shown.title));
@@ -97,9 +97,9 @@ void MonthViewWindow::StepDays(int delta)
     // Past an end the range moves on by the day, so the chosen day stays at its edge.
     MonthChart shown;
     shown.range = {DayStep(Chart().range.first, delta), Chart().range.days};
-    std::string fullName;
-    shown.days = MonthDays(profilePath, shown.range.first, shown.range.days, &fullName);
-    shown.title = MonthTitle(shown.range, fullName);
+    if (profile)
+        shown.days = MonthDays(*profile, shown.range.first, shown.range.days);
+    shown.title = MonthTitle(shown.range, profile ? profile->fullName : std::string());
     chart->SetChart(shown);
     Show(next, false);
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class MonthChartView;
 class QPushButton;
 
@@ -40,7 +42,8 @@ private:
     void Show(const Date& date, bool recentre);
     void StepDays(int delta);
 
-    std::string profilePath;
+    // Read once when the window opens; none for an empty path.
+    std::optional<ProfileRecord> profile;
     Date chosen;
     int days;
     MonthChartView* chart;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 
 struct MonthChart;
 

@@ -127,6 +127,14 @@ TEST(CommandLine, ReportDaysAndProfilesList)
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.out, ComposePlainReport(path, {12, 31, 2004}) + "\n" + ComposePlainReport(path, {1, 1, 2005}) +
                             "\n" + ComposePlainReport(path, {1, 2, 2005}));
+    // The profile is read once, while the command line is checked: no day reads it again.
+    const CommandLine text3 = ReadCommandLine("Kestrane", {"report", "--profile", "Ann", "--date", "2004-12-31"});
+    const CommandLine json3 = ReadCommandLine("Kestrane", {"report", "--profile=Ann", "--days=3", "--format=json"});
+    const std::string textOut = ReportOutput(text3), jsonOut = ReportOutput(json3);
+    fs::rename(path, path + ".away");
+    EXPECT_EQ(ReportOutput(text3), textOut);
+    EXPECT_EQ(ReportOutput(json3), jsonOut);
+    fs::rename(path + ".away", path);
 
     const Outcome profiles = RunCommand({"profiles", "--format", "json"});
     EXPECT_EQ(profiles.out, "{\"profiles\": [{\"profile\": \"Ann\", \"fullName\": \"Ann Lee\", \"calibration\": "
@@ -143,22 +151,22 @@ TEST(CommandLine, ReportDaysAndProfilesList)
 // without labels, and nulls for what the window does not show.
 TEST(CommandLine, JsonOfOneDay)
 {
-    DailyReadingSet set;
-    set.readings = {99, 20, 50, 10, 10};
-    set.dayReadingText = "Day Reading: Normal Day";
-    set.evilEyeText = "Evil Eye Reading: Susceptible to the Evil Eye";
-    set.lotteryText = "Lottery Numbers: 8  17  20  39  49  28 ";
-    set.soulNumberText = "Soul Number: 8";
-    set.zodiacText = "Zodiac Sign: Leo";
+    DailyRecord record;
+    record.date = {3, 15, 2004};
+    record.limited = {99, 20, 50, 10, 10};
+    record.raw = {100, 20, 50, 10, 10};
+    record.lottery = {8, 17, 20, 39, 49, 28};
+    record.soulNumber = 8;
+    record.zodiacSign = ZodiacSign::Leo;
     const std::string day = "{\"date\": \"2004-03-15\", \"emotional\": 99, \"physical\": 20, \"intellectual\": 50, "
                             "\"intuition\": 10, \"fortune\": 10, \"dayReading\": \"Normal Day\", \"evilEye\": "
                             "\"Susceptible to the Evil Eye\", \"lottery\": [8, 17, 20, 39, 49, 28], ";
-    EXPECT_EQ(ReportJson("me", "Anna Lee", false, {{{3, 15, 2004}, set}}),
+    EXPECT_EQ(ReportJson("me", "Anna Lee", false, {record}),
               "{\"profile\": \"me\", \"fullName\": \"Anna Lee\", \"calibration\": \"Automatic\", \"days\": [" + day +
                   "\"soulNumber\": 8, \"zodiacSign\": \"Leo\"}]}\n");
-    set.soulNumberText.clear();
-    set.zodiacText.clear();
-    EXPECT_NE(ReportJson("me", "", true, {{{3, 15, 2004}, set}}).find("\"soulNumber\": null, \"zodiacSign\": null}"),
+    record.soulNumber = 10;
+    record.zodiacSign.reset();
+    EXPECT_NE(ReportJson("me", "", true, {record}).find("\"soulNumber\": null, \"zodiacSign\": null}"),
               std::string::npos);
 }
 
@@ -193,7 +201,7 @@ TEST(CommandLine, JsonAndCalendarTextsStayWellFormed)
     EXPECT_EQ(FoldedLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
 
     // Days without a good or bad day still give a calendar with a component.
-    const std::string quiet = ReportCalendar("a", "A", {{{1, 2, 2026}, {1, 3, 2026}, "Normal Day", "x"}}, 0);
+    const std::string quiet = ReportCalendar("a", "A", {{{1, 2, 2026}, {1, 3, 2026}, DayReading::Normal, "x"}}, 0);
     EXPECT_NE(quiet.find("BEGIN:VFREEBUSY\r\nUID:20260102-20260103-"), std::string::npos) << quiet;
     EXPECT_NE(quiet.find("DTSTART:20260102T000000Z\r\nDTEND:20260103T000000Z\r\nEND:VFREEBUSY\r\n"), std::string::npos);
 }

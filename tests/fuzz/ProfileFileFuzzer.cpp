@@ -1,7 +1,7 @@
 // A profile file of any content: the reader, the engine and the daily set must
 // neither crash nor overflow, whatever numbers the file holds.
-#include "engine/DailyReadingSet.h"
 #include "profiles/ProfileFiles.h"
+#include "reports/DailyReadingSet.h"
 #include "tests/fuzz/FuzzFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

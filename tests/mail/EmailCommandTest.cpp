@@ -1,4 +1,4 @@
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "mail/MapiMailer.h"
 #include "mail/ui/EmailReport.h"
 #include "mail/ui/EmailWindow.h"

@@ -1,4 +1,3 @@
-#include "engine/DailyReadingSet.h"
 #include "engine/ui/HourlyWindow.h"
 #include "platform/Calendar.h"
 #include "platform/Clock.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/TextLine.h"
+#include "reports/DailyReadingSet.h"
 #include "reports/ReadingLines.h"
 #include "reports/ui/DailyAnalysisWindow.h"
 #include "support/ModalPageCatcher.h"

@@ -1,4 +1,4 @@
-#include "engine/DailyReadingSet.h"
+#include "reports/DailyReadingSet.h"
 #include "platform/Calendar.h"
 #include "reports/MonthView.h"
 #include "support/TempEnvironment.h"
@@ -85,12 +85,12 @@ TEST(MonthView, DaysAgreeWithTheDailyReadings)
         DailyReadingSet set;
         ComputeDailyReadingSet(set, profile, day.date.year, day.date.month, day.date.day);
         EXPECT_EQ(day.readings, set.readings) << LongDate(day.date);
-        const std::string kind = day.kind == DayKind::Good  ? "Good Day"
-                                 : day.kind == DayKind::Bad ? "Bad Day"
-                                                            : "Normal Day";
+        const std::string kind = day.kind == DayReading::Good  ? "Good Day"
+                                 : day.kind == DayReading::Bad ? "Bad Day"
+                                                               : "Normal Day";
         EXPECT_EQ("Day Reading: " + kind, set.dayReadingText) << LongDate(day.date);
-        good += day.kind == DayKind::Good;
-        bad += day.kind == DayKind::Bad;
+        good += day.kind == DayReading::Good;
+        bad += day.kind == DayReading::Bad;
     }
     EXPECT_GT(good, 0);
     EXPECT_GT(bad, 0);

@@ -1,5 +1,4 @@
-#include "engine/DailyReadingSet.h"
-#include "engine/ReadingEngine.h"
+#include "reports/DailyReadingSet.h"
 #include "platform/DataFile.h"
 #include "support/TempEnvironment.h"
 
@@ -39,6 +38,10 @@ protected:
         const std::string path = env.InstallDir() + "test.ini";
         EXPECT_TRUE(WriteFileAtomically(path, profile.Text()));
         return path;
+    }
+    DailyRecord Record(const ProfileText& profile, const Date& date)
+    {
+        return ComputeDailyRecord(ReadProfileFile(Write(profile)), date);
     }
 
     TempEnvironment env;
@@ -94,22 +97,17 @@ TEST_F(EngineTest, CalibrationStepsRunInOrder)
         {"manual calibration", Manual({1, 1, 1970}, {8, 15, 1966}), Numbers(8, 3, 2, 1, 7)},
     };
     for (const Case& c : cases) {
-        ReadingEngine engine(Write(c.profile));
-        engine.SetTargetDate(2004, 3, 15);
-        engine.ComputeNumbers();
-        EXPECT_EQ(engine.Numbers(), c.expected) << c.what;
+        EXPECT_EQ(Record(c.profile, {3, 15, 2004}).numbers, c.expected) << c.what;
     }
 }
 
 TEST_F(EngineTest, WorkedExampleGivesTheWholeSet)
 {
-    const std::string path = Write({});
-    ReadingEngine engine(path);
-    engine.SetTargetDate(2004, 3, 15);
-    engine.ComputeNumbers();
-    EXPECT_EQ(engine.HourCount(), 24 * 13727);
-    EXPECT_EQ(engine.TargetDayNumber(), 4);
-    EXPECT_EQ(engine.EmotionalReading(), 100);  // the unlimited peak
+    const DailyRecord record = Record({}, {3, 15, 2004});
+    const std::string path = env.InstallDir() + "test.ini";
+    EXPECT_EQ(record.hourCount, 24 * 13727);
+    EXPECT_EQ(record.dayNumber, 4);
+    EXPECT_EQ(record.raw[0], 100);  // the unlimited peak
 
     DailyReadingSet set;
     ComputeDailyReadingSet(set, path, 2004, 3, 15);
@@ -165,13 +163,11 @@ TEST_F(EngineTest, DayNumberMatchesFirstPersonalNumberInOrder)
          30},
     };
     for (const Case& c : cases) {
-        ReadingEngine engine(Write(c.profile));
-        engine.SetTargetDate(c.target.year, c.target.month, c.target.day);
-        engine.ComputeNumbers();
-        EXPECT_EQ(engine.DayReadingText(), c.day) << c.what;
-        EXPECT_EQ(engine.EvilEyeText(), c.evilEye) << c.what;
-        EXPECT_EQ(engine.IntuitionReading(), c.intuition) << c.what;
-        EXPECT_EQ(engine.FortuneReading(), c.fortune) << c.what;
+        const DailyRecord record = Record(c.profile, c.target);
+        EXPECT_EQ(DayReadingText(record), c.day) << c.what;
+        EXPECT_EQ(EvilEyeText(record), c.evilEye) << c.what;
+        EXPECT_EQ(record.raw[3], c.intuition) << c.what;
+        EXPECT_EQ(record.raw[4], c.fortune) << c.what;
     }
 }
 
