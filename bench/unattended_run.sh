@@ -5,9 +5,12 @@
 # service closes what it shows, the plain run beside a notification-only and an
 # e-mail-and-notification run.
 # Usage: bench/unattended_run.sh [build-dir]
+# BEFORE names the build folder of an older tree, whose Kestrane then runs in the
+# same hyperfine run (rows "plain before", "colour before").
 set -euo pipefail
 "$(dirname "$0")/build.sh" "${1:-build}" >/dev/null
 build=$(realpath "${1:-build}")
+before=${BEFORE:+$(realpath "$BEFORE")}
 runs=${RUNS:-20}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -24,6 +27,8 @@ task() {
   printf 'Profile:%sAnna.ini\nEmail:anna@example.com\nTime:7:5AM\nType:%s\n' "$install" "$1" > "$install/task.dtr"
   [ -z "${2:-}" ] || printf 'Delivery:%s\n' "$2" >> "$install/task.dtr"
 }
+# The run reads its task from one fixed path: each command puts its own there first.
+for type in 0 1; do task $type; cp "$install/task.dtr" "$root/task$type"; done
 
 kestrane="$build/app/Kestrane"
 bare="$build/bench/QtStart"
@@ -32,28 +37,37 @@ peak() {  # median peak resident set in KB over 9 runs
   for _ in $(seq 9); do /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -1; done | sort -n | sed -n 5p
 }
 
-task 0
-hyperfine -N -w 3 -r "$runs" --export-json "$root/plain.json" -n bare "$bare" \
-  -n plain "$kestrane ${install}task.dtr" >/dev/null
-task 1
-hyperfine -N -w 3 -r "$runs" --export-json "$root/colour.json" -n colour "$kestrane ${install}task.dtr" >/dev/null
+commands=(-n bare --prepare true "$bare"
+  -n plain --prepare "cp $root/task0 ${install}task.dtr" "$kestrane ${install}task.dtr"
+  -n colour --prepare "cp $root/task1 ${install}task.dtr" "$kestrane ${install}task.dtr")
+rows="bare plain colour"
+if [ -n "$before" ]; then
+  commands+=(-n "plain before" --prepare "cp $root/task0 ${install}task.dtr" "$before/app/Kestrane ${install}task.dtr"
+    -n "colour before" --prepare "cp $root/task1 ${install}task.dtr" "$before/app/Kestrane ${install}task.dtr")
+  rows="$rows plain_before colour_before"
+fi
+hyperfine -N -w 3 -r "$runs" --export-json "$root/runs.json" "${commands[@]}" >/dev/null
 
-task 0; plain_kb=$(peak "$kestrane" "${install}task.dtr")
-task 1; colour_kb=$(peak "$kestrane" "${install}task.dtr")
-bare_kb=$(peak "$bare")
+declare -A kb
+kb[bare]=$(peak "$bare")
+task 0; kb[plain]=$(peak "$kestrane" "${install}task.dtr")
+task 1; kb[colour]=$(peak "$kestrane" "${install}task.dtr")
+if [ -n "$before" ]; then
+  task 0; kb[plain_before]=$(peak "$before/app/Kestrane" "${install}task.dtr")
+  task 1; kb[colour_before]=$(peak "$before/app/Kestrane" "${install}task.dtr")
+fi
 
-python3 - "$root/plain.json" "$root/colour.json" "$bare_kb" "$plain_kb" "$colour_kb" <<'PY'
+python3 - "$root/runs.json" $(for row in $rows; do echo "$row=${kb[$row]}"; done) <<'PY'
 import json, sys
 medians, cpu = {}, {}
-for path in sys.argv[1:3]:
-    for r in json.load(open(path))["results"]:
-        medians[r["command"]] = r["median"] * 1000
-        cpu[r["command"]] = (r["user"] + r["system"]) * 1000  # means; steadier on a busy machine
-peaks = dict(zip(["bare", "plain", "colour"], map(int, sys.argv[3:6])))
+for r in json.load(open(sys.argv[1]))["results"]:
+    medians[r["command"]] = r["median"] * 1000
+    cpu[r["command"]] = (r["user"] + r["system"]) * 1000  # means; steadier on a busy machine
+peaks = {name.replace("_", " "): int(kb) for name, kb in (arg.split("=") for arg in sys.argv[2:])}
 base = medians["bare"]
-print(f"{'run':<12}{'wall ms':>10}{'x bare':>9}{'cpu ms':>9}{'x bare':>9}{'peak MB':>10}")
-for name in ["bare", "plain", "colour"]:
-    print(f"{name:<12}{medians[name]:>10.1f}{medians[name] / base:>9.2f}"
+print(f"{'run':<15}{'wall ms':>10}{'x bare':>9}{'cpu ms':>9}{'x bare':>9}{'peak MB':>10}")
+for name in peaks:
+    print(f"{name:<15}{medians[name]:>10.1f}{medians[name] / base:>9.2f}"
           f"{cpu[name]:>9.1f}{cpu[name] / cpu['bare']:>9.2f}{peaks[name] / 1024:>10.1f}")
 PY
 

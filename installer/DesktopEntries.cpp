@@ -50,7 +50,7 @@ std::string MenuGroupFolder()
 
 std::string DesktopFolder()
 {
-    const ProcessResult result = RunProcess({"xdg-user-dir", "DESKTOP"}, {}, true);
+    const ProcessResult result = RunHelper("xdg-user-dir DESKTOP", {"xdg-user-dir", "DESKTOP"}, {}, true);
     std::string folder = result.started && result.exitCode == 0 ? result.output : std::string();
     while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r'))
         folder.pop_back();

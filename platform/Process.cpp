@@ -3,15 +3,19 @@
 #include <cerrno>
 #include <csignal>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <poll.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 std::vector<char*> ArgvPointers(const std::vector<std::string>& argv)
@@ -29,6 +33,152 @@ std::string Resolve(const std::string& program)
         return program;
     return FindOnPath(program);
 }
+
+long long NowMs()
+{
+    timespec time{};
+    ::clock_gettime(CLOCK_MONOTONIC, &time);
+    return static_cast<long long>(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+bool processDescriptorsWanted = true;
+
+int OpenProcessDescriptor(pid_t pid)
+{
+#ifdef SYS_pidfd_open
+    if (processDescriptorsWanted)
+        return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+#endif
+    errno = ENOSYS;
+    return -1;
+}
+
+// Kernels before 5.3 have no process descriptors; there SIGCHLD writes to this pipe.
+int childSignalPipe[2] = {-1, -1};
+struct sigaction earlierChildAction {};
+
+void OnChildSignal(int number, siginfo_t* info, void* context)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(childSignalPipe[1], &byte, 1);
+    // Whoever watched its own children before us (Qt's processes) still hears of them.
+    if (earlierChildAction.sa_flags & SA_SIGINFO) {
+        if (earlierChildAction.sa_sigaction)
+            earlierChildAction.sa_sigaction(number, info, context);
+    } else if (earlierChildAction.sa_handler != SIG_DFL && earlierChildAction.sa_handler != SIG_IGN) {
+        earlierChildAction.sa_handler(number);
+    }
+    errno = saved;
+}
+
+// Tells by event when one started child has ended: its process descriptor turns
+// readable, or (without descriptors) SIGCHLD arrives through a pipe. Made before
+// the fork, so that no end is missed; Watch names the child after it.
+class ChildEndWatch {
+public:
+    ChildEndWatch()
+    {
+        const int probe = OpenProcessDescriptor(::getpid());
+        if (probe >= 0) {
+            ::close(probe);
+            return;
+        }
+        if (childSignalPipe[0] < 0 && ::pipe2(childSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        struct sigaction action {};
+        action.sa_sigaction = OnChildSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_SIGINFO | SA_RESTART | SA_NOCLDSTOP;
+        signalled = ::sigaction(SIGCHLD, &action, &earlierChildAction) == 0;
+    }
+    ~ChildEndWatch()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        if (signalled)
+            ::sigaction(SIGCHLD, &earlierChildAction, nullptr);
+    }
+    ChildEndWatch(const ChildEndWatch&) = delete;
+    ChildEndWatch& operator=(const ChildEndWatch&) = delete;
+
+    void Watch(pid_t child)
+    {
+        pid = child;
+        if (!signalled)
+            descriptor = OpenProcessDescriptor(child);
+    }
+    // What to poll for readability; -1 when neither way could be set up.
+    int Descriptor() const { return signalled ? childSignalPipe[0] : descriptor; }
+    void Clear() const
+    {
+        char bytes[64];
+        if (signalled)
+            while (::read(childSignalPipe[0], bytes, sizeof bytes) > 0) {
+            }
+    }
+    // Reaps the child when it has ended.
+    bool Reaped(int& status) const
+    {
+        pid_t done;
+        while ((done = ::waitpid(pid, &status, WNOHANG)) < 0 && errno == EINTR) {
+        }
+        if (done < 0)
+            status = -1;  // reaped by someone else: ended, with nothing known
+        return done == pid || done < 0;
+    }
+
+private:
+    pid_t pid = -1;
+    int descriptor = -1;
+    bool signalled = false;
+};
+}
+
+namespace {
+int helperTimeLimit = HelperTimeLimitMs;
+
+HelperTimeOutNotice& Notice()
+{
+    static HelperTimeOutNotice notice;
+    return notice;
+}
+}
+
+ProcessResult RunHelper(const std::string& shownCommand, const std::vector<std::string>& argv, const std::string& input,
+                        bool captureOutput)
+{
+    const int limit = helperTimeLimit;
+    ProcessResult result = RunProcess(argv, input, captureOutput, {}, limit);
+    if (result.timedOut) {
+        const int seconds = std::max(1, (limit + 500) / 1000);
+        if (Notice())
+            Notice()(shownCommand, seconds);
+        else
+            std::fprintf(stderr, "%s\n", HelperTimeOutMessage(shownCommand, seconds).c_str());
+    }
+    return result;
+}
+
+void SetHelperTimeOutNotice(HelperTimeOutNotice notice)
+{
+    Notice() = std::move(notice);
+}
+
+std::string HelperTimeOutMessage(const std::string& shownCommand, int seconds)
+{
+    return "The command \"" + shownCommand + "\" did not finish within " + std::to_string(seconds) +
+           (seconds == 1 ? " second" : " seconds") + " and was stopped.    ";
+}
+
+void SetHelperTimeLimitForTesting(int milliseconds)
+{
+    helperTimeLimit = milliseconds > 0 ? milliseconds : HelperTimeLimitMs;
+}
+
+void UseProcessDescriptorsForTesting(bool use)
+{
+    processDescriptorsWanted = use;
 }
 
 void CloseInheritedDescriptorsAtExec()
@@ -99,7 +249,6 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
 
     int inPipe[2];
     int outPipe[2] = {-1, -1};
-    int errorPipe[2];
     if (::pipe2(inPipe, O_CLOEXEC) != 0)
         return result;
     if (captureOutput && ::pipe2(outPipe, O_CLOEXEC) != 0) {
@@ -107,59 +256,63 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
         ::close(inPipe[1]);
         return result;
     }
-    // Reports a failed exec back to the parent.
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0) {
-        ::close(inPipe[0]);
-        ::close(inPipe[1]);
-        if (captureOutput) {
-            ::close(outPipe[0]);
-            ::close(outPipe[1]);
-        }
-        return result;
-    }
+
+    // Spawned rather than forked: the child shares our memory until its exec, so no
+    // page table of this large process is copied, and a failed exec is the result.
+    // It gets a process group of its own, so that a time-out ends what it started as
+    // well, the standard SIGPIPE, and no descriptor but standard input, output and error.
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawn_file_actions_adddup2(&actions, inPipe[0], STDIN_FILENO);
+    if (captureOutput)
+        ::posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    if (!workingDirectory.empty())
+        ::posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    ::posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
 
     std::vector<char*> args = ArgvPointers(argv);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(inPipe[0], STDIN_FILENO);
-        if (captureOutput)
-            ::dup2(outPipe[1], STDOUT_FILENO);
-        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
-            ::_exit(127);
-        CloseInheritedDescriptorsAtExec();
-        ::signal(SIGPIPE, SIG_DFL);
-        ::execv(program.c_str(), args.data());
-        const int code = errno;
-        [[maybe_unused]] ssize_t ignored = ::write(errorPipe[1], &code, sizeof code);
-        ::_exit(127);
-    }
+    ChildEndWatch watch;
+    pid_t pid = -1;
+    const int spawnError = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::posix_spawnattr_destroy(&attributes);
     ::close(inPipe[0]);
-    ::close(errorPipe[1]);
     if (captureOutput)
         ::close(outPipe[1]);
-    if (pid < 0) {
+    if (spawnError != 0) {
         ::close(inPipe[1]);
-        ::close(errorPipe[0]);
         if (captureOutput)
             ::close(outPipe[0]);
         return result;
     }
+    result.started = true;
+    // Our ends never block: a large input and a large output pass each other in turns.
+    ::fcntl(inPipe[1], F_SETFL, O_NONBLOCK);
+    if (captureOutput)
+        ::fcntl(outPipe[0], F_SETFL, O_NONBLOCK);
 
-    const auto now = [] {
-        timespec time{};
-        ::clock_gettime(CLOCK_MONOTONIC, &time);
-        return static_cast<long long>(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
-    };
-    const long long deadline = timeLimitMs > 0 ? now() + timeLimitMs : 0;
+    const long long deadline = timeLimitMs > 0 ? NowMs() + timeLimitMs : 0;
     const auto remaining = [&]() -> int {
         if (!deadline)
             return -1;
-        const long long left = deadline - now();
+        const long long left = deadline - NowMs();
         return left > 0 ? static_cast<int>(left) : 0;
     };
     bool timedOut = false;
+    bool ended = false;
+    int status = 0;
+    watch.Watch(pid);
 
-    // Feed the input and drain the output together so that neither side blocks.
+    // Feed the input, drain the output and watch for the end together, so that
+    // neither side blocks and nothing waits longer than it must.
     void (*oldHandler)(int) = ::signal(SIGPIPE, SIG_IGN);
     std::size_t written = 0;
     int writeFd = inPipe[1];
@@ -169,9 +322,22 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
     }
     int readFd = captureOutput ? outPipe[0] : -1;
     char buffer[8192];
-    while (writeFd >= 0 || readFd >= 0) {
-        pollfd fds[2];
+    while (!ended) {
+        if (watch.Reaped(status)) {
+            ended = true;
+            break;
+        }
+        if (watch.Descriptor() < 0 && writeFd < 0 && readFd < 0) {
+            // No descriptor was to be had for the end: one wait for what is left of the time.
+            if (deadline)
+                ::poll(nullptr, 0, remaining());
+            ended = watch.Reaped(status);
+            timedOut = deadline && !ended;
+            break;
+        }
+        pollfd fds[3];
         int count = 0;
+        fds[count++] = {watch.Descriptor(), POLLIN, 0};
         if (writeFd >= 0)
             fds[count++] = {writeFd, POLLOUT, 0};
         if (readFd >= 0)
@@ -186,7 +352,8 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
             timedOut = true;
             break;
         }
-        for (int i = 0; i < count; ++i) {
+        watch.Clear();
+        for (int i = 1; i < count; ++i) {
             if (fds[i].fd == writeFd && (fds[i].revents & (POLLOUT | POLLERR | POLLHUP))) {
                 const ssize_t n = ::write(writeFd, input.data() + written, input.size() - written);
                 if (n > 0)
@@ -208,35 +375,29 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
             }
         }
     }
+    // Everything the program wrote before it ended is in the pipe now; a program it
+    // left behind holding the pipe is not waited for.
+    if (ended && readFd >= 0) {
+        ssize_t n;
+        while ((n = ::read(readFd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+            if (n > 0)
+                result.output.append(buffer, static_cast<std::size_t>(n));
+    }
     if (writeFd >= 0)
         ::close(writeFd);
     if (readFd >= 0)
         ::close(readFd);
     ::signal(SIGPIPE, oldHandler);
 
-    int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(pid, &status, deadline ? WNOHANG : 0);
-        if (done == pid || (done < 0 && errno != EINTR))
-            break;
-        if (done == 0) {
-            if (timedOut || remaining() == 0) {
-                timedOut = true;
-                ::kill(pid, SIGKILL);
-                while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-                }
-                break;
-            }
-            ::poll(nullptr, 0, std::min(remaining(), 20));
+    if (!ended) {
+        // Out of time (or the watch failed): the program and whatever it started go.
+        if (timedOut)
+            ::kill(-pid, SIGKILL);
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
     }
 
-    int execError = 0;
-    const bool execFailed = ::read(errorPipe[0], &execError, sizeof execError) == sizeof execError;
-    ::close(errorPipe[0]);
-    if (execFailed)
-        return result;
-    result.started = true;
+    result.timedOut = timedOut;
     result.exitCode = !timedOut && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
@@ -336,6 +497,11 @@ int StartInOwnSession(const std::vector<std::string>& argv)
     return pid;
 }
 
+int ProcessEndDescriptor(int pid)
+{
+    return OpenProcessDescriptor(pid);  // closed at exec by the kernel's own rule
+}
+
 std::optional<int> EndedWithStatus(int pid)
 {
     int status = 0;
@@ -347,6 +513,28 @@ std::optional<int> EndedWithStatus(int pid)
     if (done < 0)
         return -1;  // not ours, or reaped already
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool WaitForProcessEnd(int pid, int limitMs)
+{
+    if (pid <= 0 || (::kill(pid, 0) != 0 && errno == ESRCH))
+        return true;
+    const int descriptor = OpenProcessDescriptor(pid);
+    if (descriptor < 0) {
+        if (errno == ESRCH)
+            return true;
+        // Without process descriptors a process that is not our child cannot be
+        // watched: the whole time is given once.
+        ::poll(nullptr, 0, limitMs);
+        return ::kill(pid, 0) != 0 && errno == ESRCH;
+    }
+    pollfd ended{descriptor, POLLIN, 0};
+    int ready;
+    const long long deadline = NowMs() + limitMs;
+    while ((ready = ::poll(&ended, 1, static_cast<int>(std::max(0LL, deadline - NowMs())))) < 0 && errno == EINTR) {
+    }
+    ::close(descriptor);
+    return ready > 0;
 }
 
 std::string ShellQuote(const std::string& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,18 +18,39 @@ std::string FindOnPath(const std::string& name, const std::string& searchPath);
 std::string FindOnPath(const std::string& name);
 
 struct ProcessResult {
-    bool started = false;  // false when the program could not be run at all
-    int exitCode = -1;     // exit status; -1 when killed by a signal or not started
-    std::string output;    // standard output, when asked for
+    bool started = false;   // false when the program could not be run at all
+    int exitCode = -1;      // exit status; -1 when killed by a signal or not started
+    std::string output;     // standard output, when asked for
+    bool timedOut = false;  // it ran out of time and was killed with what it started
 };
 
 // Runs argv[0] (looked up on PATH when it holds no "/") with `input` on its
-// standard input and waits for it, at most timeLimitMs milliseconds when that is
-// above 0 (then it is killed and the result has exit code -1). Standard output is
-// collected when captureOutput is set; standard error is passed through.
+// standard input and waits for its end, at most timeLimitMs milliseconds when that
+// is above 0 (then its process group, it and what it started, is killed and the
+// result has exit code -1). Standard output is collected when captureOutput is
+// set; standard error is passed through. The end is awaited by event (a process
+// descriptor, else SIGCHLD), never by polling the clock.
 // Every program started here holds only standard input, output and error.
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input = {},
                          bool captureOutput = false, const std::string& workingDirectory = {}, int timeLimitMs = 0);
+
+// The system's helper programs (crontab, systemctl, service) are given this long.
+inline constexpr int HelperTimeLimitMs = 10 * 1000;
+
+// RunProcess for a helper program, within the helpers' time limit. When it runs
+// out, the notice is told the command as the user would type it (`shownCommand`)
+// and the time it was given; without a notice, one line goes to standard error.
+ProcessResult RunHelper(const std::string& shownCommand, const std::vector<std::string>& argv,
+                        const std::string& input = {}, bool captureOutput = false);
+using HelperTimeOutNotice = std::function<void(const std::string& shownCommand, int seconds)>;
+void SetHelperTimeOutNotice(HelperTimeOutNotice notice);
+// The text that tells it: the command in quotation marks and the seconds it had.
+std::string HelperTimeOutMessage(const std::string& shownCommand, int seconds);
+// Tests give helpers less time; 0 gives back the usual limit.
+void SetHelperTimeLimitForTesting(int milliseconds);
+
+// Tests turn process descriptors off to run the SIGCHLD way of older kernels.
+void UseProcessDescriptorsForTesting(bool use);
 
 // For a child between fork and exec: every descriptor above standard error is closed
 // at exec, so that no file, socket or pipe of ours reaches the started program.
@@ -42,9 +64,17 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
 // The caller reaps it with EndedWithStatus.
 int StartInOwnSession(const std::vector<std::string>& argv);
 
+// A descriptor that turns readable when the process `pid` has ended (the caller
+// closes it); -1 where the kernel has none to give.
+int ProcessEndDescriptor(int pid);
+
 // nullopt while the started program runs; once it has ended (and is reaped), its exit
 // status, -1 when a signal ended it.
 std::optional<int> EndedWithStatus(int pid);
+
+// Waits until the process `pid` (not necessarily ours) has ended, at most limitMs
+// milliseconds; true when it has (or never ran).
+bool WaitForProcessEnd(int pid, int limitMs);
 
 // Quotes text for a POSIX shell: 'text', with every ' written as '\''.
 std::string ShellQuote(const std::string& text);

@@ -9,9 +9,12 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -220,21 +223,42 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::AskFirstToShow(const std::string& request) const
 {
-    // The holder writes its id just after it took the lock; give it a moment.
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const pid_t holder = ReadHolder(lockPath);
-        if (holder <= 0 || holder == ::getpid() || !RunsThisProgram(holder)) {
-            ::usleep(20 * 1000);
-            continue;
+    // The holder writes its id just after it took the lock: the file is watched for
+    // that write, a second at most.
+    constexpr int kHolderWaitMs = 1000;
+    const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    if (watch >= 0)
+        ::inotify_add_watch(watch, lockPath.c_str(),
+                            IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_DONT_FOLLOW);
+    timespec start{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    pid_t holder = 0;
+    for (;;) {
+        holder = ReadHolder(lockPath);
+        if (holder > 0 && holder != ::getpid() && RunsThisProgram(holder))
+            break;
+        holder = 0;
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long left =
+            kHolderWaitMs - ((now.tv_sec - start.tv_sec) * 1000LL + (now.tv_nsec - start.tv_nsec) / 1000000);
+        pollfd changed{watch, POLLIN, 0};
+        if (watch < 0 || left <= 0 || ::poll(&changed, 1, static_cast<int>(left)) <= 0)
+            break;
+        char events[4096];
+        while (::read(watch, events, sizeof events) > 0) {
         }
-        const std::string requestPath = folder + kRequestPrefix + std::to_string(::getpid());
-        if (!request.empty() && !WriteFileAtomically(requestPath, request, Durable::No))
-            return false;
-        if (::kill(holder, SIGUSR1) == 0)
-            return true;
-        ::unlink(requestPath.c_str());
-        return false;
     }
+    if (watch >= 0)
+        ::close(watch);
+    if (holder <= 0)
+        return false;
+    const std::string requestPath = folder + kRequestPrefix + std::to_string(::getpid());
+    if (!request.empty() && !WriteFileAtomically(requestPath, request, Durable::No))
+        return false;
+    if (::kill(holder, SIGUSR1) == 0)
+        return true;
+    ::unlink(requestPath.c_str());
     return false;
 }
 

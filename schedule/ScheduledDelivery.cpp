@@ -22,6 +22,12 @@ bool MailProgramFound()
 }
 }
 
+bool DrawsPicture(const TaskFileContents& task)
+{
+    return task.DeliveryChoice() != Delivery::Notification && !task.email.empty() && task.UnattendedType() == 1 &&
+           MailProgramFound();
+}
+
 int RunScheduledDelivery(const TaskFileContents& task)
 {
     // A profile gone or unreadable gives no nameless report: the scheduler records

@@ -23,13 +23,14 @@ bool ReadTable(const std::string& crontab, std::string& table)
     // The table comes on standard output; its error text stays in the shell, which
     // answers 3 for "no crontab for": no file is left behind however the run ends.
     constexpr int kNoTable = 3;
-    const ProcessResult result = RunProcess({"/bin/sh", "-c",
-                                             "{ errors=$(\"$0\" -l 2>&1 >&3 3>&-); status=$?; } 3>&1\n"
-                                             "[ $status -eq 0 ] && exit 0\n"
-                                             "case $errors in *'no crontab for'*) exit 3 ;; esac\n"
-                                             "exit 1",
-                                             crontab},
-                                            {}, true);
+    const ProcessResult result = RunHelper("crontab -l",
+                                           {"/bin/sh", "-c",
+                                            "{ errors=$(\"$0\" -l 2>&1 >&3 3>&-); status=$?; } 3>&1\n"
+                                            "[ $status -eq 0 ] && exit 0\n"
+                                            "case $errors in *'no crontab for'*) exit 3 ;; esac\n"
+                                            "exit 1",
+                                            crontab},
+                                           {}, true);
     if (!result.started)
         return false;
     if (result.exitCode == 0) {
@@ -56,7 +57,7 @@ std::string NormalisedFolder(const std::string& folder)
 
 bool WriteTable(const std::string& crontab, const std::string& table)
 {
-    const ProcessResult result = RunProcess({crontab, "-"}, table);
+    const ProcessResult result = RunHelper("crontab -", {crontab, "-"}, table);
     return result.started && result.exitCode == 0;
 }
 
@@ -84,7 +85,10 @@ std::string Command()
 
 bool StartCommandSucceeds(const std::vector<std::string>& argv)
 {
-    const ProcessResult result = RunProcess(argv);
+    std::string shown = argv.front();
+    for (std::size_t i = 1; i < argv.size(); ++i)
+        shown += " " + argv[i];
+    const ProcessResult result = RunHelper(shown, argv);
     return result.started && result.exitCode == 0;
 }
 
@@ -97,7 +101,10 @@ bool Systemctl(const std::vector<std::string>& arguments, std::string* output = 
         return false;
     std::vector<std::string> argv{"/bin/sh", "-c", "exec \"$0\" --user \"$@\" 2>/dev/null", program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    const ProcessResult result = RunProcess(argv, {}, output != nullptr);
+    std::string shown = "systemctl --user";
+    for (const std::string& argument : arguments)
+        shown += " " + argument;
+    const ProcessResult result = RunHelper(shown, argv, {}, output != nullptr);
     if (output)
         *output = result.output;
     return result.started && result.exitCode == 0;
@@ -155,7 +162,7 @@ bool RemoveCrontabLine(bool endRunningDelivery)
     const std::string rest = Crontab::RemoveWorkItem(table.text);
     // A table that held only our line goes with it, as if it had never been made.
     if (rest.find_first_not_of(" \t\r\n") == std::string::npos) {
-        const ProcessResult removed = RunProcess({table.program, "-r"});
+        const ProcessResult removed = RunHelper("crontab -r", {table.program, "-r"});
         return removed.started && removed.exitCode == 0;
     }
     return WriteTable(table.program, rest);

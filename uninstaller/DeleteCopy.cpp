@@ -82,7 +82,8 @@ bool StartDeleteCopy(std::string* copyPath)
     if (!::mkdtemp(folder.data()))
         return false;
     const std::string copy = folder + "/uninstall";
-    if (CopyFileExclusively(CurrentLayout().programs + "delete", copy) && StartDetached({copy}, folder)) {
+    if (CopyFileExclusively(CurrentLayout().programs + "delete", copy) &&
+        StartDetached({copy, LauncherArgument, std::to_string(::getpid())}, folder)) {
         if (copyPath)
             *copyPath = copy;
         return true;

@@ -2,6 +2,11 @@
 
 #include <string>
 
+// The copy is told the launcher's process id after this argument, and waits at most
+// this long for the launcher to end before it removes anything.
+inline constexpr char LauncherArgument[] = "--after";
+inline constexpr int LauncherEndLimitMs = 1500;
+
 // Copies InstallDir + "delete" (run bit kept) as "uninstall" into a new private folder
 // "moravel-uninstall-XXXXXX" of the temporary folder, and starts it in its own session
 // with that folder as working directory, without waiting. The shared temporary folder

@@ -17,6 +17,9 @@ struct PersonalData {
 };
 PersonalData CountPersonalData();
 
+// What the uninstaller says when it does.
+inline constexpr char CloseMoravelFirst[] = "Please close Moravel first and then try again.   ";
+
 // True when a process runs InstallDir + "Kestrane".
 bool MainProgramRunning();
 

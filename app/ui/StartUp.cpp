@@ -10,6 +10,7 @@
 #include "platform/PlatformArguments.h"
 #include "platform/Process.h"
 #include "platform/SessionPlatform.h"
+#include "platform/ui/HelperTimeOut.h"
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/OwnerFocus.h"
@@ -77,10 +78,16 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     if (EndsSilently(mode, display))
         return 0;
     if (mode.unattended) {
+        // Only the report picture needs Qt's GUI module; the text is composed and the
+        // notification sent without loading a platform at all.
+        qInstallMessageHandler(QuietMessages);
+        if (!DrawsPicture(mode.task)) {
+            QCoreApplication app(argc, argv);
+            return RunScheduledDelivery(mode.task);
+        }
         // Offscreen for this run only: what it starts for the user (Open) gets the
         // user's own environment.
         PlatformArguments arguments(argc, argv, "offscreen");
-        qInstallMessageHandler(QuietMessages);
         QGuiApplication app(arguments.Count(), arguments.Values());
         return RunScheduledDelivery(mode.task);
     }
@@ -103,6 +110,7 @@ int RunStartUp(int argc, char* argv[], const StartRequest& request)
     QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     OwnerFocus::Install();
+    ShowHelperTimeOuts();
     if (!PrimaryScreenPasses())
         return 1;
     SetBrowserFontSize();

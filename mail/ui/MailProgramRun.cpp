@@ -1,12 +1,15 @@
 #include "mail/ui/MailProgramRun.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <unistd.h>
 
 namespace {
 constexpr int DefaultTimeLimit = 60 * 1000;
@@ -14,22 +17,48 @@ int timeLimit = DefaultTimeLimit;
 // xdg-email that cannot start a client says so at once; one still running after this
 // has started it and waits for the user's compose window.
 constexpr int HandOverTime = 2000;
-constexpr int PollInterval = 20;
+
+// Calls `ended` once the started program has ended: when its process descriptor
+// turns readable, or (on kernels without them) at the checks of a slow timer.
+// The watch goes with `context`.
+void WhenEnded(int pid, QObject* context, std::function<void()> ended)
+{
+    const int descriptor = ProcessEndDescriptor(pid);
+    if (descriptor >= 0) {
+        // The descriptor is closed with the connection, when the notifier goes.
+        const std::shared_ptr<int> held(new int(descriptor), [](int* fd) {
+            ::close(*fd);
+            delete fd;
+        });
+        auto* notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, context);
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, held, ended] {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+            ended();
+        });
+        return;
+    }
+    auto* check = new QTimer(context);
+    QObject::connect(check, &QTimer::timeout, check, [check, ended] {
+        check->deleteLater();
+        ended();
+    });
+    check->start(1000);
+}
 
 // A client left running is reaped when it ends; one running when we quit is the
 // system's to reap.
 void ReapWhenEnded(int pid)
 {
-    auto* reaper = new QTimer(qApp);
-    QObject::connect(reaper, &QTimer::timeout, reaper, [reaper, pid] {
-        if (EndedWithStatus(pid))
-            reaper->deleteLater();
+    WhenEnded(pid, qApp, [pid] {
+        if (!EndedWithStatus(pid))
+            ReapWhenEnded(pid);
     });
-    reaper->start(1000);
 }
 
 // Starts xdg-email in a session of its own, so that neither a Moravel that quits nor
-// one that waits holds the client; the result is known after the hand-over time.
+// one that waits holds the client; the result is known when it ends, or after the
+// hand-over time.
 ProcessResult HandToMailClient(const std::vector<std::string>& argv)
 {
     ProcessResult result;
@@ -38,21 +67,21 @@ ProcessResult HandToMailClient(const std::vector<std::string>& argv)
         return result;
     result.started = true;
     QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    QObject watch;
+    bool ended = false;
+    WhenEnded(pid, &watch, [&] {
         if (const std::optional<int> status = EndedWithStatus(pid)) {
+            ended = true;
             result.exitCode = *status;
-            loop.quit();
-        } else if (elapsed.hasExpired(HandOverTime)) {
-            result.exitCode = 0;
-            ReapWhenEnded(pid);
             loop.quit();
         }
     });
-    poll.start(PollInterval);
+    QTimer::singleShot(HandOverTime, &loop, &QEventLoop::quit);
     loop.exec();
+    if (!ended) {
+        result.exitCode = 0;
+        ReapWhenEnded(pid);
+    }
     return result;
 }
 }

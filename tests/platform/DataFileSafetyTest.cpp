@@ -8,6 +8,8 @@
 #include "schedule/TaskFile.h"
 #include "support/TempEnvironment.h"
 
+#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -226,4 +228,27 @@ TEST(Process, TimeLimitEndsAHangAndNoDescriptorIsInherited)
     EXPECT_TRUE(hung.started);
     EXPECT_EQ(hung.exitCode, -1);
     EXPECT_EQ(RunProcess({"/bin/true"}, {}, false, {}, 5000).exitCode, 0);
+}
+
+// The end is awaited by event both ways (process descriptor; SIGCHLD of older
+// kernels): a time-out takes what the program started with it, a program left
+// running on the output pipe is not waited for, and the output comes whole.
+TEST(Process, EndsAreAwaitedByEventAndATimeOutEndsTheGroup)
+{
+    for (const bool descriptors : {true, false}) {
+        UseProcessDescriptorsForTesting(descriptors);
+        const ProcessResult hung = RunProcess({"/bin/sh", "-c", "/bin/sleep 30 & echo $!; wait"}, {}, true, {}, 300);
+        EXPECT_TRUE(hung.timedOut) << descriptors;
+        EXPECT_TRUE(WaitForProcessEnd(std::atoi(hung.output.c_str()), 10000)) << descriptors;
+
+        const ProcessResult left = RunProcess({"/bin/sh", "-c", "/bin/sleep 30 & echo $!; exit 4"}, {}, true);
+        EXPECT_EQ(left.exitCode, 4) << descriptors;
+        EXPECT_FALSE(left.timedOut) << descriptors;
+        ASSERT_GT(std::atoi(left.output.c_str()), 1) << left.output;
+        ::kill(std::atoi(left.output.c_str()), SIGKILL);
+
+        const std::string text(200000, 'x');
+        EXPECT_EQ(RunProcess({"cat"}, text, true, {}, 10000).output.size(), text.size()) << descriptors;
+    }
+    UseProcessDescriptorsForTesting(true);
 }

@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "platform/Process.h"
 #include "schedule/Crontab.h"
 #include "schedule/ProcessTable.h"
 #include "schedule/SchedulerLink.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -200,6 +202,51 @@ TEST(SchedulerLink, StartsCronWhenNoDaemonRuns)
     stub.Write("service.exit", "1");
     EXPECT_TRUE(SchedulerLink::EnsureSchedulerRunningIn(proc));
     EXPECT_FALSE(std::filesystem::exists(stub.dir + "/started"));
+}
+
+// A helper program that never answers is stopped at the time limit with what it
+// started, the operation fails, and the user is told which command it was.
+TEST(SchedulerLink, AHelperThatHangsIsStoppedAndNamed)
+{
+    struct Case {
+        const char* program;  // the stand-in that hangs, on these arguments
+        const char* hangsOn;
+        std::function<bool(const std::string& proc)> operation;
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"crontab", "-l", [](const std::string&) { return SchedulerLink::WorkItemExists(); }, {"crontab -l"}},
+        {"crontab", "-", [](const std::string&) { return SchedulerLink::CreateWorkItem(); }, {"crontab -"}},
+        {"systemctl",
+         "--user",
+         [](const std::string&) { return SchedulerLink::WorkItemExists(); },
+         {"systemctl --user is-system-running"}},
+        {"service", "cron", SchedulerLink::EnsureSchedulerRunningIn, {"service cron start"}},
+    };
+    std::vector<std::string> told;
+    SetHelperTimeOutNotice([&](const std::string& command, int) { told.push_back(command); });
+    SetHelperTimeLimitForTesting(300);
+    for (const Case& c : cases) {
+        TempEnvironment env;
+        CrontabStub stub(env);
+        const std::string proc = env.Root() + "/proc";  // no daemon in it
+        std::filesystem::create_directories(proc + "/1");
+        const std::string real = stub.dir + "/real-" + c.program;
+        std::filesystem::rename(stub.dir + "/" + c.program, real);
+        stub.Write(c.program,
+                   "#!/bin/sh\nif [ \"$1\" = " + std::string(c.hangsOn) +
+                       " ]; then /bin/sleep 60 & echo $! > \"$0.child\"; wait; fi\nexec \"$(dirname \"$0\")/real-" +
+                       c.program + "\" \"$@\"\n",
+                   true);
+        told.clear();
+        EXPECT_FALSE(c.operation(proc)) << c.program << " " << c.hangsOn;
+        EXPECT_EQ(told, c.told) << c.program << " " << c.hangsOn;
+        EXPECT_TRUE(WaitForProcessEnd(std::atoi(stub.Read(std::string(c.program) + ".child").c_str()), 10000));
+    }
+    SetHelperTimeLimitForTesting(0);
+    SetHelperTimeOutNotice({});
+    EXPECT_EQ(HelperTimeOutMessage("crontab -l", 10),
+              "The command \"crontab -l\" did not finish within 10 seconds and was stopped.    ");
 }
 
 TEST(SchedulerLink, LineRunsFromAFolderWithBlanksQuotesAndPercent)

@@ -15,7 +15,7 @@ int RunRemoval()
     std::error_code error;
     RemoveOwnCopy(std::filesystem::read_symlink("/proc/self/exe", error).string());
     if (outcome == RemovalOutcome::ProgramRunning) {
-        MessageBox::information(QStringLiteral("Please close Moravel first and then try again.   "));
+        MessageBox::information(QString::fromUtf8(CloseMoravelFirst));
         return 1;
     }
     RemovedWindow window;

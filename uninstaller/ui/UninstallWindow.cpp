@@ -59,6 +59,18 @@ QString UninstallWindow::PersonalDataQuestion(const PersonalData& data)
            QStringLiteral(".    \nThey cannot be restored.    \n\nDo you want to continue?    ");
 }
 
+int UninstallWindow::Run()
+{
+    // A running Moravel would stop the removal after both questions: it is said first.
+    if (MainProgramRunning()) {
+        MessageBox::information(QString::fromUtf8(CloseMoravelFirst));
+        return 1;
+    }
+    UninstallWindow window;
+    window.exec();
+    return 0;
+}
+
 void UninstallWindow::OnYes()
 {
     // One Yes to a general question is not enough to lose what the user made.

@@ -20,6 +20,9 @@ public:
     CaptionLabel* questionField;
 
     static QString PersonalDataQuestion(const PersonalData& data);
+    // The launcher: says at once when Moravel runs (exit code 1) and asks nothing;
+    // else shows the window (0).
+    static int Run();
 
 private:
     void OnYes();

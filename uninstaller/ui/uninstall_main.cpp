@@ -16,7 +16,5 @@ int main(int argc, char* argv[])
     QApplication app(arguments.Count(), arguments.Values());
     ApplyLook(app);
     OwnerFocus::Install();
-    UninstallWindow window;
-    window.exec();
-    return 0;
+    return UninstallWindow::Run();
 }
