@@ -16,6 +16,12 @@ cmake --build build -j "$(nproc)"
 status=0
 ctest --test-dir build --output-on-failure -j "$(nproc)" || status=1
 
+# The core tests once more with the address and undefined-behaviour sanitizers
+# (MORAVEL_ASAN): a bad access, a leak or an undefined operation fails the test.
+cmake -S . -B build-asan -G Ninja -DBUILD_TESTING=ON -DMORAVEL_ASAN=ON >/dev/null
+cmake --build build-asan -j "$(nproc)" --target core_tests
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L core || status=1
+
 # The file readers under libFuzzer (clang), each for a bounded time.
 if [[ -d tests/fuzz ]]; then
   cmake -S . -B build-fuzz -G Ninja -DMORAVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
