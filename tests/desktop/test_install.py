@@ -10,11 +10,6 @@ from desktop import DesktopTest, wait_until
 OPTIONS = r"^Installation Options$"
 WELCOME = r"^ Moravel 2005 - Take full control"
 
-# Places in the installer's client area.
-INSTALL = (225, 231)
-LAUNCH_BOX = (98, 112)
-# In the uninstaller's.
-YES = (157, 119)
 
 
 class Install(DesktopTest):
@@ -27,8 +22,8 @@ class Install(DesktopTest):
         self.assertEqual(desktop.window_class(options), "org.moravel.Moravel")
         self.saveShot("installer")
         if not launch:
-            desktop.click(options, *LAUNCH_BOX)
-        desktop.click(options, *INSTALL)
+            self.press(options, "Launch Moravel 2005")
+        self.press(options, "Install Moravel 2005")
         # By title: Moravel starts at once and its first window may get the closed one's id.
         wait_until(lambda: not desktop.windows(OPTIONS), "the options window to close")
         if not launch:
@@ -95,7 +90,7 @@ class Install(DesktopTest):
         window = desktop.wait_window(r"^Uninstall Moravel$")
         self.assertOnTopWithFocus(window)
         self.saveShot("uninstall")
-        desktop.click(window, *YES)
+        self.press(window, "Yes")
         self.answer_yes_to_the_count_of_what_goes()
         removed = desktop.wait_window(r"^Moravel Uninstaller$")
         self.assertOnTopWithFocus(removed)
