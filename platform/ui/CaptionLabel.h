@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QLabel>
-#include <QLineEdit>
 
-// A caption or a line of text on the dialog face. It looks like the read-only field such
-// captions have always been (it is drawn by one), and is a label to screen readers: one
-// whose buddy is set names its field.
+// A caption or a line of text on the dialog face. It looks like the read-only, frameless
+// field such captions have always been (it is drawn as one would be), and is a label to
+// screen readers: one whose buddy is set names its field.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
@@ -13,14 +12,15 @@ public:
 
     // Keeps the caption's length limit, as the field did.
     void setText(const QString& text);
-    int maxLength() const { return face.maxLength(); }
-    void setAlignment(Qt::Alignment alignment);
+    int maxLength() const { return limit; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLineEdit face;  // never shown: it draws the caption
+    int limit;
+    QColor colour;
+    QColor face;  // the dialog face behind the field, as it was when the caption was made
 };
 
 // Names a field that has no caption of its own, or whose caption names a group of fields

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 // A caption looks exactly like the read-only field it used to be, and names its field.
