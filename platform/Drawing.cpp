@@ -1,6 +1,7 @@
 #include "platform/Drawing.h"
 
 #include "platform/Centring.h"
+#include "platform/FontFamilies.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +39,7 @@ QPixmap ProgramPicture(int size)
 
 QFont ControlFont()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(InstalledFamily(QStringLiteral("Arial")));
     font.setPixelSize(16);
     font.setWeight(QFont::Bold);
     return font;
@@ -46,7 +47,7 @@ QFont ControlFont()
 
 QFont ReportFont(int pixels, const QString& face)
 {
-    QFont font(face);
+    QFont font(InstalledFamily(face));
     font.setPixelSize(pixels);
     font.setWeight(QFont::Bold);
     return font;

@@ -4,6 +4,7 @@
 #include "content/PageWriter.h"
 #include "content/ui/PageViewAccessible.h"
 #include "platform/BrowserSettings.h"
+#include "platform/FontFamilies.h"
 #include "platform/Paths.h"
 #include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
@@ -133,12 +134,22 @@ void ChangeFormats(QTextDocument& document, Change change)
     }
 }
 
-// Gives text its pixel size from the page's font sizes, and pictures named by a
-// full path their file URL (a "#" in a folder name is no fragment).
+// Gives text its pixel size from the page's font sizes, its faces as the installed
+// families they stand for, and pictures named by a full path their file URL (a "#" in a
+// folder name is no fragment).
 void PreparePage(QTextDocument& document, int medium)
 {
     ChangeFormats(document, [medium](QTextCharFormat& format) {
         bool changed = false;
+        if (format.hasProperty(QTextFormat::FontFamilies)) {
+            QStringList families = format.fontFamilies().toStringList();
+            for (QString& family : families)
+                family = InstalledFamily(family);
+            if (families != format.fontFamilies().toStringList()) {
+                format.setFontFamilies(families);
+                changed = true;
+            }
+        }
         if (format.hasProperty(QTextFormat::FontSizeAdjustment)) {
             const int htmlSize = format.intProperty(QTextFormat::FontSizeAdjustment) + 3;
             format.clearProperty(QTextFormat::FontSizeAdjustment);
@@ -487,7 +498,7 @@ void PageView::Load(const QUrl& url)
 
     const int medium = MediumPixels();
     auto* page = new QTextDocument(this);
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(InstalledFamily(QStringLiteral("Verdana")));
     font.setPixelSize(medium);
     page->setDefaultFont(font);
     page->setDocumentMargin(kPageMargin);

@@ -1,5 +1,6 @@
 #include "platform/ui/Look.h"
 
+#include "platform/FontFamilies.h"
 #include "platform/Installation.h"
 #include "platform/ui/CaptionLabel.h"
 
@@ -25,6 +26,12 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Active, QPalette::Highlight, QColor(255, 255, 0));
     palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
     app.setPalette(palette);
+    // The default font names its family as installed (the same face): every window with
+    // text of its own then finds its font at once.
+    const QFont font = QApplication::font();
+    const QFont installed = WithInstalledFamily(font);
+    if (installed.families() != font.families())
+        QApplication::setFont(installed);
     // One name for every window of the four programs: X11's window class and
     // Wayland's app id, so the desktop matches each window to Moravel's menu entry.
     QCoreApplication::setApplicationName(QString::fromStdString(ApplicationId));
