@@ -1,6 +1,7 @@
 #include "app/PictureCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/PlainStart.h"
 #include "reports/DailyReadingSet.h"
 #include "platform/AsciiText.h"
 #include "platform/DataFile.h"
@@ -13,14 +14,6 @@
 #include <cstdio>
 
 namespace {
-// Qt's notes about the session ("XDG_RUNTIME_DIR not set") are no business of a
-// command; only a fatal error is still said.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 QByteArray Encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
@@ -38,7 +31,9 @@ QByteArray Encoded(const QImage& image, const char* format)
 int RunPictureCommand(const CommandLine& command)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
+    // Qt's notes about the session ("XDG_RUNTIME_DIR not set") are no business of a
+    // command.
+    QuietQtMessages();
     int argc = 1;
     char name[] = "Kestrane";
     char* argv[] = {name, nullptr};

@@ -32,6 +32,8 @@ void MarkSetUp()
 std::vector<std::string> InstalledCopyFiles()
 {
     std::vector<std::string> names{"Kestrane",
+                                   WindowsModuleName,
+                                   PicturesModuleName,
                                    "installer",
                                    "uninstall",
                                    "delete",

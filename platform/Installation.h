@@ -25,6 +25,11 @@ ProgramLayout LayoutOf(const std::string& programFolder);
 // when the system does not say.
 std::string RunningProgramFolder();
 
+// Kestrane's two modules in its programs folder: the windows, and the pictures
+// drawn without a window (which need Qt's GUI module, not its widgets).
+inline constexpr const char* WindowsModuleName = "kestrane-windows.so";
+inline constexpr const char* PicturesModuleName = "kestrane-pictures.so";
+
 // LayoutOf(RunningProgramFolder()).
 ProgramLayout CurrentLayout();
 std::string PictureFolder();

@@ -8,6 +8,7 @@
 #include "profiles/ProfileFiles.h"
 #include "schedule/DailyNotice.h"
 #include "schedule/DesktopNotifier.h"
+#include "schedule/PlainReport.h"
 #include "schedule/UnattendedRun.h"
 
 #include <cstdio>
@@ -28,27 +29,32 @@ bool DrawsPicture(const TaskFileContents& task)
            MailProgramFound();
 }
 
-int RunScheduledDelivery(const TaskFileContents& task)
+int RunScheduledDelivery(const TaskFileContents& task, ReportPictureWriter writePicture)
 {
+    // The profile is read once and today taken once, so the notification and the
+    // mail show one report even when the run straddles midnight.
+    ProfileRecord profile;
     // A profile gone or unreadable gives no nameless report: the scheduler records
     // the failure and the line that names the file.
-    if (DataFileState(task.profilePath) != FileState::Readable) {
+    if (ReadProfileFile(task.profilePath, profile) != FileState::Readable) {
         std::fprintf(stderr, "Kestrane: cannot read the profile '%s'\n", task.profilePath.c_str());
         return 1;
     }
+    const Date today = Today();
+    const DailyReadingSet set =
+        ComposeDailyReadingSet(profile, ComputeDailyRecord(profile, today), ReadingRange::Unlimited);
     const Delivery delivery = task.DeliveryChoice();
     const bool mails = delivery != Delivery::Notification && !task.email.empty() && MailProgramFound();
     DesktopNotifier notifier;
     bool shown = false;
     if (delivery != Delivery::Email || !mails) {
-        const Date today = Today();
-        shown = notifier.Show(QString::fromStdString(DailyNotice::Summary(ReadProfileFile(task.profilePath).fullName)),
-                              QString::fromStdString(DailyNotice::Body(today, ComposePlainReport(task.profilePath))),
+        shown = notifier.Show(QString::fromStdString(DailyNotice::Summary(profile.fullName)),
+                              QString::fromStdString(DailyNotice::Body(today, PlainReportText(set))),
                               QString::fromStdString(ApplicationId),
                               DailyNotice::OpenCommand(MainProgram(), task.profilePath, today));
     }
     if (mails)
-        RunUnattended(task.profilePath, task.email, task.UnattendedType());
+        RunUnattended(set, task.email, task.UnattendedType(), writePicture);
     if (shown)
         notifier.Wait(kWaitLimitMs);
     return 0;

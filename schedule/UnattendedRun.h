@@ -1,18 +1,20 @@
 #pragma once
 
+#include "reports/DailyReadingSet.h"
+
 #include <string>
 
-// The scheduled delivery: today's report of the task's profile mailed to the
-// task's address, as a picture (fullColour 1) or as plain text. Shows nothing.
-// Needs a Q(Gui)Application (offscreen) for the picture.
-void RunUnattended(const std::string& profilePath, const std::string& email, int fullColour);
+// Draws today's report picture (readings unlimited) into UnattendedPicturePath();
+// false when it cannot. Only a run with Qt's GUI module has one to give.
+using ReportPictureWriter = bool (*)(const DailyReadingSet& unlimitedSet);
 
-// Today's report as nine lines of text, the readings unlimited (a peak shows 100).
-std::string ComposePlainReport(const std::string& profilePath);
+// The scheduled mail of today's report to `email`: the picture when fullColour is 1
+// and writePicture draws it, the plain text otherwise. Shows nothing.
+void RunUnattended(const DailyReadingSet& unlimitedSet, const std::string& email, int fullColour,
+                   ReportPictureWriter writePicture);
 
-// Today's report picture written to ReportsDir + "report.jpg"; false when there is
-// no JPEG encoder or the file could not be written.
-bool RenderReportFile(const std::string& profilePath);
+// ReportsDir + "report.jpg", the picture a scheduled mail attaches.
+std::string UnattendedPicturePath();
 
 // One message "Daily Report" from "Moravel": the picture attached, or the text as body.
 void SendReportImage(const std::string& email);

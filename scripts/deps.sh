@@ -16,10 +16,11 @@ build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-f
 # scheduled run's desktop notification on a private session bus.
 # at-spi2-core (the accessibility bus and registry) and python3-pyatspi: what a screen
 # reader finds in the windows.
+# strace: which libraries and files a run opens.
 test_packages=(libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev faketime msmtp
                python3-aiosmtpd cron poppler-utils desktop-file-utils procps
                xvfb openbox xdotool x11-utils imagemagick python3-icalendar
-               systemd dbus python3-dbusmock weston qt6-wayland at-spi2-core python3-pyatspi)
+               systemd dbus python3-dbusmock weston qt6-wayland at-spi2-core python3-pyatspi strace)
 
 # The Debian package: debhelper and dpkg-dev build it, lintian checks it, appstream
 # checks its software centre metadata, file tells stripped programs, librsvg2-bin draws the

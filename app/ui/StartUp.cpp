@@ -1,6 +1,8 @@
 #include "app/ui/StartUp.h"
 
 #include "app/CommandLine.h"
+#include "app/PictureDelivery.h"
+#include "app/PlainStart.h"
 #include "app/RunMode.h"
 #include "app/ui/InteractiveRun.h"
 #include "installer/PackagedSetUp.h"
@@ -14,7 +16,6 @@
 #include "platform/ui/Look.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/OwnerFocus.h"
-#include "schedule/ScheduledDelivery.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -22,17 +23,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
-
-namespace {
-// The scheduler mails whatever a scheduled run prints, so Qt's own notes
-// ("XDG_RUNTIME_DIR not set" and the like) would reach the user every day.
-// Only a fatal error, which ends the run, is still said.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-}
 
 bool LaunchControlPanel()
 {
@@ -62,40 +52,13 @@ bool PrimaryScreenPasses()
 
 int RunStartUp(int argc, char* argv[], const StartRequest& request)
 {
-    CreateInstallFolders();
-    EnterInstallDir();
-
-    // A source install hands its starts (the menu's and the delivery's) to a package
-    // installed since, whose first start moves this user over to it.
-    const std::string handOver = HandOverProgram();
-    if (!handOver.empty())
-        ::execv(handOver.c_str(), argv);
-
-    // Decided before any application object exists: a scheduled run has no display.
-    const RunModeChoice mode = ChooseRunMode(std::vector<std::string>(argv + 1, argv + argc));
-    const bool display =
-        DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"));
-    if (EndsSilently(mode, display))
-        return 0;
-    if (mode.unattended) {
-        // Only the report picture needs Qt's GUI module; the text is composed and the
-        // notification sent without loading a platform at all.
-        qInstallMessageHandler(QuietMessages);
-        if (!DrawsPicture(mode.task)) {
-            QCoreApplication app(argc, argv);
-            return RunScheduledDelivery(mode.task);
-        }
-        // Offscreen for this run only: what it starts for the user (Open) gets the
-        // user's own environment.
-        PlatformArguments arguments(argc, argv, "offscreen");
-        QGuiApplication app(arguments.Count(), arguments.Values());
-        return RunScheduledDelivery(mode.task);
-    }
-    if (!display) {
-        std::fprintf(stderr, "%s: no display to show Moravel on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
-                     (argv[0] && argv[0][0] ? LastPathPart(argv[0]) : std::string("Kestrane")).c_str());
-        return NoDisplayStatus;
-    }
+    // Kestrane has taken these steps already before it loaded the windows; taking
+    // them again here costs a few system calls and keeps every start one path.
+    const PlainStart start = RunPlainStart(argc, argv);
+    if (start.status)
+        return *start.status;
+    if (start.mode.unattended)
+        return RunPictureDelivery(argc, argv, start.mode.task);
 
     // A packaged copy's first plain start for this user is the installer's: the
     // desktop icon question, then Moravel with its welcome.

@@ -2,6 +2,7 @@
 file's path, no display, today fixed by faketime, mail caught by a stub
 sendmail (and once by the real msmtp and a local SMTP server)."""
 
+import glob
 import email
 import email.policy
 import os
@@ -127,6 +128,8 @@ with tempfile.TemporaryDirectory() as root:
     program_dir = os.path.join(root, "program")
     os.makedirs(program_dir)
     copy = shutil.copy(kestrane, program_dir)
+    for module in glob.glob(os.path.join(os.path.dirname(kestrane), "kestrane-*.so")):  # the program's own parts
+        shutil.copy(module, program_dir)
     with open(os.path.join(program_dir, "qt.conf"), "w") as f:
         f.write(f"[Paths]\nPlugins={plugins}\n")
     run = install.run(program=copy, extra_env={"QT_PLUGIN_PATH": plugins})

@@ -4,10 +4,10 @@
 
 #include <iostream>
 
-int main(int argc, char* argv[])
+// The entry of Kestrane's windows module (app/ModuleLoader.h), given the command
+// line as Kestrane was started with it.
+extern "C" __attribute__((visibility("default"))) int KestraneWindowsMain(int argc, char* argv[])
 {
-    // The commands are told apart before any application object exists: report
-    // and profiles need neither a display nor Qt's GUI.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLine command = ReadCommandLine(argv[0] ? argv[0] : "", arguments);
     if (command.kind == CommandKind::None)
