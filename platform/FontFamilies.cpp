@@ -12,9 +12,9 @@ namespace {
 // families, which the search would resolve anyway.
 bool IsGenericName(const QString& family)
 {
-    static const QStringList generic{QStringLiteral("Serif"), QStringLiteral("Sans Serif"),
+    static const QStringList generic{QStringLiteral("Serif"),     QStringLiteral("Sans Serif"),
                                      QStringLiteral("Monospace"), QStringLiteral("sans-serif"),
-                                     QStringLiteral("serif"), QStringLiteral("monospace")};
+                                     QStringLiteral("serif"),     QStringLiteral("monospace")};
     return generic.contains(family, Qt::CaseInsensitive);
 }
 
