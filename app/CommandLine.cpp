@@ -308,20 +308,16 @@ std::string ProfilesOutput(OutputFormat format)
 std::string QuotedArgument(std::string text)
 {
     // A line break in it would split the message's one line.
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = '?';
-    return "'" + text + "'";
+    return "'" + ControlsReplaced(std::move(text), '?') + "'";
 }
 
 std::string EscapedControls(const std::string& text, bool keepLineEnds)
 {
     std::string escaped;
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && !(keepLineEnds && c == '\n')) || byte == 0x7f) {
+        if (IsControlByte(c) && !(keepLineEnds && c == '\n')) {
             char code[8];
-            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned char>(c));
             escaped += code;
         } else {
             escaped += c;

@@ -13,3 +13,11 @@ bool EndsWithLowerAscii(const std::string& text, const std::string& lowerEnding)
     return text.size() >= lowerEnding.size() &&
            LowerAscii(text.substr(text.size() - lowerEnding.size())) == lowerEnding;
 }
+
+std::string ControlsReplaced(std::string text, char by)
+{
+    for (char& c : text)
+        if (IsControlByte(c))
+            c = by;
+    return text;
+}

@@ -1,5 +1,8 @@
 #include "platform/DataFile.h"
 
+#include "platform/AsciiText.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -212,10 +215,7 @@ bool FitsOnOneLine(std::string_view value)
 
 bool IsOneLineValue(std::string_view value)
 {
-    for (const char c : value)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return false;
-    return true;
+    return std::none_of(value.begin(), value.end(), IsControlByte);
 }
 
 int ParseLeadingInt(const std::string& text)

@@ -1,5 +1,6 @@
 #include "reports/DailyReadingSet.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Calendar.h"
 
 std::string DayReadingName(DayReading reading)
@@ -28,22 +29,12 @@ std::string EvilEyeName(EvilEye evilEye)
     return "Susceptible to the Evil Eye";
 }
 
-namespace {
-// The editor refuses control characters, but an older file may hold a TAB or an ESC in the
-// name: a title bar, a picture and a terminal show a blank there.
-std::string WithoutControls(std::string text)
-{
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
-    return text;
-}
-}
-
 std::string DailyTitle(const ProfileRecord& profile, const Date& date)
 {
+    // The editor refuses control characters, but an older file may hold a TAB or an ESC
+    // in the name: a title bar, a picture and a terminal show a blank there.
     return "Daily Analysis - " + MonthName(date.month) + std::to_string(date.day) + ", " + std::to_string(date.year) +
-           "  - " + WithoutControls(profile.fullName) + " -" +
+           "  - " + ControlsReplaced(profile.fullName, ' ') + " -" +
            (profile.manualCalibration ? "  Manual Calibration" : "  Automatic Calibration");
 }
 

@@ -1,5 +1,6 @@
 #include "schedule/UserTimer.h"
 
+#include "platform/DataFile.h"
 #include "platform/Paths.h"
 
 #include <cstdio>
@@ -8,14 +9,6 @@
 
 namespace UserTimer {
 namespace {
-bool HasControlCharacter(const std::string& text)
-{
-    for (unsigned char c : text)
-        if (c < 0x20 || c == 0x7f)
-            return true;
-    return false;
-}
-
 // The manager expands "%" specifiers in every value.
 std::string WithoutSpecifiers(const std::string& text)
 {
@@ -134,7 +127,7 @@ std::string ProgramWord(const std::string& path)
 
 std::string ServiceText(const std::string& installDir, const std::string& program)
 {
-    if (HasControlCharacter(installDir) || HasControlCharacter(program))
+    if (!IsOneLineValue(installDir) || !IsOneLineValue(program))
         return {};
     if (NeedsShell(installDir) || NeedsShell(program))
         return "[Unit]\n"
