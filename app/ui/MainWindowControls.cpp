@@ -2,11 +2,9 @@
 
 #include "platform/Drawing.h"
 #include "platform/ui/ComboLists.h"
-#include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
@@ -39,9 +37,17 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
 
     CaptionLabel* date = MakeLabel(QStringLiteral("Analyze Date:"), LabelColour::Blue, window, 50);
     date->setGeometry(12, 394, 118, 28);
-    c.monthList = MakeChoiceList(QStringLiteral("month"), window, {132, 392, 56, 32}, QStringLiteral("select month"));
-    c.dayList = MakeChoiceList(QStringLiteral("day"), window, {192, 392, 56, 32}, QStringLiteral("select date"));
-    c.yearList = MakeChoiceList(QStringLiteral("year"), window, {252, 392, 76, 32}, QStringLiteral("select year"));
+    ChoiceList* month =
+        MakeChoiceList(QStringLiteral("month"), window, {132, 392, 56, 32}, QStringLiteral("select month"));
+    ChoiceList* day = MakeChoiceList(QStringLiteral("day"), window, {192, 392, 56, 32}, QStringLiteral("select date"));
+    ChoiceList* year =
+        MakeChoiceList(QStringLiteral("year"), window, {252, 392, 76, 32}, QStringLiteral("select year"));
+    // Keys in an open list choose as well as keys on the closed one.
+    for (ChoiceList* list : {month, day, year})
+        list->WatchKeys();
+    c.monthList = month;
+    c.dayList = day;
+    c.yearList = year;
     date->setBuddy(c.monthList);
     NameField(c.monthList, QStringLiteral("Analyze date: month"));
     NameField(c.dayList, QStringLiteral("Analyze date: day"));
@@ -83,10 +89,5 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
 
     DateLists::FillMonths(c.monthList);
     DateLists::FillYears(c.yearList);
-    // Keys in an open list choose as well as keys on the closed one.
-    for (QComboBox* combo : {c.monthList, c.dayList, c.yearList}) {
-        KeyPressWatch::Watch(combo);
-        KeyPressWatch::Watch(combo->view());
-    }
     return c;
 }

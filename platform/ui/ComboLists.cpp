@@ -1,15 +1,59 @@
 #include "platform/ui/ComboLists.h"
 
+#include "platform/ui/KeyPressWatch.h"
 #include "platform/ui/Look.h"
 
-#include <QComboBox>
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <algorithm>
 
-QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip)
+void ChoiceList::showPopup()
 {
-    auto* combo = new QComboBox(parent);
+    // The open list is a window of its own: it takes no font from the list by itself.
+    QWidget* popup = view()->window();
+    if (popup->font() != font()) {
+        popup->setFont(font());
+        view()->doItemsLayout();
+    }
+    if (watchKeys)
+        KeyPressWatch::Watch(view());
+    QComboBox::showPopup();
+}
+
+QSize ChoiceList::sizeHint() const
+{
+    sized = true;
+    return QComboBox::sizeHint();
+}
+
+QSize ChoiceList::minimumSizeHint() const
+{
+    sized = true;
+    return QComboBox::minimumSizeHint();
+}
+
+void ChoiceList::WatchKeys()
+{
+    KeyPressWatch::Watch(this);
+    watchKeys = true;
+}
+
+void ChoiceList::changeEvent(QEvent* event)
+{
+    // A font given before any size was asked for changes no size the list keeps, and the
+    // open list takes it when it opens; the list's own handling would make the open list now.
+    if (event->type() == QEvent::FontChange && !sized) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+ChoiceList* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip)
+{
+    auto* combo = new ChoiceList(parent);
     combo->setObjectName(name);
     combo->setFont(ControlFont());
     combo->setGeometry(place);

@@ -2,14 +2,36 @@
 
 #include "platform/Calendar.h"
 
+#include <QComboBox>
 #include <QString>
 
-class QComboBox;
 class QRect;
 class QWidget;
 
+// A choice list whose open list is made the first time it opens (or something asks for
+// it), not with the list: a window full of lists opens without making every one. The
+// open list always shows the list's font.
+class ChoiceList : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // Key presses in the list and in its open list count as keyboard use (KeyPressWatch).
+    void WatchKeys();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    mutable bool sized = false;  // a size was asked for, and kept by the list
+    bool watchKeys = false;
+};
+
 // A choice list in the control font, twelve entries high when open.
-QComboBox* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip = {});
+ChoiceList* MakeChoiceList(const QString& name, QWidget* parent, const QRect& place, const QString& tip = {});
 
 // "100%" down to "1%", the first selected. Emits no change signals.
 void FillPercentages(QComboBox* list);

@@ -12,6 +12,7 @@
 #include "support/WindowTest.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -272,6 +273,10 @@ private slots:
         QCOMPARE(dreamsFocused, 0);
         WindowTest::ClickRow(list, 0);
         QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(&window, "analyzeDay"));
+        // The open list, made when it first opens, shows the list's font.
+        month->showPopup();
+        QCOMPARE(month->view()->font(), month->font());
+        month->hidePopup();
     }
 
     // The open command's request: the profile's row, the date in the lists and its
