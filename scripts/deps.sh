@@ -3,7 +3,8 @@
 # Usage: scripts/deps.sh build [test] [bench] [package]
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins
+# libfontconfig-dev: the look's font families are resolved once by fontconfig itself.
+build_packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-image-formats-plugins libfontconfig-dev
                 fonts-liberation fonts-dejavu-core xdg-user-dirs xdg-utils)
 # msmtp, not msmtp-mta: the tests call it through their own wrapper, and msmtp-mta would
 # replace a mail system the machine already has.
