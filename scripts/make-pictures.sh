@@ -25,3 +25,8 @@ convert -size 64x64 xc:none \
     -stroke none -fill '#ffff00' -font "$font" -pointsize 34 -gravity center -annotate +0+0 'M' \
     -fill '#00ff00' -pointsize 14 -annotate +16-16 '★' \
     moravel.png
+
+# The main window's band shows all twelve: one picture of them side by side reads
+# faster than twelve.
+mkdir -p band
+convert "${signs[@]/%/.gif}" +append -strip PNG8:band/signs.png

@@ -55,14 +55,15 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
     MakeLabel(QStringLiteral("Select any date from your past, present or future."), LabelColour::White, window, 100)
         ->setGeometry(334, 394, 436, 28);
 
-    // The lower band: the twelve sign pictures.
+    // The lower band: the twelve sign pictures, cut from one picture of them side by side.
     static const char* const signs[] = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
                                         "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
+    const QImage band = ReadPictureByName(QStringLiteral(":/pictures/band/signs.png"));
+    const int side = band.height();
     const int width = window->width();
     for (int i = 0; i < 12; ++i) {
         auto* picture = new QLabel(window);
-        const QString path = QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(signs[i]));
-        picture->setPixmap(QPixmap::fromImage(ReadPictureByName(path)));
+        picture->setPixmap(QPixmap::fromImage(band.copy(i * side, 0, side, side)));
         picture->setGeometry(width / 2 - 12 * 40 / 2 + i * 40 + 6, 434, 28, 28);
         QString sign = QLatin1String(signs[i]);
         sign[0] = sign[0].toUpper();

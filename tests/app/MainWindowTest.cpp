@@ -14,6 +14,8 @@
 #include <QCheckBox>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <filesystem>
@@ -485,6 +487,21 @@ private slots:
             QVERIFY2(!FileExists(InstallDir() + name), name);
         for (const char* name : {"notes.html", "mv.ini", "Ann.ini"})
             QVERIFY2(FileExists(InstallDir() + name), name);
+    }
+
+    // The band's pictures, cut from one picture of all twelve, are the sign pictures.
+    void bandShowsTheSignPictures()
+    {
+        MainWindow window;
+        int signs = 0;
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            const QString picture = ":/pictures/" + label->accessibleName().toLower() + ".gif";
+            if (label->pixmap().isNull() || !QFile::exists(picture))
+                continue;
+            QCOMPARE(label->pixmap().toImage(), QPixmap::fromImage(QImage(picture)).toImage());
+            ++signs;
+        }
+        QCOMPARE(signs, 12);
     }
 };
 
