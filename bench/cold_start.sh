@@ -2,10 +2,11 @@
 # Cold start of the interactive program to the main window with its Quick Tip
 # page loaded (offscreen), side by side with a bare Widgets window that starts
 # and exits, empty and with one line of text (the font set-up every window with
-# text pays): wall time (hyperfine medians, one run for all) and peak memory
+# text pays): wall time (medians of runs taken in rounds, bench/rounds.py) and peak memory
 # (the program and every process it starts, summed; median of several runs).
 # Usage: bench/cold_start.sh [build-dir] [runs]
-# COLD_START and BARE_START name other programs to compare (an older build).
+# COLD_START and BARE_START name other programs to compare; BEFORE_START adds an
+# older build's bench/cold_start to the same rounds (row "before").
 set -euo pipefail
 build=${1:-build}
 "$(dirname "$0")/build.sh" "$build" >/dev/null
@@ -23,14 +24,16 @@ for name in Ann Bob Cy; do
     printf 'Profile:%s Lee\nDescription:%s\nAdjustment:Automatic\n' "$name" "$name" >>"$work/moravel/mv.ini"
 done
 
-hyperfine -N --warmup 2 --runs "$runs" --export-json "$work/times.json" -n bare "$bare" -n bare-text "$bare text" \
-    -n moravel "$program" >/dev/null
+"$(dirname "$0")/rounds.py" -N --warmup 2 --runs "$runs" --export-json "$work/times.json" -n bare "$bare" -n bare-text "$bare text" \
+    -n moravel "$program" ${BEFORE_START:+-n before "$(realpath "$BEFORE_START")"} >/dev/null
 
 # Peak of the summed resident memory of a program and every process it starts.
-python3 - "$work/times.json" "$bare" "$program" "$runs" <<'PY'
+python3 - "$work/times.json" "$bare" "$program" "$runs" "${BEFORE_START:-}" <<'PY'
 import json, os, statistics, subprocess, sys, time
 results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
 programs = {"bare": [sys.argv[2]], "bare-text": [sys.argv[2], "text"], "moravel": [sys.argv[3]]}
+if sys.argv[5]:
+    programs["before"] = [sys.argv[5]]
 runs = int(sys.argv[4])
 
 def tree(root):
@@ -73,7 +76,7 @@ def peak_mib(program):
 base = results["bare"]["median"]
 text = results["bare-text"]["median"]
 print(f"{'start':<10}{'median ms':>11}{'x bare':>8}{'x text':>8}{'cpu ms':>9}{'peak MiB':>10}")
-for name in ["bare", "bare-text", "moravel"]:
+for name in programs:
     r = results[name]
     # CPU time (mean) depends less on how busy the machine is than wall time.
     print(f"{name:<10}{r['median'] * 1000:>11.1f}{r['median'] / base:>8.2f}{r['median'] / text:>8.2f}"

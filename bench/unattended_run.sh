@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Wall time (hyperfine, median) and peak memory (GNU time, median of runs) of the
+# Wall time (median of runs taken in rounds, bench/rounds.py) and peak memory (GNU time, median of runs) of the
 # scheduled run as a whole process, plain and full colour, beside a Qt program
 # that only starts and exits; then, on a private session bus whose notification
 # service closes what it shows, the plain run beside a notification-only and an
 # e-mail-and-notification run.
 # Usage: bench/unattended_run.sh [build-dir]
 # BEFORE names the build folder of an older tree, whose Kestrane then runs in the
-# same hyperfine run (rows "plain before", "colour before").
+# same rounds (rows "plain before", "colour before").
 set -euo pipefail
 "$(dirname "$0")/build.sh" "${1:-build}" >/dev/null
 build=$(realpath "${1:-build}")
@@ -46,7 +46,7 @@ if [ -n "$before" ]; then
     -n "colour before" --prepare "cp $root/task1 ${install}task.dtr" "$before/app/Kestrane ${install}task.dtr")
   rows="$rows plain_before colour_before"
 fi
-hyperfine -N -w 3 -r "$runs" --export-json "$root/runs.json" "${commands[@]}" >/dev/null
+"$(dirname "$0")/rounds.py" -N -w 3 -r "$runs" --export-json "$root/runs.json" "${commands[@]}" >/dev/null
 
 declare -A kb
 kb[bare]=$(peak "$bare")

@@ -34,6 +34,7 @@ std::vector<std::string> InstalledCopyFiles()
     std::vector<std::string> names{"Kestrane",
                                    WindowsModuleName,
                                    PicturesModuleName,
+                                   PrintingModuleName,
                                    "installer",
                                    "uninstall",
                                    "delete",

@@ -25,10 +25,12 @@ ProgramLayout LayoutOf(const std::string& programFolder);
 // when the system does not say.
 std::string RunningProgramFolder();
 
-// Kestrane's two modules in its programs folder: the windows, and the pictures
-// drawn without a window (which need Qt's GUI module, not its widgets).
+// Kestrane's modules in its programs folder: the windows, the pictures drawn
+// without a window (which need Qt's GUI module, not its widgets), and the
+// printers, which the windows load with the first print.
 inline constexpr const char* WindowsModuleName = "kestrane-windows.so";
 inline constexpr const char* PicturesModuleName = "kestrane-pictures.so";
+inline constexpr const char* PrintingModuleName = "kestrane-printing.so";
 
 // LayoutOf(RunningProgramFolder()).
 ProgramLayout CurrentLayout();

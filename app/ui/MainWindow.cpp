@@ -126,14 +126,14 @@ void MainWindow::showEvent(QShowEvent* event)
     if (opened)
         return;
     opened = true;
-    PlaceWindow();
+    const QRect placed = PlaceWindow();
     // Placed again from the frame's size once the window manager has framed the
     // window, and the tip line goes right under the frame.
     FrameWatch::WhenFramed(this, [this] {
         const QRect outer = PlaceWindow();
         tip.Place(outer);
     });
-    tip.Enable();
+    tip.Enable(placed);
     if (!startRequest.Empty())
         QTimer::singleShot(0, this, &MainWindow::FollowStartRequest);
     if (profiles.empty()) {

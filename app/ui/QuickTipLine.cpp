@@ -18,6 +18,12 @@ QuickTipLine::~QuickTipLine()
     delete window;
 }
 
+void QuickTipLine::Enable(const QRect& ownerFrame)
+{
+    enabled = true;
+    placedOwner = ownerFrame;
+}
+
 void QuickTipLine::Show(const QString& text)
 {
     if (!enabled)
@@ -40,7 +46,9 @@ void QuickTipLine::Show(const QString& text)
         // A fixed line under the main window: no maximise, no resizing.
         window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         window->setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
-        Place(owner->frameGeometry());
+        // Where the owner's frame is: a line placed by an older position moves, and is drawn, twice.
+        Place(placedOwner.isValid() ? placedOwner : owner->frameGeometry());
+        placedOwner = QRect();
         window->SetRefuseClose(true);
         window->SetPage(page);
         window->ShowModeless();

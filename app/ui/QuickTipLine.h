@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class PageWindow;
-class QRect;
 class QWidget;
 
 // The Quick Tip line: a page window that stands right under its owner's frame, as
@@ -22,8 +22,9 @@ public:
     QuickTipLine(const QuickTipLine&) = delete;
     QuickTipLine& operator=(const QuickTipLine&) = delete;
 
-    // Tips shown before this are dropped: the owner is not open yet.
-    void Enable() { enabled = true; }
+    // Tips shown before this are dropped: the owner is not open yet. `ownerFrame` is
+    // where the owner's frame was just put, which its widget learns only later.
+    void Enable(const QRect& ownerFrame);
     void Show(const QString& text);
     // Under the owner's frame `outer`, above the owner and never above a window opened from it.
     void Place(const QRect& outer);
@@ -46,4 +47,5 @@ private:
     PageWindow* window = nullptr;
     QString current;
     bool enabled = false;
+    QRect placedOwner;
 };

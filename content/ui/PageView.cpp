@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/ui/CaptionLabel.h"
 #include "platform/ui/Look.h"
+#include "platform/ui/PrintJob.h"
 #include "platform/ui/PrintService.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,8 +21,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPrinter>
 #include <QStringDecoder>
+#include <QPagedPaintDevice>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -572,17 +573,17 @@ void PageView::PrintPage()
     if (printing)
         return;  // one printout at a time
     printing = true;
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     const QString title = window()->windowTitle().trimmed();
-    printer.setDocName(
+    job.SetDocName(
         PrintService::jobName(title.isEmpty() ? document()->metaInformation(QTextDocument::DocumentTitle) : title));
     bool ok = false;
-    if (PrintService::choosePrinter(printer, this)) {
+    if (PrintService::choosePrinter(job, this)) {
         std::unique_ptr<QTextDocument> copy(document()->clone(this));
         UsePoints(*copy);
         ForPaper(*copy);
-        copy->print(&printer);
-        ok = printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+        copy->print(job.Printer());
+        ok = !job.Failed();
     }
     printing = false;
     emit printFinished(ok);

@@ -42,7 +42,7 @@ void PageWindow::SetPosition(int left, int top)
 void PageWindow::SetSize(int width, int height)
 {
     outerSize = {width, height};
-    resize(isVisible() ? FrameWatch::InnerSizeFor(this, width, height) : outerSize);
+    resize(FrameWatch::ExpectedInnerSizeFor(this, width, height));
 }
 
 void PageWindow::SetRefuseClose(bool refuse)

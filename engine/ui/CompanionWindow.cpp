@@ -5,15 +5,16 @@
 #include "content/ui/PageWindow.h"
 #include "platform/Paths.h"
 #include "platform/ui/Look.h"
+#include "platform/ui/PrintJob.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/TextLine.h"
 #include "profiles/ProfileFiles.h"
 
 #include <QLabel>
 #include <QLinearGradient>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -107,16 +108,16 @@ bool CompanionWindow::PrintResult()
 {
     if (!result.ready)
         return false;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(PrintService::jobName(windowTitle()));
-    if (!PrintService::choosePrinter(printer))
+    PrintJob job;
+    job.SetDocName(PrintService::jobName(windowTitle()));
+    if (!PrintService::choosePrinter(job))
         return false;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(job.Printer()))
         return false;
     // Lay the lines out as on screen, one screen pixel = 1/96 inch, an inch from the corner;
     // all in black, since white and yellow would vanish on paper.
-    const double scale = printer.resolution() / 96.0;
+    const double scale = job.Resolution() / 96.0;
     painter.scale(scale, scale);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.setFont(ReportFont(16));  // 12 points

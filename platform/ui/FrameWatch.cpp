@@ -65,12 +65,22 @@ QSize FrameWatch::InnerSizeFor(const QWidget* window, int width, int height)
     return QSize(width, height).shrunkBy(Margins(window));
 }
 
+QSize FrameWatch::ExpectedInnerSizeFor(const QWidget* window, int width, int height)
+{
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (window->isVisible() || !window->isWindow() || !owner)
+        return InnerSizeFor(window, width, height);
+    return QSize(width, height).shrunkBy(Margins(owner));
+}
+
 void FrameWatch::MoveFrame(QWidget* window, QPoint place)
 {
-    // QWidget::move() goes by the frame Qt last noted, which may be none yet.
-    if (QWindow* handle = window->windowHandle())
-        handle->setFramePosition(place);
-    else
+    // QWidget::move() goes by the frame Qt last noted, which may be none yet. A move
+    // to where the frame already is would still have the window drawn again.
+    if (QWindow* handle = window->windowHandle()) {
+        if (handle->framePosition() != place)
+            handle->setFramePosition(place);
+    } else
         window->move(place);
 }
 

@@ -30,6 +30,9 @@ public:
     static QSize OuterSize(const QWidget* window);
     // The size that makes the window's frame `width` x `height`.
     static QSize InnerSizeFor(const QWidget* window, int width, int height);
+    // The same before `window` is shown: by its owner's frame, which the desktop
+    // draws alike for both, so that being framed does not resize it again.
+    static QSize ExpectedInnerSizeFor(const QWidget* window, int width, int height);
     // Puts the frame's top-left corner at `place`, before or after the frame is known.
     static void MoveFrame(QWidget* window, QPoint place);
 

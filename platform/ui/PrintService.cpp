@@ -1,8 +1,10 @@
 #include "platform/ui/PrintService.h"
 
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/PrintJob.h"
+
 #include <QApplication>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QWidget>
 #include <QQueue>
 
 namespace {
@@ -20,19 +22,21 @@ QWidget* PrintService::dialogOwner(QWidget* owner)
     return QApplication::activeWindow();
 }
 
-bool PrintService::choosePrinter(QPrinter& printer, QWidget* owner)
+bool PrintService::choosePrinter(PrintJob& job, QWidget* owner)
 {
     ++dialogs;
+    if (!job.Printer()) {
+        MessageBox::stop(QStringLiteral("Moravel cannot print: ") + PrintJob::Unavailable());
+        return false;
+    }
     if (!nextOutputs.isEmpty()) {
         const QString output = nextOutputs.dequeue();
         if (output.isEmpty())
             return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(output);
+        job.SetPdfOutput(output);
         return true;
     }
-    QPrintDialog dialog(&printer, dialogOwner(owner));
-    return dialog.exec() == QDialog::Accepted;
+    return job.Choose(dialogOwner(owner));
 }
 
 QString PrintService::jobName(const QString& title)

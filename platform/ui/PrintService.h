@@ -2,17 +2,18 @@
 
 #include <QString>
 
-class QPrinter;
+class PrintJob;
 class QWidget;
 
 // The print dialog. Tests print to a PDF file (setNextPdfOutput) or cancel
 // (setNextCancel) in advance; the dialog is then not shown.
 class PrintService {
 public:
-    // Shows the print dialog for `printer` over `owner`'s window (by default the
+    // Shows the print dialog for `job` over `owner`'s window (by default the
     // active one), so that it stays above it and that window keeps its place and
-    // modality afterwards; false when the user cancels.
-    static bool choosePrinter(QPrinter& printer, QWidget* owner = nullptr);
+    // modality afterwards; false when the user cancels, or, said in a message,
+    // when printing is not available.
+    static bool choosePrinter(PrintJob& job, QWidget* owner = nullptr);
     // The window a print's dialogs belong to: `owner`'s, else the active one.
     static QWidget* dialogOwner(QWidget* owner = nullptr);
 

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/TextPainter.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/PrintJob.h"
 #include "platform/ui/PrintService.h"
 #include "platform/ui/WaitCursor.h"
 #include "reports/MonthChart.h"
@@ -13,15 +14,15 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 
 namespace {
 // Every Qt printer takes pictures, so the raster rule always passes here; it is
 // kept so that a device without them would be refused the same way.
-int RasterCapsOf(const QPrinter&)
+int RasterCapsOf(const PrintJob&)
 {
     return RasterCapabilityMask;
 }
@@ -41,27 +42,28 @@ struct PrintPage {
 
 // The print dialog and the raster rule, then the painter on the chosen printer;
 // false when nothing is to be printed.
-bool StartPrinting(QPrinter& printer, QPainter& painter, const QString& title)
+bool StartPrinting(PrintJob& job, QPainter& painter, const QString& title)
 {
-    printer.setDocName(PrintService::jobName(title));
-    if (!PrintService::choosePrinter(printer))
+    job.SetDocName(PrintService::jobName(title));
+    if (!PrintService::choosePrinter(job))
         return false;
-    if (!HasRasterCapability(RasterCapsOf(printer))) {
+    if (!HasRasterCapability(RasterCapsOf(job))) {
         MessageBox::stop(QStringLiteral("Set your printer to graphics mode: raster.    "));
         return false;
     }
-    if (!painter.begin(&printer))
+    if (!painter.begin(job.Printer()))
         return false;
     SetDrawingQuality(painter);
     return true;
 }
 
-PrintPage Measure(QPrinter& printer)
+PrintPage Measure(const PrintJob& job)
 {
+    const QPagedPaintDevice& printer = *job.Printer();
     PrintPage page;
     page.dpiX = printer.logicalDpiX();
     page.dpiY = printer.logicalDpiY();
-    const int resolution = printer.resolution();
+    const int resolution = job.Resolution();
     const QPageLayout layout = printer.pageLayout();
     const QRect paper = layout.fullRectPixels(resolution);
     const QRect printable = layout.paintRectPixels(resolution);
@@ -75,11 +77,11 @@ PrintPage Measure(QPrinter& printer)
 // The shared layout of the two image prints.
 void PrintImage(const QString& imagePath, const QString& sourceName, const QString& title)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     QPainter painter;
-    if (!StartPrinting(printer, painter, title))
+    if (!StartPrinting(job, painter, title))
         return;
-    const PrintPage page = Measure(printer);
+    const PrintPage page = Measure(job);
 
     const QImage image(imagePath);
     if (image.isNull() || image.width() == 0 || image.height() == 0) {
@@ -117,12 +119,12 @@ void PrintImage(const QString& imagePath, const QString& sourceName, const QStri
 
 void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QString& fontFace)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     QPainter painter;
-    if (!StartPrinting(printer, painter, title))
+    if (!StartPrinting(job, painter, title))
         return;
     const WaitCursor wait;
-    const PrintPage page = Measure(printer);
+    const PrintPage page = Measure(job);
 
     const std::vector<std::string> lines{title.toStdString(), set.zodiacText,  set.soulNumberText,
                                          set.dayReadingText,  set.evilEyeText, set.lotteryText};
@@ -133,7 +135,7 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     font.setPixelSize(std::max(1, qRound(DailyPrintTextHeight * page.dpiY)));
     font.setWeight(QFont::Normal);
     // The report keeps its left margin and shrinks when the page is too small for it.
-    const QFontMetricsF metrics(font, &printer);
+    const QFontMetricsF metrics(font, job.Printer());
     double right = 0.0;
     double bottom = 0.0;
     for (const PrintText& item : layout.texts) {
@@ -149,7 +151,7 @@ void PrintDailyReport(const QString& title, const DailyReadingSet& set, const QS
     painter.scale(shrink, shrink);
     painter.translate(-margin);
 
-    TextPainter text(painter, &printer);
+    TextPainter text(painter, job.Printer());
     text.SetFont(font);
     for (const PrintText& item : layout.texts) {
         const QPointF at = page.At(item.x, item.y);
@@ -178,12 +180,12 @@ void PrintReportImage(const QString& imagePath, const QString& sourceName)
 
 void PrintMonthChart(const MonthChart& chart)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     QPainter painter;
-    if (!StartPrinting(printer, painter, QString::fromStdString(chart.title)))
+    if (!StartPrinting(job, painter, QString::fromStdString(chart.title)))
         return;
     const WaitCursor wait;
-    const PrintPage page = Measure(printer);
+    const PrintPage page = Measure(job);
     // The picture's size at 100 pixels to the inch, smaller where the page is.
     constexpr double PixelsPerInch = 100.0;
     const double width = MonthPictureWidth / PixelsPerInch;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What each kind of run loads: the text commands and the plain scheduled run no Qt
 # GUI library, a picture no widgets; the scheduled run opens its profile once; a
-# missing module is said, not crashed on.
+# missing module is said, not crashed on; only the printing module needs Qt's print
+# support.
 set -euo pipefail
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -44,4 +45,7 @@ status=0
 if [[ $status -ne 1 ]] || ! grep -q "cannot load $root/alone/kestrane-pictures.so" "$root/said"; then
   echo "without its modules: status $status"; cat "$root/said"; fail=1
 fi
+for part in app/kestrane-windows.so installer/installer uninstaller/uninstall uninstaller/delete; do
+  ! readelf -d "$MORAVEL_BINARY_DIR/$part" | grep -q PrintSupport || { echo "$part links Qt's print support"; fail=1; }
+done
 exit $fail
