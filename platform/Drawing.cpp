@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
 #include <QScreen>
+#include <cstring>
 
 QImage ReadPictureByName(QIODevice* device, const QString& name)
 {
@@ -26,9 +28,24 @@ QImage ReadPictureByName(const QString& path)
     return ReadPictureByName(&file, path);
 }
 
+QImage BuiltInPixels(const QString& name)
+{
+    const QResource resource(name);
+    const qint64 size = resource.size();
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || size < 12 ||
+        std::memcmp(resource.data(), "MRVP", 4) != 0)
+        return {};
+    quint32 side[2];
+    std::memcpy(side, resource.data() + 4, sizeof side);
+    if ((size - 12) / 4 < qint64(side[0]) * side[1])
+        return {};
+    return QImage(resource.data() + 12, int(side[0]), int(side[1]), int(side[0]) * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
 QPixmap ProgramPicture()
 {
-    static const QImage picture = ReadPictureByName(QStringLiteral(":/pictures/moravel.png"));
+    static const QImage picture = BuiltInPixels(QStringLiteral(":/pixels/moravel.pixels"));
     return QPixmap::fromImage(picture);
 }
 

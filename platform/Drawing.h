@@ -15,6 +15,10 @@ class QIODevice;
 QImage ReadPictureByName(QIODevice* device, const QString& name);
 QImage ReadPictureByName(const QString& path);
 
+// A picture built in as pixels ready to draw (assets/PicturePixels.cpp), read
+// without decoding or copying; a null image when there is none by that name.
+QImage BuiltInPixels(const QString& name);
+
 // The program's icon.
 QPixmap ProgramPicture();
 // The icon at `size` pixels square, smoothly scaled.

@@ -58,7 +58,7 @@ MainWindowControls MainWindowControls::Create(QDialog* window)
     // The lower band: the twelve sign pictures, cut from one picture of them side by side.
     static const char* const signs[] = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
                                         "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
-    const QImage band = ReadPictureByName(QStringLiteral(":/pictures/band/signs.png"));
+    const QImage band = BuiltInPixels(QStringLiteral(":/pixels/band/signs.pixels"));
     const int side = band.height();
     const int width = window->width();
     for (int i = 0; i < 12; ++i) {
