@@ -16,7 +16,8 @@ bare=$(realpath "${BARE_START:-$build/bench/WidgetsStart}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-export XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen
+# Its own cache, filled by the warm-up runs as by any start after the first.
+export XDG_DATA_HOME=$work XDG_CACHE_HOME=$work/cache QT_QPA_PLATFORM=offscreen
 mkdir -p "$work/moravel"
 # A few profiles, as a user would have them.
 for name in Ann Bob Cy; do

@@ -47,6 +47,14 @@ std::string ReportsDir()
     return InstallDir() + "Reports/";
 }
 
+std::string CacheDir()
+{
+    const char* xdg = std::getenv("XDG_CACHE_HOME");
+    if (xdg && xdg[0] == '/')
+        return Normalised(WithSlash(xdg) + "moravel/");
+    return Normalised(WithSlash(HomeFolder()) + ".cache/moravel/");
+}
+
 std::string TempDir()
 {
     const char* tmp = std::getenv("TMPDIR");

@@ -7,6 +7,9 @@
 // that tests can point XDG_DATA_HOME elsewhere.
 std::string InstallDir();
 std::string ReportsDir();
+// What the program keeps only to start faster: $XDG_CACHE_HOME/moravel/, else
+// $HOME/.cache/moravel/.
+std::string CacheDir();
 
 // $TMPDIR (with a closing "/"), else "/tmp/".
 std::string TempDir();

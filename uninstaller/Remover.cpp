@@ -195,6 +195,9 @@ RemovalOutcome RemoveProduct()
     if (::lstat(places.desktopShortcut.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
         MakeWritableAndDelete(places.desktopShortcut);
 
+    // What the program cached to start faster.
+    list.Empty(WithoutClosingSlash(CacheDir()));
+
     // 6. Reports, then everything else; a linked install folder loses its link.
     const std::string reportsFolder = WithoutClosingSlash(ReportsDir());
     if (linkedInstall) {
