@@ -63,7 +63,7 @@ void QuickTipLine::Place(const QRect& outer)
         return;
     window->setMinimumSize(0, 0);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    window->SetSize(outer.width(), kHeight);
+    window->SetSize(outer.width(), kHeight, true);
     window->setFixedSize(window->size());
     window->SetPosition(outer.left(), outer.top() + outer.height());
     const QWidget* modal = QApplication::activeModalWidget();

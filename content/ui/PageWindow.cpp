@@ -39,10 +39,13 @@ void PageWindow::SetPosition(int left, int top)
     positioned = true;
 }
 
-void PageWindow::SetSize(int width, int height)
+void PageWindow::SetSize(int width, int height, bool frameAsOwner)
 {
     outerSize = {width, height};
-    resize(FrameWatch::ExpectedInnerSizeFor(this, width, height));
+    if (frameAsOwner)
+        resize(FrameWatch::ExpectedInnerSizeFor(this, width, height));
+    else
+        resize(isVisible() ? FrameWatch::InnerSizeFor(this, width, height) : outerSize);
 }
 
 void PageWindow::SetRefuseClose(bool refuse)

@@ -18,8 +18,10 @@ public:
     void SetTitle(const QString& title);
     void SetPage(const QString& path);
     void SetPosition(int left, int top);
-    // The window's size, its frame included.
-    void SetSize(int width, int height);
+    // The window's size, its frame included. `frameAsOwner`: until the window is
+    // framed, its frame is taken to be its owner's, so being framed does not
+    // resize it again.
+    void SetSize(int width, int height, bool frameAsOwner = false);
     void SetRefuseClose(bool refuse);
 
     // Shows the window modally, centred when no position was set; returns when it closes.
