@@ -1,22 +1,17 @@
 #include "app/ModuleLoader.h"
 
-#include "platform/Installation.h"
+#include "platform/ProgramModule.h"
 
 #include <cstdio>
-#include <dlfcn.h>
 #include <string>
 
 int RunModule(const char* module, const char* entry, int argc, char* argv[])
 {
-    const std::string folder = RunningProgramFolder();
-    const std::string path = folder + module;
-    // Lazy binding: a start resolves only the functions it calls.
-    void* handle = folder.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    std::string failure;
     using Entry = int (*)(int, char**);
-    const Entry run = handle ? reinterpret_cast<Entry>(::dlsym(handle, entry)) : nullptr;
+    const auto run = reinterpret_cast<Entry>(ProgramModuleEntry(module, entry, failure));
     if (!run) {
-        const char* why = folder.empty() ? "the program's folder is unknown" : ::dlerror();
-        std::fprintf(stderr, "Kestrane: cannot load %s: %s\n", path.c_str(), why ? why : "it has no entry");
+        std::fprintf(stderr, "Kestrane: %s\n", failure.c_str());
         return 1;
     }
     return run(argc, argv);

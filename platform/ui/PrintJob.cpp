@@ -1,9 +1,9 @@
 #include "platform/ui/PrintJob.h"
 
 #include "platform/Installation.h"
+#include "platform/ProgramModule.h"
 #include "platform/ui/PrintingModule.h"
 
-#include <dlfcn.h>
 #include <string>
 
 // Programs that link the module's code (the window tests) find it here; the
@@ -17,17 +17,10 @@ const PrintingModule* LoadModule()
 {
     if (MoravelPrintingModule)
         return MoravelPrintingModule();
-    const std::string folder = RunningProgramFolder();
-    const std::string path = folder + PrintingModuleName;
-    void* handle = folder.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     using Entry = const PrintingModule* (*)();
-    const Entry entry = handle ? reinterpret_cast<Entry>(::dlsym(handle, PrintingModuleEntry)) : nullptr;
-    if (!entry) {
-        const char* why = folder.empty() ? "the program's folder is unknown" : ::dlerror();
-        loadFailure = "cannot load " + path + ": " + (why ? why : "it has no entry");
-        return nullptr;
-    }
-    return entry();
+    const auto entry =
+        reinterpret_cast<Entry>(ProgramModuleEntry(PrintingModuleName, PrintingModuleEntry, loadFailure));
+    return entry ? entry() : nullptr;
 }
 
 const PrintingModule* Module()
