@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QStringDecoder>
 #include <QPagedPaintDevice>
@@ -420,9 +421,34 @@ int MediumPixels()
     const int size = BrowserFontSize();
     return size > 0 ? size : kMediumPixels;
 }
+
+QFont PageFont()
+{
+    QFont font(InstalledFamily(QStringLiteral("Verdana")));
+    font.setPixelSize(MediumPixels());
+    return font;
 }
 
-PageView::PageView(QWidget* parent) : QTextBrowser(parent)
+// The application's font, lent for one full expression. The editor lays out its empty
+// first page in that font while it is made, before any font of its own applies; lent
+// the pages' font, it loads no font that nothing is drawn with.
+class DefaultFontLoan {
+public:
+    explicit DefaultFontLoan(const QFont& font) : kept(QGuiApplication::font()) { QGuiApplication::setFont(font); }
+    ~DefaultFontLoan() { QGuiApplication::setFont(kept); }
+    DefaultFontLoan(const DefaultFontLoan&) = delete;
+    DefaultFontLoan& operator=(const DefaultFontLoan&) = delete;
+
+    QWidget* With(QWidget* parent) const { return parent; }
+
+private:
+    const QFont kept;
+};
+}
+
+// The loan lasts while the editor is made (a temporary lives to the end of its full
+// expression) and ends before any window is told of a font.
+PageView::PageView(QWidget* parent) : QTextBrowser(DefaultFontLoan(PageFont()).With(parent))
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -499,9 +525,7 @@ void PageView::Load(const QUrl& url)
 
     const int medium = MediumPixels();
     auto* page = new QTextDocument(this);
-    QFont font(InstalledFamily(QStringLiteral("Verdana")));
-    font.setPixelSize(medium);
-    page->setDefaultFont(font);
+    page->setDefaultFont(PageFont());
     page->setDocumentMargin(kPageMargin);
     page->setBaseUrl(url);
     const QString html = read ? DecodePage(bytes) : QString();

@@ -27,11 +27,10 @@ void ApplyLook(QApplication& app)
     palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
     app.setPalette(palette);
     // The default font names its family as installed (the same face): every window with
-    // text of its own then finds its font at once.
-    const QFont font = QApplication::font();
-    const QFont installed = WithInstalledFamily(font);
-    if (installed.families() != font.families())
-        QApplication::setFont(installed);
+    // text of its own then finds its font at once. Set on every desktop alike, so a
+    // desktop font change is followed at the next start everywhere (the page views lend
+    // the default font for a moment, which would otherwise pin it only on some).
+    QApplication::setFont(WithInstalledFamily(QApplication::font()));
     // One name for every window of the four programs: X11's window class and
     // Wayland's app id, so the desktop matches each window to Moravel's menu entry.
     QCoreApplication::setApplicationName(QString::fromStdString(ApplicationId));

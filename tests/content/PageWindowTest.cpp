@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -155,7 +156,9 @@ private slots:
         WriteBytes(Dir(env) + "start.htm", "<html><body>start</body></html>");
         WriteBytes(Dir(env) + "UPPER.HTM", "<html><body>upper</body></html>");
         WriteBytes(Dir(env) + "notes.txt", "notes");
+        const QFont font = QGuiApplication::font();
         PageView view;
+        QCOMPARE(QGuiApplication::font(), font);  // lent while the view is made, and given back
         view.OpenFile(Dir(env) + "start.htm");
         const struct {
             QString address;
