@@ -3,6 +3,7 @@
 #include "platform/FontFamilies.h"
 #include "platform/Installation.h"
 #include "platform/ui/CaptionLabel.h"
+#include "platform/ui/SharedPaletteStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +13,7 @@
 
 void ApplyLook(QApplication& app)
 {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new SharedPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QPalette palette;
     const QColor grey(128, 128, 128);
     for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase})
