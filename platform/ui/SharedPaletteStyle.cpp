@@ -10,11 +10,11 @@ constexpr std::size_t kKeysKept = 1024;
 // The option's palette, replaced by the shared one for one drawing. The options are the
 // callers' own, made for the drawing (Qt's widgets make them on the stack), and get
 // their palette back before the call returns.
-class SharedPaletteStyle::Lend
-{
+class SharedPaletteStyle::Lend {
 public:
     Lend(const SharedPaletteStyle& style, const QStyleOption* option)
-        : option(const_cast<QStyleOption*>(option)), own(option ? option->palette : QPalette())
+        : option(const_cast<QStyleOption*>(option)),
+          own(option ? option->palette : QPalette())
     {
         if (!this->option)
             return;
@@ -35,7 +35,8 @@ private:
     const QPalette own;
 };
 
-SharedPaletteStyle::SharedPaletteStyle(QStyle* base) : QProxyStyle(base) {}
+SharedPaletteStyle::SharedPaletteStyle(QStyle* base) : QProxyStyle(base)
+{}
 
 void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                        const QWidget* widget) const

@@ -10,8 +10,7 @@
 // own copy of the same palette, though, so nothing drawn for one button served the next.
 // This style hands each drawing on with one palette per set of colours, so equal
 // controls are drawn once and copied; what is drawn is unchanged.
-class SharedPaletteStyle : public QProxyStyle
-{
+class SharedPaletteStyle : public QProxyStyle {
 public:
     explicit SharedPaletteStyle(QStyle* base);
 

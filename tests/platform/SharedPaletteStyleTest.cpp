@@ -6,7 +6,6 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTreeWidget>
-#include <functional>
 #include <memory>
 
 // Controls drawn with one palette per set of colours look exactly as Fusion draws them
@@ -21,41 +20,34 @@ private slots:
     {
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         SharedPaletteStyle shared(QStyleFactory::create(QStringLiteral("Fusion")));
+        enum Kind { Button, List, Header };
         const struct {
             const char* what;
-            std::function<QWidget*(QWidget*)> make;
-        } rows[] = {
-            {"button", [](QWidget* p) { return MakeButton(QStringLiteral("Help"), {}, p, {0, 0, 120, 36}); }},
-            {"equal button", [](QWidget* p) { return MakeButton(QStringLiteral("Help"), {}, p, {0, 0, 120, 36}); }},
-            {"disabled button",
-             [](QWidget* p) {
-                 QPushButton* button = MakeButton(QStringLiteral("Companion"), {}, p, {0, 0, 120, 36});
-                 button->setEnabled(false);
-                 return button;
-             }},
-            {"default button",
-             [](QWidget* p) {
-                 QPushButton* button = MakeButton(QStringLiteral("Analyze Day"), {}, p, {0, 0, 120, 36});
-                 button->setDefault(true);
-                 return button;
-             }},
-            {"disabled list",
-             [](QWidget* p) {
-                 auto* list = new QComboBox(p);
-                 list->addItem(QStringLiteral("12"));
-                 list->setEnabled(false);
-                 return list;
-             }},
-            {"header", [](QWidget* p) {
-                 auto* tree = new QTreeWidget(p);
-                 tree->setHeaderLabels({QStringLiteral("Full Name"), QStringLiteral("Description")});
-                 return tree;
-             }}};
+            Kind kind;
+            bool enabled;
+            bool isDefault;
+        } rows[] = {{"button", Button, true, false},           {"equal button", Button, true, false},
+                    {"disabled button", Button, false, false}, {"default button", Button, true, true},
+                    {"disabled list", List, false, false},     {"header", Header, true, false}};
         for (const auto& row : rows) {
             QImage images[2];
             for (QStyle* style : {fusion.get(), static_cast<QStyle*>(&shared)}) {
                 QWidget window;
-                QWidget* control = row.make(&window);
+                QWidget* control = nullptr;
+                if (row.kind == Button) {
+                    auto* button = MakeButton(QStringLiteral("Companion"), {}, &window, {0, 0, 120, 36});
+                    button->setDefault(row.isDefault);
+                    control = button;
+                } else if (row.kind == List) {
+                    auto* list = new QComboBox(&window);
+                    list->addItem(QStringLiteral("12"));
+                    control = list;
+                } else {
+                    auto* tree = new QTreeWidget(&window);
+                    tree->setHeaderLabels({QStringLiteral("Full Name"), QStringLiteral("Description")});
+                    control = tree;
+                }
+                control->setEnabled(row.enabled);
                 control->setStyle(style);
                 images[style == fusion.get() ? 0 : 1] = control->grab().toImage();
             }
