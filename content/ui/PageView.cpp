@@ -525,6 +525,9 @@ void PageView::Load(const QUrl& url)
 
     const int medium = MediumPixels();
     auto* page = new QTextDocument(this);
+    // Laid out first at the view's width, as the editor does with its own first page:
+    // a page of no size is not laid out when it is handed over.
+    page->setPageSize(QSizeF(0, 0));
     page->setDefaultFont(PageFont());
     page->setDocumentMargin(kPageMargin);
     page->setBaseUrl(url);
