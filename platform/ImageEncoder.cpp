@@ -34,9 +34,15 @@ struct Encoder {
 // scheduled run several milliseconds and 1.5 MB.
 Encoder PluginEncoder(const QByteArray& mimeType)
 {
+    // The plugin named after the format is asked first (libqjpeg.so for image/jpeg):
+    // reading a plugin's metadata opens its file. Any other may still answer.
+    const QString subtype = QString::fromLatin1(mimeType.mid(mimeType.indexOf('/') + 1));
     for (const QString& root : QCoreApplication::libraryPaths()) {
         const QDir dir(root + QStringLiteral("/imageformats"));
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        QStringList names = dir.entryList(QDir::Files, QDir::Name);
+        std::stable_partition(names.begin(), names.end(),
+                              [&](const QString& name) { return name.contains(subtype, Qt::CaseInsensitive); });
+        for (const QString& name : names) {
             QPluginLoader loader(dir.filePath(name));
             const QJsonObject meta = loader.metaData().value(QStringLiteral("MetaData")).toObject();
             const QJsonArray mimeTypes = meta.value(QStringLiteral("MimeTypes")).toArray();
