@@ -152,8 +152,15 @@ TEST_F(MailerTest, LongLinesAndForeignSubjectsStayWithinMailLimits)
         subject += "ü";
     mailer.SetSubject(subject);
     mailer.noteText = std::string(300, 'x');
+    // 200 bytes of 0xff: three full lines of 76 "/" and the padded rest.
+    const std::string picture = env.InstallDir() + "Reports/long.jpg";
+    WriteFile(picture, std::string(200, '\xff'));
+    ASSERT_TRUE(mailer.AddAttachment(picture));
     ASSERT_TRUE(mailer.Send(0));
     const std::string message = Message();
+    EXPECT_NE(message.find("\n\n" + std::string(76, '/') + "\n" + std::string(76, '/') + "\n" + std::string(76, '/') +
+                           "\n" + std::string(36, '/') + "//8=\n"),
+              std::string::npos);
     EXPECT_NE(message.find("Subject: =?UTF-8?B?"), std::string::npos);
     std::istringstream lines(message);
     std::string line;
