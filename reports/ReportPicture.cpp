@@ -6,6 +6,7 @@
 #include "reports/ReadingLines.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -17,10 +18,33 @@ constexpr int Height = 550;
 constexpr int BarBase = 497;
 constexpr int PixelsPerPoint = 3;
 
-// Lines end flat and meet in sharp corners, as the picture's geometry assumes.
-QPen Pen(const QColor& colour, int width)
+// Qt fills a picture of 24-bit pixels row by row through its blender, and hands more
+// than 96 rows at once to worker threads that it then waits for; in bands of 64 rows a
+// fill stays on this thread.
+void FillRect(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
-    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    constexpr qreal band = 64;
+    for (qreal top = rect.top(); top < rect.bottom(); top += band)
+        painter.fillRect(QRectF(rect.left(), top, rect.width(), std::min(band, rect.bottom() - top)), colour);
+}
+
+// The picture's lines end flat, meet in sharp corners and lie on whole pixels, so each
+// is filled as the rectangle it covers: the pixels of the stroked line, without the
+// antialiasing rasterizer.
+void FillLine(QPainter& painter, QPointF from, QPointF to, int width, const QColor& colour)
+{
+    const qreal half = width / 2.0;
+    const QPointF across = from.x() == to.x() ? QPointF(half, 0) : QPointF(0, half);
+    FillRect(painter, QRectF(from - across, to + across).normalized(), colour);
+}
+
+void FillFrame(QPainter& painter, const QRectF& frame, int width, const QColor& colour)
+{
+    const QRectF outer = frame.adjusted(-width / 2.0, -width / 2.0, width / 2.0, width / 2.0);
+    FillRect(painter, QRectF(outer.left(), outer.top(), outer.width(), width), colour);
+    FillRect(painter, QRectF(outer.left(), outer.bottom() - width, outer.width(), width), colour);
+    FillRect(painter, QRectF(outer.left(), outer.top(), width, outer.height()), colour);
+    FillRect(painter, QRectF(outer.right() - width, outer.top(), width, outer.height()), colour);
 }
 
 }  // namespace
@@ -38,9 +62,7 @@ QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant)
     painter.setFont(ReportFont(12));
     TextPainter text(painter);
 
-    painter.setPen(Pen(Black, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(1, 1, 777, 547));
+    FillFrame(painter, QRectF(1, 1, 777, 547), 2, Black);
 
     text.Draw(QString::fromStdString(set.title), 90, 14, Black);
     text.Draw(QString::fromStdString(set.zodiacText), 90, 39, Blue);
@@ -55,17 +77,15 @@ QImage ComposeReportPicture(const DailyReadingSet& set, ReportVariant variant)
         text.Draw(QString::number(step * 10), 94, 199 + (10 - step) * 30, Black);
     text.Draw(QStringLiteral("0"), 102, 499, Black);
 
-    painter.setPen(Pen(Black, 4));
-    painter.drawLine(QPointF(130, 199), QPointF(130, 499));
-    painter.drawLine(QPointF(130, 499), QPointF(700, 499));
+    FillLine(painter, QPointF(130, 199), QPointF(130, 499), 4, Black);
+    FillLine(painter, QPointF(130, 499), QPointF(700, 499), 4, Black);
 
     for (int kind = 0; kind < CycleCount; ++kind) {
         const ReportBar& bar = ReportBars[static_cast<std::size_t>(kind)];
         const bool movedLabel = variant == ReportVariant::Unattended && kind == static_cast<int>(CycleKind::Intuition);
         text.Draw(QString::fromLatin1(bar.label), movedLabel ? 484 : bar.labelX, 509, Black);
-        painter.setPen(Pen(bar.colour, 40));
         const int top = BarBase - PixelsPerPoint * set.readings[static_cast<std::size_t>(kind)];
-        painter.drawLine(QPointF(bar.barX, BarBase), QPointF(bar.barX, top));
+        FillLine(painter, QPointF(bar.barX, BarBase), QPointF(bar.barX, top), 40, bar.colour);
     }
     painter.end();
     return image;
